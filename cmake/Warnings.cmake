@@ -1,0 +1,11 @@
+add_library(dorvik_warnings INTERFACE)
+add_library(Dorvik::Warnings ALIAS dorvik_warnings)
+target_compile_options(dorvik_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(DORVIK_WERROR)
+  target_compile_options(dorvik_warnings INTERFACE -Werror)
+endif()
+if(DORVIK_SANITIZE)
+  target_compile_options(dorvik_warnings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                    -fno-sanitize-recover=undefined)
+  target_link_options(dorvik_warnings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,26 @@
+#pragma once
+// The engineering formulas. Every computation without a value throws ComputationError naming the part
+// number and the quantity; nothing returns NaN or infinity.
+#include "core/catalogue/records.h"
+
+#include <string_view>
+
+namespace dorvik {
+
+inline constexpr double kFeetPerMeter = 3.2808;
+
+// dB per 100 ft at the mid-band frequency (f1 + f2) / 2.
+double Attenuation(const TTransmissionLine& line, double f1, double f2);
+// dB over the length; feet clear means the length is in meters.
+double CableLoss(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
+double ConnectorPairLoss(double f1, double f2);
+double InsertionLoss(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
+// Percent.
+double Efficiency(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
+// kW, capped by the peak power.
+double AveragePower(const TTransmissionLine& line, double f1, double f2);
+double VswrDeratingFactor(std::string_view cableType, double vswr, double f1, double f2,
+                          long double deratingParameter, std::string_view partNumber = {});
+double DeratingPolynomial(double phi, double c0, double c1, double c2, double c3);
+
+} // namespace dorvik

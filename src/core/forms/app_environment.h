@@ -1,0 +1,28 @@
+#pragma once
+// What a window model needs to know of the process it runs in.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dorvik {
+
+struct TAppEnvironment {
+    std::vector<std::string> Params;    // command-line parameters, without the program's own name
+    std::filesystem::path ProgramFolder; // the running program's folder: catalogue and rates beside it
+    // Where the program writes its own files (dvk/, xls/, html/, update.ini, print data): the program folder
+    // when writable, else the per-user data folder. See WritableDataFolder.
+    std::filesystem::path OutputFolder;
+    char DecimalSeparator = '.'; // the user's locale's
+    // Set by the command-line tool to read other files than the installed ones.
+    std::optional<std::filesystem::path> CatalogueFile;
+    std::optional<std::filesystem::path> PriceFile;
+    std::optional<std::filesystem::path> RatesFile;
+};
+
+// The program folder when a file can be created in it; otherwise dataHome/Veltrane/Dorvik (created).
+// dataHome is $XDG_DATA_HOME, or ~/.local/share when that is unset.
+std::filesystem::path WritableDataFolder(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& dataHome);
+
+} // namespace dorvik

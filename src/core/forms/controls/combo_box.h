@@ -1,0 +1,75 @@
+#pragma once
+#include "core/forms/controls/control.h"
+
+#include <string>
+#include <vector>
+
+namespace dorvik {
+
+// A combo box: entries, the selected index and the shown text. With DropDownList the text is the selected
+// entry's (empty when none). The user's typing or picking runs OnChange; selecting by program runs nothing.
+class TComboBox : public TControl {
+public:
+    enum class Style { DropDown, DropDownList };
+    TComboBox(std::string name, Style style, bool sorted) : TControl(std::move(name)), style_(style), sorted_(sorted) {}
+
+    TNotifyEvent OnChange;
+
+    const std::vector<std::string>& Items() const { return items_; }
+    int ItemIndex() const { return itemIndex_; }
+    const std::string& Text() const { return text_; }
+    Style GetStyle() const { return style_; }
+    bool Sorted() const { return sorted_; }
+
+    // Program changes: no event.
+    void SetItems(std::vector<std::string> items);
+    void ClearItems() { SetItems({}); }
+    int AddItem(std::string item); // sorted lists insert in place (case-insensitive); returns the index
+    void SetItemIndex(int index);   // -1 selects nothing
+    // Index of the entry equal to text ignoring letter case, or -1.
+    int IndexOfIgnoreCase(const std::string& text) const;
+    // Append text when no entry equals it (letter case ignored), then select the entry equal to it.
+    void AddIfMissingAndSelect(const std::string& text);
+    void SetTextByProgram(std::string text);
+
+    // What the user does: both run OnChange.
+    void UserType(std::string text);
+    void UserPick(int index);
+
+private:
+    Style style_;
+    bool sorted_;
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+    std::string text_;
+};
+
+// A list box: entries, the selected index; the user's click runs OnClick.
+class TListBox : public TControl {
+public:
+    using TControl::TControl;
+    TNotifyEvent OnClick;
+
+    const std::vector<std::string>& Items() const { return items_; }
+    int ItemIndex() const { return itemIndex_; }
+    void SetItems(std::vector<std::string> items) {
+        items_ = std::move(items);
+        itemIndex_ = -1;
+        Touch();
+    }
+    void SetItemIndex(int index) {
+        itemIndex_ = (index >= 0 && index < static_cast<int>(items_.size())) ? index : -1;
+        Touch();
+    }
+    void UserClick(int index) {
+        SetItemIndex(index);
+        if (OnClick)
+            OnClick();
+    }
+
+private:
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+};
+
+} // namespace dorvik

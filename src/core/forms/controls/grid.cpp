@@ -1,0 +1,89 @@
+#include "core/forms/controls/grid.h"
+
+#include <stdexcept>
+
+namespace dorvik {
+
+TGrid::TGrid(std::string name, std::vector<TGridColumn> columns)
+    : TControl(std::move(name)), columns_(std::move(columns)) {}
+
+void TGrid::SetRowCount(int rows) {
+    if (rows < 0)
+        rows = 0;
+    rows_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(columns_.size()));
+    rowColors_.resize(static_cast<std::size_t>(rows), kDefaultColor);
+    if (rows == 0)
+        currentRow_ = 0;
+    else if (currentRow_ == 0 || currentRow_ > rows)
+        currentRow_ = 1;
+    ++LayoutRevision;
+    Touch();
+}
+
+const std::string& TGrid::Cell(int col, int row) const {
+    if (col < 1 || col > ColCount() || row < 1 || row > RowCount())
+        throw std::out_of_range("Grid index out of range: " + Name + " column " + std::to_string(col) +
+                                ", row " + std::to_string(row));
+    return rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
+}
+
+void TGrid::SetCell(int col, int row, std::string text) {
+    if (col < 1 || col > ColCount() || row < 1 || row > RowCount())
+        throw std::out_of_range("Grid index out of range: " + Name + " column " + std::to_string(col) +
+                                ", row " + std::to_string(row));
+    rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)] = std::move(text);
+    Touch();
+}
+
+void TGrid::ClearCells() {
+    for (auto& row : rows_)
+        for (auto& cell : row)
+            cell.clear();
+    ++LayoutRevision;
+    Touch();
+}
+
+void TGrid::SetHeading(int col, std::string heading) {
+    auto& column = columns_.at(static_cast<std::size_t>(col - 1));
+    if (column.Heading != heading) {
+        column.Heading = std::move(heading);
+        Touch();
+    }
+}
+
+void TGrid::SetColumnVisible(int col, bool visible) {
+    auto& column = columns_.at(static_cast<std::size_t>(col - 1));
+    if (column.Visible != visible) {
+        column.Visible = visible;
+        ++LayoutRevision;
+        Touch();
+    }
+}
+
+void TGrid::SetCurrentRow(int row) {
+    if (row < 1 || row > RowCount() || row == currentRow_)
+        return;
+    currentRow_ = row;
+    Touch();
+    if (OnRowChanged)
+        OnRowChanged();
+}
+
+void TGrid::UserClick(int row) {
+    SetCurrentRow(row);
+    if (OnClick)
+        OnClick();
+}
+
+void TGrid::SetRowColor(int row, TColor color) {
+    rowColors_.at(static_cast<std::size_t>(row - 1)) = color;
+    Touch();
+}
+
+void TGrid::ResetRowColors() {
+    for (auto& color : rowColors_)
+        color = kDefaultColor;
+    Touch();
+}
+
+} // namespace dorvik

@@ -1,0 +1,70 @@
+#pragma once
+// The data grid model: design-time columns, cells by column and row (both from 1), per-column headings and
+// visibility, the current data row, per-row colours. Row 0 is the heading row.
+#include "core/forms/controls/control.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dorvik {
+
+// 0x00BBGGRR as the platform's colour values; kDefaultColor means the grid's own.
+using TColor = std::uint32_t;
+inline constexpr TColor kDefaultColor = 0xFF000000u;
+inline constexpr TColor clYellow = 0x0000FFFFu;
+inline constexpr TColor clAqua = 0x00FFFF00u;
+inline constexpr TColor clNavy = 0x00800000u;
+inline constexpr TColor clBlack = 0x00000000u;
+
+struct TGridColumn {
+    std::string Heading;
+    int Width = 64;
+    bool Visible = true;
+};
+
+class TGrid : public TControl {
+public:
+    TGrid(std::string name, std::vector<TGridColumn> columns);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnRowChanged;
+    TColor CellTextColor = clBlack;
+    int DefaultRowHeight = 24;
+    int HeadingHeight = 24;
+
+    int ColCount() const { return static_cast<int>(columns_.size()); }
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    // Keeps the cells of rows that stay; new rows are empty. The current row follows: the first row when
+    // rows appear, 0 when none is left.
+    void SetRowCount(int rows);
+
+    const std::string& Cell(int col, int row) const;
+    void SetCell(int col, int row, std::string text);
+    void ClearCells();
+
+    const TGridColumn& Column(int col) const { return columns_.at(static_cast<std::size_t>(col - 1)); }
+    const std::string& Heading(int col) const { return Column(col).Heading; }
+    void SetHeading(int col, std::string heading);
+    void SetColumnVisible(int col, bool visible);
+
+    int CurrentRow() const { return currentRow_; }
+    // The user's or program's move to another row; runs OnRowChanged when the row changes.
+    void SetCurrentRow(int row);
+    void UserClick(int row);
+
+    TColor RowColor(int row) const { return rowColors_.at(static_cast<std::size_t>(row - 1)); }
+    void SetRowColor(int row, TColor color);
+    void ResetRowColors();
+
+    // Bumped when rows or cells are replaced wholesale, so views reset rather than diff.
+    unsigned LayoutRevision = 0;
+
+private:
+    std::vector<TGridColumn> columns_;
+    std::vector<std::vector<std::string>> rows_;
+    std::vector<TColor> rowColors_;
+    int currentRow_ = 0;
+};
+
+} // namespace dorvik

@@ -1,0 +1,233 @@
+#pragma once
+// The main window's model: the query page, the results page, the main menu, and every handler. Handlers are
+// split over several files by concern (main_*.cpp beside this header).
+#include "core/catalogue/price_list.h"
+#include "core/catalogue/records.h"
+#include "core/forms/app_environment.h"
+#include "core/forms/controls/check_box.h"
+#include "core/forms/controls/combo_box.h"
+#include "core/forms/controls/control.h"
+#include "core/forms/controls/edit.h"
+#include "core/forms/controls/grid.h"
+#include "core/forms/controls/menu_item.h"
+#include "core/forms/controls/page_control.h"
+#include "core/forms/services.h"
+#include "core/store/settings_store.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dorvik {
+
+inline constexpr const char* kApplicationTitle = "Veltrane Insertion Loss Calculator";
+inline constexpr const char* kMakerHomePage = "https://www.veltrane.example/";
+inline constexpr const char* kMakerNotice = "Veltrane Transmission Systems - feeder lines and connectors for RF engineers";
+
+class TfrmMain {
+public:
+    TfrmMain(TAppEnvironment environment, ISettingsStore& store, IPlatformServices& services);
+    ~TfrmMain();
+    TfrmMain(const TfrmMain&) = delete;
+    TfrmMain& operator=(const TfrmMain&) = delete;
+
+    // Runs an action from outside (the view, the command-line tool); an error it raises is reported here, the
+    // application's general error handler, and the program goes on.
+    void Dispatch(const std::function<void()>& action);
+
+    // --- window ---------------------------------------------------------------------------------------------
+    std::string Caption = "Select Query Values";
+    int Width = 388, Height = 490; // outer size
+    unsigned CenterRevision = 0;   // bumped when the window is to be centred on the screen
+    bool Closed = false;           // the window was closed: the program ends
+    bool TerminateRequested = false; // the command-line set-up told the program to end
+    TControl* ActiveControl = nullptr;
+    void Close();
+
+    TPageControl PageControl1{"PageControl1"};
+    TStatic StatusBar1{"StatusBar1"}; // Caption is the first panel's text
+
+    // --- query page -----------------------------------------------------------------------------------------
+    TCheckBox chkFrequency{"chkFrequency"};
+    TComboBox cbxBeginningFrequency{"cbxBeginningFrequency", TComboBox::Style::DropDown, false};
+    TComboBox cbxEndingFrequency{"cbxEndingFrequency", TComboBox::Style::DropDown, false};
+    TCheckBox chkInsertionLoss{"chkInsertionLoss"};
+    TEdit edtMaxLoss{"edtMaxLoss"};
+    TEdit edtLength{"edtLength"};
+    TRadioButton rbMeters{"rbMeters"};
+    TRadioButton rbFeet{"rbFeet"};
+    TCheckBox chkConnector{"chkConnector"};
+    TComboBox cbxConnector{"cbxConnector", TComboBox::Style::DropDownList, true};
+    TCheckBox chkConnector2{"chkConnector2"};
+    TComboBox cbxConnector2{"cbxConnector2", TComboBox::Style::DropDownList, true};
+    TEdit edtVSWR{"edtVSWR"};
+    TStatic GroupBox1{"GroupBox1"};
+    TCheckBox chkAir{"chkAir"};
+    TCheckBox chkFoam{"chkFoam"};
+    TCheckBox chkWaveguide{"chkWaveguide"};
+    TButton btnSearch{"btnSearch"};
+    TButton btnClose{"btnClose"};
+    TProgressBar ProgressBar1{"ProgressBar1"};
+    TStatic Image1{"Image1"};
+    TStatic Label7{"Label7"};
+
+    // --- results page ---------------------------------------------------------------------------------------
+    TStatic gbxSpecifications{"gbxSpecifications"};
+    TGrid grdSpecs;
+    TStatic gbxConnector{"gbxConnector"};
+    TListBox lstConnectors{"lstConnectors"};
+    TStatic GroupBox2{"GroupBox2"};
+    TListBox lstConnectors2{"lstConnectors2"};
+    TStatic gbxPartNumbers{"gbxPartNumbers"};
+    TGrid grdConnectors;
+    TStatic GroupBox3{"GroupBox3"};
+    TGrid grdConnectors2;
+    TButton btnPrint{"btnPrint"};
+    TButton btnClipboard{"btnClipboard"};
+    TButton btnNewQuery{"btnNewQuery"};
+    TButton Button1{"Button1"};
+    TStatic Image2{"Image2"};
+
+    // --- main menu ------------------------------------------------------------------------------------------
+    TMenuItem MainMenu1{"MainMenu1"};
+    TMenuItem* File1 = nullptr;
+    TMenuItem* OpenFile1 = nullptr;
+    TMenuItem* SaveSettingsOnExit1 = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* Print1 = nullptr;
+    TMenuItem* CopyToClipboard1 = nullptr;
+    TMenuItem* SaveQuerySettingsToFile1 = nullptr;
+    TMenuItem* ExportData1 = nullptr;
+    TMenuItem* ToAMicrosoftExcelFile1 = nullptr;
+    TMenuItem* ToAnHTMLFile1 = nullptr;
+    TMenuItem* N2 = nullptr;
+    TMenuItem* GetTransmissionLines1 = nullptr;
+    TMenuItem* NewQuery1 = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* Update1 = nullptr;
+    TMenuItem* Exit1 = nullptr;
+    TMenuItem* CurrencySettings1 = nullptr;
+    TMenuItem* About1 = nullptr;
+    // The currency items in menu order (37, two of them US dollars with Tag 1).
+    std::vector<TMenuItem*> CurrencyItems;
+
+    // --- dialogs --------------------------------------------------------------------------------------------
+    TFileDialog OpenDialog1;
+    TFileDialog HtmlSave;
+    TFileDialog ExcelSave;
+
+    // --- data -----------------------------------------------------------------------------------------------
+    Catalogue TheCatalogue;
+    PriceList PriceLines;
+    std::vector<std::string> BeginFrequencyList;
+    std::vector<std::string> EndFrequencyList;
+    std::vector<std::string> ExchangeRates;
+    bool CurrencyAvailable = false;
+    bool Loaded = false;
+    HitList Hits;
+    std::string LookupPartNumber;
+    std::string SharedDataFolder;
+
+    // Hooks for windows that later parts of the program add (about box, quick update, update reminder,
+    // print options).
+    std::function<void()> OnShowAbout;
+    std::function<void()> OnShowUpdate;
+    std::function<void()> OnUpdateReminder;
+    std::function<void()> OnPrint;
+
+    // --- start-up and shutdown (main_startup.cpp) -----------------------------------------------------------
+    void FormCreate();
+    void FormDestroy();
+    void FormActivate();
+    bool HasParams() const { return !env_.Params.empty(); }
+    const TAppEnvironment& Environment() const { return env_; }
+    std::filesystem::path CatalogueFilePath() const;
+    std::filesystem::path PriceFilePath() const;
+    std::filesystem::path RatesFilePath() const;
+
+    // --- query page (main_query_page.cpp) -------------------------------------------------------------------
+    bool IsNumericField(const std::string& text);
+    void edtMaxLossChange();
+    void edtLengthChange();
+    void edtVSWRChange();
+    void cbxBeginningFrequencyChange();
+    void cbxEndingFrequencyChange();
+    void chkFrequencyClick();
+    void chkInsertionLossClick();
+    bool CheckFrequencies();
+    void BitBtn1Click();
+    void Image1Click();
+    void About1Click();
+    void Update1Click();
+    void SaveSettingsOnExit1Click();
+    void ApplicationEvents1Hint(const std::string& hint);
+
+    // --- registry settings (main_settings.cpp) --------------------------------------------------------------
+    void SaveSettings();
+    void LoadSettings();
+
+    // --- search driver (main_search.cpp) --------------------------------------------------------------------
+    void btnSearchClick();
+    void AttachPartData(TTransmissionLine& line);
+    std::string NormaliseDecimalPoint(const std::string& text) const;
+
+    // --- results page (main_results.cpp) --------------------------------------------------------------------
+    void FillSpecsGrid();
+    void FillSpecsGridForPartNumber();
+    void tsResultsShow();
+    void tsQueryValuesShow();
+    void SetResultsMenus(bool results);
+    void grdSpecsClick();
+    void FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, TComboBox& combo);
+    void FillPartNumberGrid(TGrid& grid, TListBox& list);
+    void lstConnectorsClick();
+    void lstConnectors2Click();
+    void grdSpecsRowChanged();
+    void grdConnectorsRowChanged();
+    void grdConnectors2RowChanged();
+    void btnNewQueryClick();
+    void btnCloseClick();
+
+    // --- currency (main_currency.cpp) -----------------------------------------------------------------------
+    std::pair<std::string, std::string> GetCurrencyCode() const; // "EUR", "(EUR)"
+    double ConvertPrice(double amount) const;
+    double GetExchangeRate(const std::string& code) const;
+    void SelectCurrency(TMenuItem& item);
+    void SaveCurrency(int tag);
+    void LoadCurrency();
+    void US1Click(TMenuItem& item);
+
+    // --- query files and command line (main_query_files.cpp) ------------------------------------------------
+    void OpenFile1Click();
+    void SaveQuerySettingsToFile1Click();
+    void ApplyCommandLine();
+
+    // --- exports (main_exports.cpp) -------------------------------------------------------------------------
+    void btnClipboardClick();
+    void ToAMicrosoftExcelFile1Click();
+    void ToAnHTMLFile1Click();
+    void CreateHtml(const std::string& extension, int border);
+    bool ExcelInstalled();
+
+    IPlatformServices& Services() { return services_; }
+    ISettingsStore& Store() { return store_; }
+    char DecimalSeparator() const { return env_.DecimalSeparator; }
+
+private:
+    void DesignControls();  // main_design.cpp: captions, hints, sizes, defaults as designed
+    void BuildMainMenu();   // main_design.cpp
+    void BuildCurrencyMenu(); // main_currency.cpp
+    void BindEvents();      // main_design.cpp
+    void LoadDataFiles();   // main_startup.cpp
+    void ReadSharedDataFolder();
+    TTransmissionLine& CurrentLine(); // item (current row - 1) of the hit list
+    bool PartNumberMode() const { return env_.Params.size() == 1; }
+    double ReadQueryNumber(const std::string& text) const;
+
+    TAppEnvironment env_;
+    ISettingsStore& store_;
+    IPlatformServices& services_;
+};
+
+} // namespace dorvik

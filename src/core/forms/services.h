@@ -1,0 +1,53 @@
+#pragma once
+// Everything that leaves the process goes through this interface: the desktop program implements it with Qt,
+// tests and the command-line tool with their own. Nothing in the core blocks on a person.
+#include <optional>
+#include <string>
+
+namespace dorvik {
+
+enum class MessageIcon { Information, Warning, Error };
+
+// A file dialog's design-time properties and the file name it keeps between uses.
+struct TFileDialog {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    std::string Name;
+    std::string Title;
+    std::string Filter;     // "Description|*.ext" pairs, as the form designs them
+    std::string DefaultExt; // without or with the leading dot, as designed
+    std::string InitialDir;
+    std::string FileName; // proposed when shown; the chosen name afterwards
+    bool OverwritePrompt = false;
+};
+
+struct CalendarDate {
+    int year = 1970, month = 1, day = 1;
+};
+
+class IPlatformServices {
+public:
+    virtual ~IPlatformServices() = default;
+
+    // Modal message box with an OK button; "\r" in the text is a line break.
+    virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+    // Yes/No question; true for Yes.
+    virtual bool Confirm(const std::string& text) = 0;
+    virtual void Beep() = 0;
+    // Shows the dialog; true and dialog.FileName set when the user chose a file.
+    virtual bool ExecuteFileDialog(TFileDialog& dialog) = 0;
+    // Opens a file or URL in the desktop's application for it; the result is ignored by callers.
+    virtual void ShellOpen(const std::string& target) = 0;
+    // False when the clipboard cannot be written.
+    virtual bool SetClipboardText(const std::string& text) = 0;
+    // True when the desktop has a default application for the MIME type.
+    virtual bool HasDefaultApplication(const std::string& mimeType) = 0;
+    // Blocking download of url to a file; false on failure.
+    virtual bool Download(const std::string& url, const std::string& path) = 0;
+    virtual void SetBusyCursor(bool busy) = 0;
+    virtual CalendarDate Today() = 0;
+    // The application's window messages, processed while a long handler runs (progress bar).
+    virtual void ProcessEvents() {}
+};
+
+} // namespace dorvik

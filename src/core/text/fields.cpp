@@ -1,0 +1,55 @@
+#include "core/text/fields.h"
+
+namespace dorvik {
+
+namespace {
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ' || c == '\x7f';
+}
+} // namespace
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view RawFieldOf(std::string_view line, int n) {
+    if (n < 1)
+        return {};
+    std::size_t start = 0;
+    for (int i = 1;; ++i) {
+        const auto bar = line.find('|', start);
+        if (bar == std::string_view::npos)
+            return {};
+        if (i == n)
+            return line.substr(start, bar - start);
+        start = bar + 1;
+    }
+}
+
+std::string FieldOf(std::string_view line, int n) {
+    return std::string(Trim(RawFieldOf(line, n)));
+}
+
+bool IsSkippedLine(std::string_view line) {
+    if (line.empty())
+        return true;
+    switch (line.front()) {
+    case ' ':
+    case '#':
+    case ';':
+    case '[':
+    case '^':
+    case '`':
+    case '{':
+    case '~':
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace dorvik

@@ -1,0 +1,148 @@
+#include "core/text/numbers.h"
+
+#include "core/errors.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
+
+namespace dorvik {
+
+namespace {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string WithSeparator(std::string text, char separator) {
+    if (separator != '.') {
+        for (char& c : text)
+            if (c == '.')
+                c = separator;
+    }
+    return text;
+}
+} // namespace
+
+std::optional<double> TryReadNumber(std::string_view text, char separator, bool alsoPoint) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ')
+        ++i;
+    // The number in a form std::from_chars reads: sign, digits, '.', digits, 'e', sign, digits.
+    std::string canonical;
+    canonical.reserve(n + 4);
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            canonical += '-';
+        ++i;
+    }
+    const std::size_t intStart = i;
+    while (i < n && IsDigit(text[i]))
+        canonical += text[i++];
+    const bool hasInt = i > intStart;
+    bool hasSeparator = false;
+    if (i < n && (text[i] == separator || (alsoPoint && text[i] == '.'))) {
+        hasSeparator = true;
+        ++i;
+    }
+    if (!hasInt)
+        canonical += '0';
+    canonical += '.';
+    const std::size_t fracStart = i;
+    while (i < n && IsDigit(text[i]))
+        canonical += text[i++];
+    if (i == fracStart)
+        canonical += '0';
+    if (!hasInt && !hasSeparator)
+        return std::nullopt;
+    long long exponentValue = 0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negative = text[i] == '-';
+            ++i;
+        }
+        while (i < n && IsDigit(text[i])) {
+            if (exponentValue < 100000)
+                exponentValue = exponentValue * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (negative)
+            exponentValue = -exponentValue;
+    }
+    while (i < n && text[i] == ' ')
+        ++i;
+    if (i != n)
+        return std::nullopt;
+    canonical += 'e';
+    canonical += std::to_string(exponentValue);
+    double value = 0.0;
+    const auto* first = canonical.data();
+    const auto* last = canonical.data() + canonical.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to represent reads as zero; too large does not read.
+        if (exponentValue < 0)
+            return canonical.front() == '-' ? -0.0 : 0.0;
+        return std::nullopt;
+    }
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double ReadNumber(std::string_view text, char separator, bool alsoPoint) {
+    if (const auto value = TryReadNumber(text, separator, alsoPoint))
+        return *value;
+    throw ConversionError(std::string(text));
+}
+
+double ParseNumberOrDefault(std::string_view text, std::string_view defaultText, char separator,
+                            bool alsoPoint) {
+    double result = TryReadNumber(defaultText, separator, alsoPoint).value_or(0.0);
+    if (!text.empty()) {
+        if (const auto value = TryReadNumber(text, separator, alsoPoint))
+            result = *value;
+    }
+    return result;
+}
+
+std::string FormatFixed2(double value, char separator) {
+    if (!std::isfinite(value))
+        throw ComputationError("Cannot format a value that is not a finite number.");
+    // Exact ties (value * 200 an odd integer) are the only cases where round-half-even, which to_chars does
+    // on the exact binary value, differs from halves away from zero.
+    const double scaled = value * 200.0;
+    if (std::fabs(scaled) < 9007199254740992.0 && std::fma(value, 200.0, -scaled) == 0.0 &&
+        scaled == std::trunc(scaled) && std::fmod(std::fabs(scaled), 2.0) == 1.0) {
+        const auto hundredths = static_cast<std::uint64_t>((std::fabs(scaled) + 1.0) / 2.0);
+        std::string digits = std::to_string(hundredths);
+        while (digits.size() < 3)
+            digits.insert(digits.begin(), '0');
+        std::string out = value < 0 ? "-" : "";
+        out += digits.substr(0, digits.size() - 2);
+        out += separator;
+        out += digits.substr(digits.size() - 2);
+        return out;
+    }
+    char buffer[400];
+    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    if (ec != std::errc())
+        throw ComputationError("Cannot format the value.");
+    std::string out(buffer, ptr);
+    return WithSeparator(std::move(out), separator);
+}
+
+std::string FormatGeneral(double value, char separator) {
+    if (!std::isfinite(value))
+        throw ComputationError("Cannot format a value that is not a finite number.");
+    char buffer[64];
+    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (ec != std::errc())
+        throw ComputationError("Cannot format the value.");
+    return WithSeparator(std::string(buffer, ptr), separator);
+}
+
+} // namespace dorvik
