@@ -1,22 +1,258 @@
+// The results page: the transmission-line grid in both fill modes, the connector lists and part-number grids,
+// row highlighting, page changes and the menu per page.
+#include "core/catalogue/pick_list.h"
+#include "core/engine/formulas.h"
 #include "core/forms/main_window/frm_main.h"
+#include "core/text/numbers.h"
 
 namespace dorvik {
 
-void TfrmMain::FillSpecsGrid() {   }
-void TfrmMain::FillSpecsGridForPartNumber() {   }
-void TfrmMain::tsResultsShow() {   }
-void TfrmMain::tsQueryValuesShow() {   }
-void TfrmMain::SetResultsMenus(bool results) { (void)results;  }
-void TfrmMain::grdSpecsClick() {   }
-void TfrmMain::FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, TComboBox& combo) { (void)list; (void)check; (void)grid; (void)combo;  }
-void TfrmMain::FillPartNumberGrid(TGrid& grid, TListBox& list) { (void)grid; (void)list;  }
-void TfrmMain::lstConnectorsClick() {   }
-void TfrmMain::lstConnectors2Click() {   }
-void TfrmMain::grdSpecsRowChanged() {   }
-void TfrmMain::grdConnectorsRowChanged() {   }
-void TfrmMain::grdConnectors2RowChanged() {   }
-void TfrmMain::btnNewQueryClick() {   }
-void TfrmMain::btnCloseClick() {   }
-TTransmissionLine& TfrmMain::CurrentLine() {  return *Hits.front(); }
+namespace {
+
+enum SpecsColumn {
+    colPartNumber = 1,
+    colBand,
+    colDescription,
+    colMidBand,
+    colAttenuation,
+    colAttenuationPerMeter,
+    colTotalAttenuation,
+    colInsertionLoss,
+    colEfficiency,
+    colPeakPower,
+    colAveragePower,
+    colDeratedPower,
+    colPricePerFoot,
+    colPricePerMeter
+};
+
+} // namespace
+
+TTransmissionLine& TfrmMain::CurrentLine() {
+    return *Hits.at(static_cast<std::size_t>(grdSpecs.CurrentRow() - 1));
+}
+
+void TfrmMain::FillSpecsGrid() {
+    if (PartNumberMode()) {
+        FillSpecsGridForPartNumber();
+        return;
+    }
+    const char sep = DecimalSeparator();
+    grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
+    grdSpecs.ClearCells();
+    for (std::size_t i = 0; i < Hits.size(); ++i) {
+        const TTransmissionLine& line = *Hits[i];
+        const int r = static_cast<int>(i) + 1;
+        grdSpecs.SetCell(colPartNumber, r, line.PartNumber);
+        grdSpecs.SetCell(colBand, r, FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
+        grdSpecs.SetCell(colDescription, r, line.Description);
+        const double f1 = ReadQueryNumber(cbxBeginningFrequency.Text());
+        const double f2 = ReadQueryNumber(cbxEndingFrequency.Text());
+        grdSpecs.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
+        const double attenuation = Attenuation(line, f1, f2);
+        grdSpecs.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
+        grdSpecs.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
+        grdSpecs.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
+        grdSpecs.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
+        const double shownAverage = ReadQueryNumber(grdSpecs.Cell(colAveragePower, r));
+        const double vswr = ReadQueryNumber(edtVSWR.Text());
+        grdSpecs.SetCell(colDeratedPower, r,
+                         FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2,
+                                                                        line.DeratingParameter, line.PartNumber),
+                                      sep));
+        const auto [code, codeInParentheses] = GetCurrencyCode();
+        const double price = ConvertPrice(line.ListPrice);
+        grdSpecs.SetHeading(colPricePerFoot, "List Price Per Foot " + codeInParentheses);
+        grdSpecs.SetHeading(colPricePerMeter, "List Price Per Meter " + codeInParentheses);
+        grdSpecs.SetCell(colPricePerFoot, r, code + " " + FormatFixed2(price, sep));
+        grdSpecs.SetCell(colPricePerMeter, r, code + " " + FormatFixed2(price * kFeetPerMeter, sep));
+        const double length = ReadQueryNumber(edtLength.Text());
+        if (length != 0) {
+            const bool feet = rbFeet.Checked();
+            grdSpecs.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
+            grdSpecs.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
+            grdSpecs.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
+        } else {
+            for (const int col : {colTotalAttenuation, colInsertionLoss, colEfficiency})
+                grdSpecs.SetCell(col, r, "N/A");
+        }
+    }
+}
+
+void TfrmMain::FillSpecsGridForPartNumber() {
+    const char sep = DecimalSeparator();
+    const std::string& parameter = env_.Params.front();
+    const auto firstBar = parameter.find('|');
+    const bool computed = firstBar != std::string::npos;
+    double length = 0;
+    bool feet = true;
+    if (computed) {
+        const auto secondBar = parameter.find('|', firstBar + 1);
+        // A parameter with one "|" has no length field: it reads as the empty text, a conversion error.
+        const std::string lengthText = secondBar == std::string::npos
+                                           ? std::string()
+                                           : parameter.substr(firstBar + 1, secondBar - firstBar - 1);
+        length = ReadNumber(lengthText, sep);
+        feet = parameter.substr(secondBar + 1) != "M";
+    }
+    grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
+    grdSpecs.ClearCells();
+    for (std::size_t i = 0; i < Hits.size(); ++i) {
+        const TTransmissionLine& line = *Hits[i];
+        const int r = static_cast<int>(i) + 1;
+        grdSpecs.SetCell(colPartNumber, r, line.PartNumber);
+        grdSpecs.SetCell(colBand, r, FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
+        grdSpecs.SetCell(colDescription, r, line.Description);
+        if (computed) {
+            const double f1 = line.LowFrequency;
+            const double f2 = line.HighFrequency;
+            grdSpecs.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
+            const double attenuation = Attenuation(line, f1, f2);
+            grdSpecs.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
+            grdSpecs.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
+            grdSpecs.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
+            grdSpecs.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
+            grdSpecs.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
+            grdSpecs.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
+            grdSpecs.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
+            const double shownAverage = ReadQueryNumber(grdSpecs.Cell(colAveragePower, r));
+            grdSpecs.SetCell(colDeratedPower, r,
+                             FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, 1.1, f1, f2,
+                                                                            line.DeratingParameter, line.PartNumber),
+                                          sep));
+        } else {
+            for (int col = colMidBand; col <= colDeratedPower; ++col)
+                grdSpecs.SetColumnVisible(col, false);
+        }
+        grdSpecs.SetCell(colPricePerFoot, r, "$" + FormatFixed2(line.ListPrice, sep));
+        grdSpecs.SetCell(colPricePerMeter, r, "$" + FormatFixed2(line.ListPrice * kFeetPerMeter, sep));
+    }
+}
+
+void TfrmMain::tsResultsShow() {
+    Height = 580;
+    Width = 800;
+    ++CenterRevision;
+    Caption = "Query Results";
+    SetResultsMenus(true);
+    const std::size_t n = Hits.size();
+    gbxSpecifications.SetCaption("Transmission Lines (" + std::to_string(n) + (n == 1 ? " Item)" : " Items)"));
+    grdSpecsClick();
+    ActiveControl = &grdSpecs;
+}
+
+void TfrmMain::tsQueryValuesShow() {
+    Height = 490;
+    Width = 388;
+    ++CenterRevision;
+    Caption = "Select Query Values";
+    SetResultsMenus(false);
+}
+
+void TfrmMain::SetResultsMenus(bool results) {
+    N1->SetVisible(results);
+    CurrencySettings1->SetEnabled(results);
+    CurrencySettings1->SetVisible(CurrencyAvailable);
+    for (TMenuItem* item : {Print1, CopyToClipboard1, SaveQuerySettingsToFile1, ExportData1, NewQuery1})
+        item->SetVisible(results);
+    GetTransmissionLines1->SetVisible(!results);
+    OpenFile1->SetVisible(!results);
+    ToAMicrosoftExcelFile1->SetEnabled(ExcelInstalled());
+}
+
+void TfrmMain::grdSpecsClick() {
+    FillConnectorList(lstConnectors, chkConnector, grdConnectors, cbxConnector);
+    FillConnectorList(lstConnectors2, chkConnector2, grdConnectors2, cbxConnector2);
+}
+
+void TfrmMain::FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, TComboBox& combo) {
+    // No current line (an empty grid): nothing to list, and nothing may index the hit list.
+    if (grdSpecs.CurrentRow() < 1 || grdSpecs.CurrentRow() > static_cast<int>(Hits.size())) {
+        list.SetItems({});
+        grid.SetRowCount(0);
+        return;
+    }
+    const TTransmissionLine& line = CurrentLine();
+    std::vector<std::string> names;
+    names.reserve(line.Connectors.size());
+    for (const auto& connector : line.Connectors)
+        names.push_back(connector.ConnectorName);
+    list.SetItems(std::move(names));
+    if (list.Items().empty()) {
+        grid.SetRowCount(0);
+        return;
+    }
+    int selected = 0;
+    if (check.Checked()) {
+        for (std::size_t i = 0; i < list.Items().size(); ++i)
+            if (SameTextIgnoreCase(list.Items()[i], combo.Text())) {
+                selected = static_cast<int>(i);
+                break;
+            }
+    }
+    list.SetItemIndex(selected);
+    FillPartNumberGrid(grid, list);
+}
+
+void TfrmMain::FillPartNumberGrid(TGrid& grid, TListBox& list) {
+    if (grdSpecs.CurrentRow() < 1 || grdSpecs.CurrentRow() > static_cast<int>(Hits.size()) ||
+        list.ItemIndex() < 0) {
+        grid.SetRowCount(0);
+        return;
+    }
+    const TConnector& connector = CurrentLine().ConnectorAt(list.ItemIndex());
+    const char sep = DecimalSeparator();
+    grid.SetRowCount(connector.PartNumberCount());
+    for (int j = 0; j < connector.PartNumberCount(); ++j) {
+        const int r = j + 1;
+        const std::string& partNumber = connector.PartNumberAt(j);
+        grid.SetCell(1, r, partNumber);
+        if (const auto entry = PriceLines.FindPriceLine(partNumber)) {
+            grid.SetCell(2, r, entry->Description);
+            const auto [code, codeInParentheses] = GetCurrencyCode();
+            grid.SetHeading(3, "Price " + codeInParentheses);
+            grid.SetCell(3, r, code + " " + FormatFixed2(ConvertPrice(entry->Price), sep));
+        } else {
+            // Cleared, so a row never shows the previous connector's description and price.
+            grid.SetCell(2, r, "");
+            grid.SetCell(3, r, "");
+        }
+    }
+}
+
+void TfrmMain::lstConnectorsClick() {
+    FillPartNumberGrid(grdConnectors, lstConnectors);
+}
+
+void TfrmMain::lstConnectors2Click() {
+    FillPartNumberGrid(grdConnectors2, lstConnectors2);
+}
+
+void TfrmMain::grdSpecsRowChanged() {
+    grdSpecs.ResetRowColors();
+    if (grdSpecs.CurrentRow() >= 1)
+        grdSpecs.SetRowColor(grdSpecs.CurrentRow(), clYellow);
+    grdSpecsClick();
+}
+
+void TfrmMain::grdConnectorsRowChanged() {
+    grdConnectors.ResetRowColors();
+    if (grdConnectors.CurrentRow() >= 1)
+        grdConnectors.SetRowColor(grdConnectors.CurrentRow(), clAqua);
+}
+
+void TfrmMain::grdConnectors2RowChanged() {
+    grdConnectors2.ResetRowColors();
+    if (grdConnectors2.CurrentRow() >= 1)
+        grdConnectors2.SetRowColor(grdConnectors2.CurrentRow(), clAqua);
+}
+
+void TfrmMain::btnNewQueryClick() {
+    PageControl1.SetActivePageIndex(0);
+}
+
+void TfrmMain::btnCloseClick() {
+    Close();
+}
 
 } // namespace dorvik

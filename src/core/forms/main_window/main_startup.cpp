@@ -1,14 +1,128 @@
+// Creation and destruction of the main window: locating and loading the data files, filling the pick lists.
+#include "core/catalogue/catalogue_loader.h"
+#include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
+#include "core/text/text_file.h"
+
+#include <system_error>
 
 namespace dorvik {
 
-void TfrmMain::FormCreate() {   }
-void TfrmMain::FormDestroy() {   }
-void TfrmMain::FormActivate() {   }
-std::filesystem::path TfrmMain::CatalogueFilePath() const {  return {}; }
-std::filesystem::path TfrmMain::PriceFilePath() const {  return {}; }
-std::filesystem::path TfrmMain::RatesFilePath() const {  return {}; }
-void TfrmMain::LoadDataFiles() {   }
-void TfrmMain::ReadSharedDataFolder() {   }
+namespace {
+constexpr const char* kMissingFilesMessage =
+    "One or more files needed to run this application are missing.\rPlease check the appropriate directories "
+    "for 'M_Lom.dat' and 'Freq_TLine_Connectors.dat'.";
+
+bool FileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        if (!text.empty())
+            text += '\r';
+        text += line;
+    }
+    return text;
+}
+} // namespace
+
+std::filesystem::path TfrmMain::CatalogueFilePath() const {
+    return env_.CatalogueFile.value_or(env_.ProgramFolder / "Freq_TLine_Connectors.dat");
+}
+
+std::filesystem::path TfrmMain::PriceFilePath() const {
+    // The folder text followed by "\M_lom.dat", with this platform's separator.
+    return env_.PriceFile.value_or(std::filesystem::path(SharedDataFolder + "/M_lom.dat"));
+}
+
+std::filesystem::path TfrmMain::RatesFilePath() const {
+    return env_.RatesFile.value_or(env_.ProgramFolder / "xcngrate.dat");
+}
+
+void TfrmMain::ReadSharedDataFolder() {
+    SharedDataFolder.clear();
+    if (!store_.KeyExists(kCommonFilesKey)) {
+        services_.ShowMessage("Unable to locate Registry Key", MessageIcon::Error);
+    } else if (const auto value = store_.ReadValue(kCommonFilesKey, "Path");
+               value && value->type == StoredValue::Type::String) {
+        SharedDataFolder = value->text;
+        return;
+    }
+    services_.ShowMessage("Unable to create path from Registry", MessageIcon::Error);
+}
+
+void TfrmMain::LoadDataFiles() {
+    const auto cataloguePath = CatalogueFilePath();
+    const auto pricePath = PriceFilePath();
+    if (!FileExists(cataloguePath) || !FileExists(pricePath)) {
+        services_.ShowMessage(kMissingFilesMessage, MessageIcon::Error);
+        return;
+    }
+    const auto ratesPath = RatesFilePath();
+    CurrencyAvailable = FileExists(ratesPath);
+    if (CurrencyAvailable)
+        ExchangeRates = ReadTextLines(ratesPath);
+    auto catalogueLines = ReadTextLines(cataloguePath);
+    PriceLines = PriceList(ReadTextLines(pricePath), DecimalSeparator());
+    LoadedCatalogue loaded = LoadCatalogue(catalogueLines, DecimalSeparator(), cataloguePath.filename().string());
+    TheCatalogue = std::move(loaded.Lines);
+    BeginFrequencyList = std::move(loaded.BeginFrequencyList);
+    EndFrequencyList = std::move(loaded.EndFrequencyList);
+    Loaded = true;
+    if (!loaded.Problems.empty())
+        services_.ShowMessage("Some lines of the catalogue could not be read and were left out:\r\r" +
+                                  JoinLines(loaded.Problems),
+                              MessageIcon::Warning);
+    if (!HasParams()) {
+        cbxBeginningFrequency.SetItems(BeginFrequencyList);
+        cbxEndingFrequency.SetItems(EndFrequencyList);
+        cbxConnector.SetItems(loaded.ConnectorNameList);
+        cbxConnector2.SetItems(std::move(loaded.ConnectorNameList));
+    }
+}
+
+void TfrmMain::FormCreate() {
+    PageControl1.SetActivePageIndex(0);
+    Loaded = false;
+    ReadSharedDataFolder();
+    ExchangeRates.clear();
+    BeginFrequencyList.clear();
+    EndFrequencyList.clear();
+    TheCatalogue.clear();
+    Hits.clear();
+    try {
+        LoadDataFiles();
+    } catch (const FileError& error) {
+        // A data file that exists but cannot be read counts as missing; the program runs on without data.
+        services_.ShowMessage(std::string(error.what()) + "\r\r" + kMissingFilesMessage, MessageIcon::Error);
+        Loaded = false;
+        CurrencyAvailable = false;
+        TheCatalogue.clear();
+    }
+    if (HasParams()) {
+        ApplyCommandLine();
+    } else {
+        cbxConnector.SetItemIndex(0);
+        cbxConnector2.SetItemIndex(0);
+        cbxBeginningFrequency.SetItemIndex(0);
+        cbxEndingFrequency.SetItemIndex(0);
+        LoadSettings();
+    }
+    btnSearch.SetEnabled(Loaded);
+    if (HasParams() && !TerminateRequested)
+        btnSearchClick();
+}
+
+void TfrmMain::FormDestroy() {
+    SaveSettings();
+}
+
+void TfrmMain::FormActivate() {
+    if (OnUpdateReminder)
+        OnUpdateReminder();
+}
 
 } // namespace dorvik
