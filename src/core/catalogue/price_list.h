@@ -1,9 +1,9 @@
 #pragma once
 // M_lom.dat: part numbers with descriptions and US-dollar prices.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace dorvik {
@@ -13,6 +13,8 @@ struct PriceEntry {
     double Price = 0;        // field 6; 0 when empty or not a number
 };
 
+// The lines are kept as read; the index holds only line numbers (an open-addressing table keyed by the
+// trimmed field 3), so it costs 8 to 16 bytes per line and stays valid when the list is copied or moved.
 class PriceList {
 public:
     PriceList() = default;
@@ -26,7 +28,8 @@ public:
 
 private:
     std::vector<std::string> lines_;
-    std::unordered_map<std::string, std::size_t> firstLine_;
+    // Slot value: line index + 1; 0 marks an empty slot. Size a power of two, at most half full.
+    std::vector<std::uint32_t> slots_;
     char separator_ = '.';
 };
 

@@ -13,12 +13,14 @@ inline constexpr double kFeetPerMeter = 3.2808;
 double Attenuation(const TTransmissionLine& line, double f1, double f2);
 // dB over the length; feet clear means the length is in meters.
 double CableLoss(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
-double ConnectorPairLoss(double f1, double f2);
+// The part number only names the line in an error message.
+double ConnectorPairLoss(double f1, double f2, std::string_view partNumber = {});
 double InsertionLoss(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
 // Percent.
 double Efficiency(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
 // kW, capped by the peak power.
 double AveragePower(const TTransmissionLine& line, double f1, double f2);
+// The factor that multiplies the average power; the part number only names the line in an error message.
 double VswrDeratingFactor(std::string_view cableType, double vswr, double f1, double f2,
                           long double deratingParameter, std::string_view partNumber = {});
 double DeratingPolynomial(double phi, double c0, double c1, double c2, double c3);

@@ -1,0 +1,96 @@
+#include "core/engine/search.h"
+
+#include "core/engine/formulas.h"
+
+#include <string>
+
+namespace dorvik {
+
+namespace {
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A'); // ASCII only: never the C locale's rules
+    return upper;
+}
+
+template <typename Keep>
+HitList Filter(const HitList& lines, Keep keep) {
+    HitList kept;
+    kept.reserve(lines.size());
+    for (TTransmissionLine* line : lines)
+        if (keep(*line))
+            kept.push_back(line);
+    return kept;
+}
+
+} // namespace
+
+HitList AllLines(const Catalogue& catalogue) {
+    HitList all;
+    all.reserve(catalogue.size());
+    for (const auto& line : catalogue)
+        all.push_back(line.get());
+    return all;
+}
+
+HitList FilterByFrequency(const HitList& lines, double beginFrequency, double endFrequency) {
+    return Filter(lines, [&](const TTransmissionLine& line) {
+        return line.LowFrequency <= beginFrequency && line.HighFrequency >= endFrequency;
+    });
+}
+
+HitList FilterByConnector(const HitList& lines, std::string_view connectorName) {
+    return Filter(lines, [&](const TTransmissionLine& line) {
+        for (const TConnector& connector : line.Connectors)
+            if (connector.ConnectorName == connectorName)
+                return true;
+        return false;
+    });
+}
+
+HitList FilterByLoss(const HitList& lines, std::string_view units, double length, double maxLoss,
+                     double beginFrequency, double endFrequency) {
+    const bool meters = units == "Meters";
+    return Filter(lines, [&](const TTransmissionLine& line) {
+        double attenuation = Attenuation(line, beginFrequency, endFrequency);
+        if (meters)
+            attenuation *= kFeetPerMeter;
+        return attenuation / 100 * length <= maxLoss;
+    });
+}
+
+HitList FilterByCableType(const HitList& lines, bool air, bool foam, bool waveguide) {
+    return Filter(lines, [&](const TTransmissionLine& line) {
+        const std::string type = UpperCase(line.CableType);
+        return (air && type == "AIR") || (foam && type == "FOAM") || (waveguide && type == "EW");
+    });
+}
+
+HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criteria) {
+    HitList hits = AllLines(catalogue);
+    if (criteria.ByFrequency)
+        hits = FilterByFrequency(hits, criteria.BeginFrequency, criteria.EndFrequency);
+    if (criteria.ByConnector1)
+        hits = FilterByConnector(hits, criteria.ConnectorName1);
+    if (criteria.ByConnector2)
+        hits = FilterByConnector(hits, criteria.ConnectorName2);
+    if (criteria.ByLoss)
+        hits = FilterByLoss(hits, criteria.Units, criteria.Length, criteria.MaxLoss, criteria.BeginFrequency,
+                            criteria.EndFrequency);
+    if (criteria.Air || criteria.Foam || criteria.Waveguide)
+        hits = FilterByCableType(hits, criteria.Air, criteria.Foam, criteria.Waveguide);
+    return hits;
+}
+
+HitList FindByPartNumber(const Catalogue& catalogue, std::string_view partNumber) {
+    HitList found;
+    for (const auto& line : catalogue)
+        if (line->PartNumber == partNumber)
+            found.push_back(line.get());
+    return found;
+}
+
+} // namespace dorvik

@@ -1,0 +1,98 @@
+#include "core/catalogue/price_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace dorvik {
+namespace {
+
+struct Lookup {
+    std::string PartNumber;
+    bool Found;
+    std::string Description;
+    double Price;
+};
+
+void ExpectLookups(const PriceList& prices, const std::vector<Lookup>& lookups) {
+    for (const auto& l : lookups) {
+        SCOPED_TRACE(l.PartNumber);
+        const auto entry = prices.FindPriceLine(l.PartNumber);
+        ASSERT_EQ(entry.has_value(), l.Found);
+        if (entry) {
+            EXPECT_EQ(entry->Description, l.Description);
+            EXPECT_EQ(entry->Price, l.Price);
+        }
+    }
+}
+
+TEST(PriceList, FindsTheFirstNonSkippedLineByTrimmedField3) {
+    const PriceList prices({
+                               "# VEL|CAB|VF4-50|FT|commented out|9.99|",
+                               " VEL|CAB|VF4-50|FT|indented|8.88|",
+                               "",
+                               ";|x|VF5-50|FT|semicolon|1|",
+                               "[Prices]",
+                               "^|x|VF5-50|FT|caret|1|",
+                               "`|x|VF5-50|FT|grave|1|",
+                               "{|x|VF5-50|FT|brace|1|",
+                               "~|x|VF5-50|FT|tilde|1|",
+                               "VEL|CAB|  VF4-50 \t|FT|  1/2 in foam coax  |  2.35 |",
+                               "VEL|CAB|VF4-50|FT|second entry|3.00|",
+                               "VEL|CAB|VF5-50|FT|7/8 in foam coax|4.90|",
+                               "VEL|CON|V4NM|EA|N male|not a price|",
+                               "VEL|CON|V4NF|EA|N female|",
+                               "VEL|CON|V4DM|EA|7-16 DIN male|45.5",
+                               "VEL|CON|V4DF|EA|7-16 DIN female||",
+                               "VEL|CON|V4QM|EA|4.3-10 male|4.25e1|extra|fields|",
+                           },
+                           '.');
+    ExpectLookups(prices, {
+                              {"VF4-50", true, "1/2 in foam coax", 2.35},
+                              {"VF5-50", true, "7/8 in foam coax", 4.90},
+                              {"V4NM", true, "N male", 0},
+                              {"V4NF", true, "N female", 0},
+                              {"V4DM", true, "7-16 DIN male", 0},
+                              {"V4DF", true, "7-16 DIN female", 0},
+                              {"V4QM", true, "4.3-10 male", 42.5},
+                              {"vf4-50", false, "", 0},
+                              {" VF4-50", false, "", 0},
+                              {"VF7-50", false, "", 0},
+                          });
+}
+
+TEST(PriceList, PricesReadWithTheLocaleSeparatorOrPoint) {
+    const PriceList prices({"a|b|P1|c|one|2,5|", "a|b|P2|c|two|3.25|", "a|b|P3|c|three|1.000,5|"}, ',');
+    ExpectLookups(prices, {{"P1", true, "one", 2.5}, {"P2", true, "two", 3.25}, {"P3", true, "three", 0}});
+}
+
+TEST(PriceList, EmptyListFindsNothing) {
+    EXPECT_FALSE(PriceList().FindPriceLine("VF4-50"));
+    EXPECT_FALSE(PriceList({}, '.').FindPriceLine(""));
+}
+
+TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 5000; ++i)
+        lines.push_back("V|C|P" + std::to_string(i) + "|EA|part " + std::to_string(i) + "|" + std::to_string(i) +
+                        "|");
+    lines.push_back("V|C|P17|EA|duplicate|0|");
+    PriceList original(std::move(lines), '.');
+    const PriceList copy = original;
+    const PriceList moved = std::move(original);
+    for (const PriceList* prices : {&copy, &moved}) {
+        for (int i = 0; i < 5000; i += 7) {
+            const auto entry = prices->FindPriceLine("P" + std::to_string(i));
+            ASSERT_TRUE(entry);
+            EXPECT_EQ(entry->Description, "part " + std::to_string(i));
+            EXPECT_EQ(entry->Price, i);
+        }
+        EXPECT_EQ(prices->FindPriceLine("P17")->Description, "part 17");
+        EXPECT_FALSE(prices->FindPriceLine("P5000"));
+        EXPECT_EQ(prices->Lines().size(), 5001U);
+    }
+}
+
+} // namespace
+} // namespace dorvik
