@@ -222,7 +222,8 @@ private:
     void LoadDataFiles();   // main_startup.cpp
     void ReadSharedDataFolder();
     TTransmissionLine& CurrentLine(); // item (current row - 1) of the hit list
-    bool PartNumberMode() const { return env_.Params.size() == 1; }
+    // A start with a part number (any parameters but the "FILE" form).
+    bool PartNumberMode() const { return !LookupPartNumber.empty(); }
     double ReadQueryNumber(const std::string& text) const;
 
     TAppEnvironment env_;

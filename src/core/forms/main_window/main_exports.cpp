@@ -1,11 +1,86 @@
+// Exports of the results: the clipboard text, the spreadsheet file, the HTML page.
 #include "core/forms/main_window/frm_main.h"
+#include "core/output/clipboard_text.h"
+#include "core/output/html_page.h"
+#include "core/output/spreadsheet_text.h"
+#include "core/text/text_file.h"
+
+#include <system_error>
 
 namespace dorvik {
 
-void TfrmMain::btnClipboardClick() {   }
-void TfrmMain::ToAMicrosoftExcelFile1Click() {   }
-void TfrmMain::ToAnHTMLFile1Click() {   }
-void TfrmMain::CreateHtml(const std::string& extension, int border) { (void)extension; (void)border;  }
-bool TfrmMain::ExcelInstalled() {  return false; }
+namespace {
+
+// One level only; a folder that cannot be created is no reason to refuse the export (the dialog then opens
+// wherever the platform chooses).
+void EnsureFolder(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(folder, ignored))
+        std::filesystem::create_directory(folder, ignored);
+}
+
+// The dialog's default extension for a name typed without one. Qt's dialog adds it itself; doing it here too
+// makes every front end write the same name.
+std::filesystem::path WithDefaultExtension(const std::string& fileName, std::string_view defaultExt) {
+    std::filesystem::path path = fileName;
+    if (!defaultExt.empty() && defaultExt.front() == '.')
+        defaultExt.remove_prefix(1);
+    if (!path.has_extension() && !defaultExt.empty())
+        path += "." + std::string(defaultExt);
+    return path;
+}
+
+// Shows the dialog and returns the file to write, or an empty path when the user cancelled.
+std::filesystem::path ChooseFile(IPlatformServices& services, TFileDialog& dialog) {
+    if (!services.ExecuteFileDialog(dialog) || dialog.FileName.empty())
+        return {};
+    const auto path = WithDefaultExtension(dialog.FileName, dialog.DefaultExt);
+    dialog.FileName = path.string(); // proposed next time, as the dialog would keep it
+    return path;
+}
+
+} // namespace
+
+void TfrmMain::btnClipboardClick() {
+    // Built completely before the clipboard is touched, so a failure leaves the clipboard as it was. The
+    // clipboard of this platform is Unicode and breaks lines at line feeds.
+    const std::string text = BuildClipboardText(grdSpecs, grdConnectors, grdConnectors2, "\n", CellBytes::Utf8);
+    if (!services_.SetClipboardText(text))
+        services_.ShowMessage("Cannot open clipboard", MessageIcon::Error);
+}
+
+void TfrmMain::ToAMicrosoftExcelFile1Click() {
+    const auto folder = env_.OutputFolder / "xls";
+    EnsureFolder(folder);
+    ExcelSave.InitialDir = folder.string();
+    const auto path = ChooseFile(services_, ExcelSave);
+    if (path.empty())
+        return;
+    // Temporary file and rename: a failed write never leaves a partial file under the chosen name.
+    WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs));
+    services_.ShellOpen(path.string());
+}
+
+void TfrmMain::ToAnHTMLFile1Click() {
+    CreateHtml("html", 3);
+}
+
+void TfrmMain::CreateHtml(const std::string& extension, int border) {
+    const auto folder = env_.OutputFolder / extension;
+    EnsureFolder(folder);
+    HtmlSave.FileName.clear();
+    HtmlSave.DefaultExt = extension;
+    HtmlSave.Filter = extension + " Files (*." + extension + ")|*." + extension;
+    HtmlSave.InitialDir = folder.string();
+    const auto path = ChooseFile(services_, HtmlSave);
+    if (path.empty())
+        return;
+    WriteFileAtomically(path, BuildHtmlPage(grdSpecs, border));
+    services_.ShellOpen(path.string());
+}
+
+bool TfrmMain::ExcelInstalled() {
+    return services_.HasDefaultApplication("application/vnd.ms-excel");
+}
 
 } // namespace dorvik

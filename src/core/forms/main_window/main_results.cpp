@@ -54,7 +54,7 @@ void TfrmMain::FillSpecsGrid() {
         grdSpecs.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
         grdSpecs.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
         grdSpecs.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
-        const double shownAverage = ReadQueryNumber(grdSpecs.Cell(colAveragePower, r));
+        const double shownAverage = ReadNumber(grdSpecs.Cell(colAveragePower, r), sep);
         const double vswr = ReadQueryNumber(edtVSWR.Text());
         grdSpecs.SetCell(colDeratedPower, r,
                          FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2,
@@ -81,7 +81,7 @@ void TfrmMain::FillSpecsGrid() {
 
 void TfrmMain::FillSpecsGridForPartNumber() {
     const char sep = DecimalSeparator();
-    const std::string& parameter = env_.Params.front();
+    const std::string& parameter = LookupPartNumber;
     const auto firstBar = parameter.find('|');
     const bool computed = firstBar != std::string::npos;
     double length = 0;
@@ -115,7 +115,7 @@ void TfrmMain::FillSpecsGridForPartNumber() {
             grdSpecs.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
             grdSpecs.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
             grdSpecs.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
-            const double shownAverage = ReadQueryNumber(grdSpecs.Cell(colAveragePower, r));
+            const double shownAverage = ReadNumber(grdSpecs.Cell(colAveragePower, r), sep);
             grdSpecs.SetCell(colDeratedPower, r,
                              FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, 1.1, f1, f2,
                                                                             line.DeratingParameter, line.PartNumber),

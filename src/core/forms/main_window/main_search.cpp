@@ -40,7 +40,8 @@ std::string TfrmMain::NormaliseDecimalPoint(const std::string& text) const {
 }
 
 double TfrmMain::ReadQueryNumber(const std::string& text) const {
-    return ReadNumber(text, DecimalSeparator());
+    // The fill reads the page as the search did, so a search that passed never fails on a '.' in the fill.
+    return ReadNumber(NormaliseDecimalPoint(text), DecimalSeparator());
 }
 
 void TfrmMain::AttachPartData(TTransmissionLine& line) {
@@ -80,10 +81,10 @@ void TfrmMain::btnSearchClick() {
             Hits = FindByPartNumber(TheCatalogue, LookupPartNumber.substr(0, LookupPartNumber.find('|')));
         } else {
             SearchCriteria criteria;
-            criteria.BeginFrequency = ReadQueryNumber(NormaliseDecimalPoint(cbxBeginningFrequency.Text()));
-            criteria.EndFrequency = ReadQueryNumber(NormaliseDecimalPoint(cbxEndingFrequency.Text()));
-            criteria.Length = ReadQueryNumber(NormaliseDecimalPoint(edtLength.Text()));
-            criteria.MaxLoss = ReadQueryNumber(NormaliseDecimalPoint(edtMaxLoss.Text()));
+            criteria.BeginFrequency = ReadQueryNumber(cbxBeginningFrequency.Text());
+            criteria.EndFrequency = ReadQueryNumber(cbxEndingFrequency.Text());
+            criteria.Length = ReadQueryNumber(edtLength.Text());
+            criteria.MaxLoss = ReadQueryNumber(edtMaxLoss.Text());
             criteria.Units = units;
             criteria.ByFrequency = chkFrequency.Checked();
             criteria.ByConnector1 = chkConnector.Checked();

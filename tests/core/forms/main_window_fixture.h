@@ -1,0 +1,100 @@
+#pragma once
+// A main window over a small catalogue in a temporary program folder, with an in-memory store.
+#include "core/forms/fake_services.h"
+#include "core/forms/main_window/frm_main.h"
+#include "core/store/memory_settings_store.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+
+namespace dorvik::testing {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("dorvik-test-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::filesystem::path programFolder = folder.Path() / "program";
+    std::filesystem::path sharedFolder = folder.Path() / "shared";
+    MemorySettingsStore store;
+    FakeServices services;
+    std::unique_ptr<TfrmMain> form;
+
+    void SetUp() override {
+        std::filesystem::create_directories(programFolder);
+        std::filesystem::create_directories(sharedFolder);
+        const std::filesystem::path data = DORVIK_TEST_DATA "/forms";
+        std::filesystem::copy_file(data / "Freq_TLine_Connectors.dat", programFolder / "Freq_TLine_Connectors.dat");
+        std::filesystem::copy_file(data / "M_lom.dat", sharedFolder / "M_lom.dat");
+        store.CreateKey(kCommonFilesKey);
+        store.WriteString(kCommonFilesKey, "Path", sharedFolder.string());
+    }
+
+    void WithRates(const std::string& content = {}) {
+        if (content.empty())
+            std::filesystem::copy_file(DORVIK_TEST_DATA "/forms/xcngrate.dat", programFolder / "xcngrate.dat");
+        else
+            WriteFile(programFolder / "xcngrate.dat", content);
+    }
+
+    static void WriteFile(const std::filesystem::path& path, const std::string& content);
+
+    // Creates the window and runs FormCreate as the program does.
+    TfrmMain& Start(std::vector<std::string> params = {}, char separator = '.') {
+        TAppEnvironment env;
+        env.Params = std::move(params);
+        env.ProgramFolder = programFolder;
+        env.OutputFolder = programFolder;
+        env.DecimalSeparator = separator;
+        form = std::make_unique<TfrmMain>(env, store, services);
+        form->Dispatch([this] { form->FormCreate(); });
+        return *form;
+    }
+
+    // The user's action, through the general error handler.
+    void User(const std::function<void()>& action) { form->Dispatch(action); }
+
+    void Search() { User([this] { form->btnSearchClick(); }); }
+
+    static std::vector<std::string> Column(const TGrid& grid, int col) {
+        std::vector<std::string> out;
+        for (int r = 1; r <= grid.RowCount(); ++r)
+            out.push_back(grid.Cell(col, r));
+        return out;
+    }
+    static std::vector<std::string> Row(const TGrid& grid, int row) {
+        std::vector<std::string> out;
+        for (int c = 1; c <= grid.ColCount(); ++c)
+            out.push_back(grid.Cell(c, row));
+        return out;
+    }
+};
+
+inline void MainWindowTest::WriteFile(const std::filesystem::path& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+} // namespace dorvik::testing

@@ -1,0 +1,165 @@
+#include "core/forms/main_window_fixture.h"
+
+namespace dorvik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr const char* kNumeric = "info: This field must contain a numeric value.";
+
+class QueryPageTest : public MainWindowTest {};
+
+TEST_F(QueryPageTest, StartFillsPickListsAndDefaults) {
+    auto& f = Start();
+    EXPECT_TRUE(services.Events.empty());
+    EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100", "200", "800"));
+    EXPECT_THAT(f.cbxEndingFrequency.Items(), ElementsAre("300", "1000", "3000"));
+    EXPECT_THAT(f.cbxConnector.Items(), ElementsAre("7-16 DIN Female", "CPR Flange", "N Male"));
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
+    EXPECT_EQ(f.cbxEndingFrequency.Text(), "300");
+    EXPECT_EQ(f.cbxConnector.Text(), "7-16 DIN Female");
+    EXPECT_EQ(f.edtMaxLoss.Text(), "0");
+    EXPECT_EQ(f.edtVSWR.Text(), "1.1");
+    EXPECT_TRUE(f.rbFeet.Checked());
+    EXPECT_TRUE(f.chkFrequency.Checked());
+    EXPECT_FALSE(f.chkInsertionLoss.Checked());
+    EXPECT_TRUE(f.btnSearch.Enabled);
+    EXPECT_TRUE(f.SaveSettingsOnExit1->Checked());
+    EXPECT_FALSE(f.CurrencyAvailable);
+}
+
+TEST_F(QueryPageTest, MissingPriceFileDisablesSearch) {
+    std::filesystem::remove(sharedFolder / "M_lom.dat");
+    auto& f = Start();
+    ASSERT_EQ(services.Messages().size(), 1u);
+    EXPECT_EQ(services.Messages()[0].rfind("error: One or more files needed", 0), 0u);
+    EXPECT_TRUE(f.cbxBeginningFrequency.Items().empty());
+    EXPECT_FALSE(f.btnSearch.Enabled);
+}
+
+TEST_F(QueryPageTest, MissingRegistryKeyGivesBothMessages) {
+    store = MemorySettingsStore();
+    Start();
+    EXPECT_THAT(services.Messages(), ElementsAre("error: Unable to locate Registry Key",
+                                                 "error: Unable to create path from Registry",
+                                                 ::testing::StartsWith("error: One or more files")));
+}
+
+TEST_F(QueryPageTest, EditRulesReplaceNonNumbersByZero) {
+    auto& f = Start();
+    User([&] { f.edtVSWR.SetText("abc"); });
+    EXPECT_EQ(f.edtVSWR.Text(), "0");
+    User([&] { f.edtMaxLoss.SetText("-"); });
+    EXPECT_EQ(f.edtMaxLoss.Text(), "0");
+    EXPECT_THAT(services.Messages(), ElementsAre(kNumeric, kNumeric));
+    services.Events.clear();
+    User([&] { f.edtLength.SetText(""); });
+    User([&] { f.edtMaxLoss.SetText("."); });
+    User([&] { f.edtMaxLoss.SetText("1.5e"); });
+    EXPECT_TRUE(services.Events.empty());
+    EXPECT_EQ(f.edtLength.Text(), "");
+}
+
+TEST_F(QueryPageTest, BeginningFrequencyNarrowsEndingList) {
+    auto& f = Start();
+    f.BeginFrequencyList = {"100", "200", "300"};
+    f.EndFrequencyList = {"100", "200", "300"};
+    struct Case {
+        std::string ending;
+        std::vector<std::string> items;
+        std::string selected;
+    };
+    for (const Case& c : {Case{"100", {"300"}, "300"}, Case{"300", {"300"}, "300"}, Case{"200", {"300", "200"}, "200"}}) {
+        f.cbxEndingFrequency.SetItems(f.EndFrequencyList);
+        f.cbxEndingFrequency.SetTextByProgram(c.ending);
+        User([&] { f.cbxBeginningFrequency.UserType("200"); });
+        EXPECT_EQ(f.cbxEndingFrequency.Items(), c.items) << c.ending;
+        EXPECT_EQ(f.cbxEndingFrequency.Text(), c.selected) << c.ending;
+    }
+}
+
+TEST_F(QueryPageTest, EndingFrequencyNarrowsBeginningList) {
+    auto& f = Start();
+    f.BeginFrequencyList = {"100", "200", "300"};
+    f.cbxBeginningFrequency.SetTextByProgram("300");
+    User([&] { f.cbxEndingFrequency.UserType("200"); });
+    EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100"));
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
+}
+
+TEST_F(QueryPageTest, NonNumericFrequencyTakesFirstEntry) {
+    auto& f = Start();
+    User([&] { f.cbxBeginningFrequency.UserType("abc"); });
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
+    EXPECT_THAT(services.Messages(), ElementsAre(kNumeric));
+}
+
+TEST_F(QueryPageTest, EmptyFrequencyIsAConversionError) {
+    auto& f = Start();
+    User([&] { f.cbxBeginningFrequency.UserType(""); });
+    EXPECT_THAT(services.Messages(), ElementsAre("error: '' is not a valid floating point value"));
+}
+
+TEST_F(QueryPageTest, SwitchesAreCoupled) {
+    auto& f = Start();
+    User([&] { f.chkInsertionLoss.SetChecked(true); });
+    User([&] { f.chkFrequency.SetChecked(false); });
+    EXPECT_FALSE(f.chkInsertionLoss.Checked());
+    EXPECT_FALSE(f.chkInsertionLoss.Enabled);
+    EXPECT_FALSE(f.edtMaxLoss.Enabled);
+    User([&] { f.chkInsertionLoss.SetChecked(true); });
+    EXPECT_TRUE(f.chkFrequency.Checked());
+    EXPECT_TRUE(f.chkInsertionLoss.Enabled);
+    EXPECT_TRUE(f.edtMaxLoss.Enabled);
+}
+
+TEST_F(QueryPageTest, CheckFrequencies) {
+    auto& f = Start();
+    struct Case {
+        std::string begin, end;
+        bool ok;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"900", "900", true, ""},
+        {"960", "900", false,
+         "info: The beginning frequency value cannot be greater than the ending frequency value.\r\rPlease check your "
+         "frequency values."},
+        {"900", "abc", false,
+         "info: One or both frequency values contain invalid values.\r\rPlease check your frequency values."},
+    };
+    for (const auto& c : cases) {
+        services.Events.clear();
+        f.cbxBeginningFrequency.SetTextByProgram(c.begin);
+        f.cbxEndingFrequency.SetTextByProgram(c.end);
+        EXPECT_EQ(f.CheckFrequencies(), c.ok);
+        EXPECT_EQ(services.Messages(), c.ok ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    }
+}
+
+TEST_F(QueryPageTest, MenusPerPage) {
+    auto& f = Start();
+    f.SetResultsMenus(false);
+    EXPECT_TRUE(f.OpenFile1->Visible);
+    EXPECT_TRUE(f.GetTransmissionLines1->Visible);
+    EXPECT_FALSE(f.Print1->Visible);
+    EXPECT_FALSE(f.N1->Visible);
+    EXPECT_FALSE(f.CurrencySettings1->Visible);
+    f.SetResultsMenus(true);
+    EXPECT_FALSE(f.OpenFile1->Visible);
+    EXPECT_TRUE(f.ExportData1->Visible);
+    EXPECT_TRUE(f.CurrencySettings1->Enabled);
+    EXPECT_EQ(f.SaveQuerySettingsToFile1->ShortCut, "Ctrl+S");
+    EXPECT_EQ(f.SaveSettingsOnExit1->ShortCut, "");
+}
+
+TEST_F(QueryPageTest, HintGoesToStatusBarAndLogoOpensHomePage) {
+    auto& f = Start();
+    f.ApplicationEvents1Hint(f.edtLength.Hint);
+    EXPECT_EQ(f.StatusBar1.Caption, "Enter A Length");
+    f.Image1Click();
+    EXPECT_THAT(services.Events, ElementsAre(std::string("open: ") + kMakerHomePage));
+}
+
+} // namespace
+} // namespace dorvik::testing

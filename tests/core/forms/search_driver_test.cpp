@@ -1,0 +1,153 @@
+#include "core/forms/main_window_fixture.h"
+
+namespace dorvik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr const char* kNoLines = "info: Sorry, no Transmission Lines available for this query.\r\rPlease try again.";
+constexpr const char* kLoss =
+    "warning: You must enter a maximum insertion loss and a length\rwhen querying by insertion loss";
+constexpr const char* kCableType = "error: Please select a cable type.";
+
+class SearchDriverTest : public MainWindowTest {
+protected:
+    TfrmMain& StartAt(const std::string& begin, const std::string& end) {
+        auto& f = Start();
+        f.cbxBeginningFrequency.SetTextByProgram(begin);
+        f.cbxEndingFrequency.SetTextByProgram(end);
+        return f;
+    }
+};
+
+TEST_F(SearchDriverTest, SearchWithHitsTurnsToResults) {
+    auto& f = StartAt("800", "1000");
+    Search();
+    EXPECT_TRUE(services.Events.empty());
+    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
+    EXPECT_EQ(f.Caption, "Query Results");
+    EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TW-300"));
+    EXPECT_EQ(f.gbxSpecifications.Caption, "Transmission Lines (2 Items)");
+    EXPECT_EQ(f.ProgressBar1.Position, 0);
+    EXPECT_EQ(f.Hits[0]->Description, "Test foam cable 1/2 in");
+    EXPECT_DOUBLE_EQ(f.Hits[0]->ListPrice, 10.0);
+    EXPECT_EQ(f.ActiveControl, &f.grdSpecs);
+}
+
+TEST_F(SearchDriverTest, NoHitsShowsTheNoLinesMessage) {
+    auto& f = StartAt("5000", "6000");
+    Search();
+    EXPECT_THAT(services.Events, ElementsAre("beep", kNoLines));
+    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
+    EXPECT_TRUE(f.Hits.empty());
+}
+
+TEST_F(SearchDriverTest, MessageSequences) {
+    struct Case {
+        const char* name;
+        std::function<void(TfrmMain&)> setup;
+        std::vector<std::string> events;
+    };
+    const std::vector<Case> cases{
+        {"invalid frequency", [](TfrmMain& f) { f.cbxEndingFrequency.SetTextByProgram("abc"); },
+         {"info: One or both frequency values contain invalid values.\r\rPlease check your frequency values.",
+          "beep", kNoLines}},
+        {"no cable type",
+         [](TfrmMain& f) {
+             f.chkAir.SetChecked(false);
+             f.chkFoam.SetChecked(false);
+             f.chkWaveguide.SetChecked(false);
+         },
+         {"beep", kCableType}},
+        {"loss without length and no cable type",
+         [](TfrmMain& f) {
+             f.chkInsertionLoss.SetChecked(true);
+             f.edtMaxLoss.SetText("3");
+             f.chkAir.SetChecked(false);
+             f.chkFoam.SetChecked(false);
+             f.chkWaveguide.SetChecked(false);
+         },
+         {"beep", kLoss, "beep", kCableType}},
+    };
+    for (const auto& c : cases) {
+        services.Events.clear();
+        auto& f = StartAt("800", "1000");
+        services.Events.clear();
+        c.setup(f);
+        Search();
+        EXPECT_EQ(services.Events, c.events) << c.name;
+        EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0) << c.name;
+    }
+}
+
+TEST_F(SearchDriverTest, LossCheckMovesFocusAndLeavesHitsAlone) {
+    auto& f = StartAt("800", "1000");
+    Search();
+    const auto previous = f.Hits;
+    f.btnNewQueryClick();
+    f.chkInsertionLoss.SetChecked(true);
+    Search();
+    EXPECT_EQ(f.ActiveControl, &f.edtLength); // both "0": the focus ends on the length
+    EXPECT_EQ(f.Hits, previous);
+}
+
+TEST_F(SearchDriverTest, EmptyFieldsBecomeZero) {
+    auto& f = StartAt("800", "1000");
+    f.edtLength.SetText("");
+    f.edtVSWR.SetText("");
+    Search();
+    EXPECT_EQ(f.edtLength.Text(), "0");
+    EXPECT_EQ(f.edtVSWR.Text(), "0");
+}
+
+TEST_F(SearchDriverTest, LossFilterUsesOnlyTheCableLoss) {
+    auto& f = StartAt("800", "1000");
+    f.chkInsertionLoss.SetChecked(true);
+    f.edtLength.SetText("100");
+    f.edtMaxLoss.SetText("3.9"); // TC-100 loses exactly 3.9 dB over 100 ft: passes
+    Search();
+    EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TW-300"));
+    f.btnNewQueryClick();
+    f.edtMaxLoss.SetText("3.8");
+    Search();
+    EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TW-300"));
+}
+
+TEST_F(SearchDriverTest, PointIsReadWhereTheLocaleWritesComma) {
+    auto& f = Start({}, ',');
+    f.chkFrequency.SetChecked(false); // the frequency check reads the page as it stands
+    f.edtLength.SetText("100,5");
+    f.cbxBeginningFrequency.SetTextByProgram("800.5");
+    f.cbxEndingFrequency.SetTextByProgram("900,5");
+    Search();
+    EXPECT_TRUE(services.Messages().empty()) << services.Messages().front();
+    EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TA-200", "TW-300"));
+    EXPECT_EQ(f.grdSpecs.Cell(4, 1), "850,5");
+}
+
+TEST_F(SearchDriverTest, WaveguideBelowCutoffAbandonsTheSearch) {
+    auto& f = StartAt("100", "300");
+    f.chkFrequency.SetChecked(false);
+    Search();
+    ASSERT_EQ(services.Messages().size(), 1u);
+    EXPECT_THAT(services.Messages()[0], ::testing::StartsWith("error: Cannot compute the attenuation of TW-300"));
+    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
+}
+
+TEST_F(SearchDriverTest, MissingPriceLineIsTriedAgain) {
+    auto& f = StartAt("800", "1000");
+    Search();
+    EXPECT_EQ(f.Hits[1]->Description, "");
+    EXPECT_EQ(f.grdSpecs.Cell(13, 2), "USD 0.00");
+}
+
+TEST_F(SearchDriverTest, MenuItemRunsTheDriverWhenFilesAreMissing) {
+    std::filesystem::remove(programFolder / "Freq_TLine_Connectors.dat");
+    auto& f = Start();
+    services.Events.clear();
+    User([&] { f.GetTransmissionLines1->Click(); });
+    EXPECT_EQ(services.Events.back(), kNoLines);
+}
+
+} // namespace
+} // namespace dorvik::testing
