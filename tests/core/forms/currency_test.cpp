@@ -1,0 +1,138 @@
+#include "core/forms/main_window_fixture.h"
+
+namespace dorvik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class CurrencyTest : public MainWindowTest {
+protected:
+    TfrmMain& SearchWithRates(const std::string& rates = {}) {
+        WithRates(rates);
+        auto& f = Start();
+        f.cbxBeginningFrequency.SetTextByProgram("800");
+        f.cbxEndingFrequency.SetTextByProgram("1000");
+        Search();
+        return f;
+    }
+    TMenuItem& Item(const std::string& name) { return *form->MainMenu1.Find(name); }
+    void Pick(const std::string& name) {
+        User([&] { Item(name).Click(); });
+    }
+    std::string Selected() { return form->GetCurrencyCode().first; }
+};
+
+TEST_F(CurrencyTest, MenuHasThirtySevenItemsInSevenSubmenus) {
+    auto& f = Start();
+    ASSERT_EQ(f.CurrencyItems.size(), 37u);
+    EXPECT_EQ(f.CurrencyItems.front()->Name, "USDollarsUSD1");
+    EXPECT_EQ(f.CurrencyItems.back()->Caption, "Argentina Pesos (ARS)");
+    EXPECT_EQ(f.CurrencySettings1->Items().size(), 8u);
+    EXPECT_EQ(Item("Euro1").Tag, 17);
+    EXPECT_EQ(Item("Euro1").Parent()->Caption, "Europe");
+    EXPECT_TRUE(Item("US1").Checked());
+    EXPECT_FALSE(Item("USDollarsUSD1").Checked());
+}
+
+TEST_F(CurrencyTest, EuroPricesAndHeadings) {
+    auto& f = SearchWithRates("EUR|0.5|\r\n");
+    Pick("Euro1");
+    EXPECT_EQ(f.grdSpecs.Cell(13, 1), "EUR 20.00");
+    EXPECT_EQ(f.grdSpecs.Cell(14, 1), "EUR 65.62");
+    EXPECT_EQ(f.grdSpecs.Heading(13), "List Price Per Foot (EUR)");
+    EXPECT_EQ(f.grdConnectors.Cell(3, 1), "EUR 90.00");
+    EXPECT_EQ(f.grdConnectors.Heading(3), "Price (EUR)");
+    EXPECT_TRUE(services.Events.empty());
+}
+
+TEST_F(CurrencyTest, RateLinesThatDoNotServe) {
+    struct Case {
+        std::string rates, price, message;
+    };
+    const Case cases[] = {
+        {"eur|0.5|\r\n", "EUR 10.00", ""}, // lower-case code: not matched, rate 1.0
+        {"EUR|0.5\r\n", "", "error: '' is not a valid floating point value"},
+        {"EUR|0|\r\n", "", "error: The exchange rate for EUR in xcngrate.dat is not usable: '0'."},
+        {"EUR|-2|\r\n", "", "error: The exchange rate for EUR in xcngrate.dat is not usable: '-2'."},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(programFolder / "xcngrate.dat");
+        store.CreateKey(kSettingsKey);
+        store.WriteDword(kSettingsKey, "Currency", 1); // the previous case stored euros
+        services.Events.clear();
+        auto& f = SearchWithRates(c.rates);
+        Pick("Euro1");
+        if (c.message.empty()) {
+            EXPECT_TRUE(services.Messages().empty()) << c.rates;
+            EXPECT_EQ(f.grdSpecs.Cell(13, 1), c.price) << c.rates;
+        } else {
+            EXPECT_THAT(services.Messages(), ElementsAre(c.message)) << c.rates;
+        }
+    }
+}
+
+TEST_F(CurrencyTest, BothDollarItemsMoveTogether) {
+    SearchWithRates("USD|2|\r\n");
+    Pick("Euro1");
+    Pick("US1");
+    EXPECT_TRUE(Item("USDollarsUSD1").Checked());
+    EXPECT_FALSE(Item("Euro1").Checked());
+    EXPECT_EQ(form->grdSpecs.Cell(13, 1), "USD 10.00"); // a USD line is never used
+}
+
+TEST_F(CurrencyTest, ChoiceIsStoredAndRestoredAtEverySearch) {
+    auto& f = SearchWithRates();
+    Pick("GBP1");
+    const auto stored = store.ReadValue(kSettingsKey, "Currency");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->number, 20u);
+    f.SaveSettingsOnExit1Click(); // off: a pick lasts until the next search
+    Pick("Euro1");
+    EXPECT_EQ(Selected(), "EUR");
+    f.btnNewQueryClick();
+    Search();
+    EXPECT_EQ(Selected(), "GBP");
+    EXPECT_EQ(f.grdSpecs.Cell(13, 1), "GBP 8.00");
+}
+
+TEST_F(CurrencyTest, FirstRunWithoutSettingsKey) {
+    WithRates();
+    auto& f = Start();
+    f.SaveSettingsOnExit1Click();
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    Pick("Euro1");
+    Search();
+    EXPECT_TRUE(Item("US1").Checked());
+    EXPECT_EQ(Selected(), "EUR"); // euros come first in menu order
+    Pick("AustralianDollarsAUD1");
+    f.btnNewQueryClick();
+    Search();
+    EXPECT_EQ(Selected(), "USD");
+    EXPECT_FALSE(store.KeyExists(kSettingsKey));
+}
+
+TEST_F(CurrencyTest, KeyWithoutCurrencyValueLeavesSelection) {
+    store.CreateKey(kSettingsKey);
+    auto& f = SearchWithRates();
+    Pick("Yen1");
+    f.SaveSettingsOnExit1Click();
+    Search();
+    EXPECT_EQ(Selected(), "JPY");
+}
+
+TEST_F(CurrencyTest, WithoutRateFileEverythingIsDollars) {
+    store.CreateKey(kSettingsKey);
+    store.WriteDword(kSettingsKey, "Currency", 17);
+    auto& f = Start();
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    Search();
+    EXPECT_FALSE(f.CurrencySettings1->Visible);
+    EXPECT_EQ(f.grdSpecs.Heading(13), "List Price Per Foot (USD)");
+    EXPECT_EQ(f.grdConnectors.Heading(3), "Price (USD)");
+    EXPECT_EQ(store.ReadValue(kSettingsKey, "Currency")->number, 1u); // tag 1 written back
+}
+
+} // namespace
+} // namespace dorvik::testing

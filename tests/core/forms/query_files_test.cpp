@@ -1,0 +1,145 @@
+#include "core/forms/main_window_fixture.h"
+#include "core/text/text_file.h"
+
+namespace dorvik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class QueryFilesTest : public MainWindowTest {
+protected:
+    std::filesystem::path QueryFile(const std::string& body) {
+        const auto path = folder.Path() / "query.dvk";
+        WriteFile(path, "[data]\r\n" + body);
+        return path;
+    }
+    void Open(TfrmMain& f, const std::filesystem::path& path) {
+        services.DialogAnswers.push_back(path.string());
+        User([&] { f.OpenFile1Click(); });
+    }
+};
+
+TEST_F(QueryFilesTest, SavingTheDefaults) {
+    auto& f = Start();
+    const auto path = folder.Path() / "saved";
+    services.DialogAnswers.push_back(path.string());
+    User([&] { f.SaveQuerySettingsToFile1Click(); });
+    EXPECT_EQ(ReadWholeFile(path.string() + ".dvk"),
+              "[data]\r\nBegFreq=100\r\nEndFreq=300\r\nC1=7-16 DIN Female\r\nC2=7-16 DIN Female\r\nMaxLoss=0\r\n"
+              "Length=0\r\nVSWR=1.1\r\nUnits=F\r\nFoam=True\r\nAir=True\r\nWaveguide=True\r\nByFreq=True\r\n"
+              "ByLoss=False\r\nByC1=False\r\nByC2=False\r\n");
+    ASSERT_EQ(services.DialogsShown.size(), 1u);
+    EXPECT_EQ(services.DialogsShown[0].InitialDir, (programFolder / "dvk").string());
+    EXPECT_EQ(services.DialogsShown[0].Filter, "Dorvik Files (*.dvk)|*.dvk");
+    EXPECT_TRUE(std::filesystem::is_directory(programFolder / "dvk"));
+}
+
+TEST_F(QueryFilesTest, SavingOverAFileKeepsItsOtherSections) {
+    auto& f = Start();
+    const auto path = folder.Path() / "q.dvk";
+    WriteFile(path, "[notes]\r\nwho=me\r\n[data]\r\nBegFreq=1\r\nExtra=kept\r\n");
+    services.DialogAnswers.push_back(path.string());
+    User([&] { f.SaveQuerySettingsToFile1Click(); });
+    const std::string text = ReadWholeFile(path);
+    EXPECT_NE(text.find("[notes]\r\nwho=me\r\n"), std::string::npos);
+    EXPECT_NE(text.find("BegFreq=100\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Extra=kept\r\n"), std::string::npos);
+}
+
+TEST_F(QueryFilesTest, FailedSaveReportsAndKeepsTheOldFile) {
+    auto& f = Start();
+    const auto blocker = folder.Path() / "not-a-folder";
+    WriteFile(blocker, "x");
+    services.DialogAnswers.push_back((blocker / "q.dvk").string());
+    User([&] { f.SaveQuerySettingsToFile1Click(); });
+    ASSERT_EQ(services.Messages().size(), 1u);
+    EXPECT_THAT(services.Messages()[0], ::testing::StartsWith("error: Unable to write to "));
+}
+
+TEST_F(QueryFilesTest, ValuesAreAppliedWithTheirRules) {
+    auto& f = Start();
+    Open(f, QueryFile("BegFreq=123.4\r\nUnits=feet\r\nAir=no\r\nFoam=FALSE\r\nByC1=yes\r\nByFreq=true\r\n"
+                      "ByLoss=True\r\nLength=abc\r\n"));
+    EXPECT_EQ(f.cbxBeginningFrequency.Items().back(), "123.4");
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "123.4");
+    EXPECT_EQ(f.cbxEndingFrequency.Text(), "0"); // missing: default, appended
+    EXPECT_TRUE(f.rbMeters.Checked());           // only "F" means feet
+    EXPECT_TRUE(f.chkAir.Checked());
+    EXPECT_FALSE(f.chkFoam.Checked());
+    EXPECT_FALSE(f.chkWaveguide.Checked()); // missing flags are false
+    EXPECT_FALSE(f.chkConnector.Checked());
+    EXPECT_TRUE(f.chkFrequency.Checked());
+    EXPECT_TRUE(f.chkInsertionLoss.Checked());
+    EXPECT_EQ(f.edtLength.Text(), "0");
+    EXPECT_THAT(services.Messages(), ElementsAre("info: This field must contain a numeric value."));
+}
+
+TEST_F(QueryFilesTest, LossWithoutFrequencyTurnsFrequencyOn) {
+    auto& f = Start();
+    Open(f, QueryFile("ByLoss=True\r\nByFreq=False\r\nUnits=f\r\n"));
+    EXPECT_TRUE(f.chkFrequency.Checked());
+    EXPECT_TRUE(f.chkInsertionLoss.Checked());
+    EXPECT_TRUE(f.rbFeet.Checked());
+}
+
+TEST_F(QueryFilesTest, CancellingChangesNothing) {
+    auto& f = Start();
+    Open(f, QueryFile("Length=12\r\n"));
+    services.DialogAnswers.push_back(std::nullopt);
+    User([&] { f.OpenFile1Click(); });
+    EXPECT_EQ(f.edtLength.Text(), "12");
+}
+
+TEST_F(QueryFilesTest, SaveAndReopenGiveTheSameResults) {
+    auto& f = Start();
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    f.edtLength.SetText("100");
+    Search();
+    const auto expected = Row(f.grdSpecs, 1);
+    const auto path = folder.Path() / "round.dvk";
+    services.DialogAnswers.push_back(path.string());
+    User([&] { f.SaveQuerySettingsToFile1Click(); });
+    form->FormDestroy();
+    auto& g = Start({"file", path.string()});
+    EXPECT_EQ(g.PageControl1.ActivePageIndex(), 1);
+    EXPECT_EQ(Row(g.grdSpecs, 1), expected);
+}
+
+TEST_F(QueryFilesTest, CommandLineForms) {
+    {
+        auto& f = Start({"FILE"});
+        EXPECT_TRUE(f.TerminateRequested);
+        EXPECT_THAT(services.Messages(), ElementsAre("error: Not enough parameters to run this program"));
+        EXPECT_TRUE(f.Hits.empty());
+    }
+    services.Events.clear();
+    {
+        auto& f = Start({"FILE", (folder.Path() / "missing.dvk").string()});
+        // An unreadable file is an empty section: every default, no cable type -> the driver's message.
+        EXPECT_TRUE(f.rbMeters.Checked());
+        EXPECT_EQ(f.cbxBeginningFrequency.Text(), "0");
+        EXPECT_THAT(services.Events, ElementsAre("beep", "error: Please select a cable type."));
+    }
+    services.Events.clear();
+    {
+        auto& f = Start({"TA-200", "ignored"});
+        EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TA-200"));
+        EXPECT_EQ(f.grdSpecs.Cell(13, 1), "$5.50");
+        EXPECT_FALSE(f.chkFrequency.Checked());
+    }
+}
+
+TEST_F(QueryFilesTest, CommandLineRunDoesNotRestoreButWritesSettings) {
+    store.CreateKey(kSettingsKey);
+    store.WriteDword(kSettingsKey, "Save", 1);
+    store.WriteString(kSettingsKey, "Length", "77");
+    auto& f = Start({"TC-100|50|F"});
+    EXPECT_EQ(f.edtLength.Text(), "0");
+    f.FormDestroy();
+    EXPECT_EQ(store.ReadValue(kSettingsKey, "Length")->text, "0");
+    EXPECT_EQ(store.ReadValue(kSettingsKey, "Meters")->number, 1u);
+}
+
+} // namespace
+} // namespace dorvik::testing
