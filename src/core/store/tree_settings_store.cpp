@@ -1,0 +1,63 @@
+#include "core/store/tree_settings_store.h"
+
+#include "core/store/registry_text.h"
+
+namespace dorvik {
+
+std::string CurrentUserPath(std::string_view key) {
+    std::string path(kCurrentUserRoot);
+    path += '\\';
+    path += key;
+    return NormalizeKeyPath(path);
+}
+
+bool TreeSettingsStore::KeyExists(std::string_view key) const {
+    return tree_.HasKey(CurrentUserPath(key));
+}
+
+std::optional<StoredValue> TreeSettingsStore::ReadValue(std::string_view key, std::string_view name) const {
+    const auto* value = tree_.FindValue(CurrentUserPath(key), name);
+    if (value == nullptr)
+        return std::nullopt;
+    return value->data;
+}
+
+bool TreeSettingsStore::CreateKey(std::string_view key) {
+    if (!IsStorableName(key))
+        return false;
+    RegistryTree next = tree_;
+    const bool changed = next.CreateKey(CurrentUserPath(key));
+    if (!Persist(next, changed))
+        return false;
+    tree_ = std::move(next);
+    return true;
+}
+
+bool TreeSettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view text) {
+    RegistryValue value;
+    value.name = std::string(name);
+    value.data.type = StoredValue::Type::String;
+    value.data.text = std::string(text);
+    return WriteValue(key, std::move(value));
+}
+
+bool TreeSettingsStore::WriteDword(std::string_view key, std::string_view name, std::uint32_t number) {
+    RegistryValue value;
+    value.name = std::string(name);
+    value.data.type = StoredValue::Type::Dword;
+    value.data.number = number;
+    return WriteValue(key, std::move(value));
+}
+
+bool TreeSettingsStore::WriteValue(std::string_view key, RegistryValue value) {
+    if (!IsStorableName(key) || !IsStorableName(value.name))
+        return false;
+    RegistryTree next = tree_;
+    next.SetValue(CurrentUserPath(key), std::move(value));
+    if (!Persist(next, true))
+        return false;
+    tree_ = std::move(next);
+    return true;
+}
+
+} // namespace dorvik
