@@ -163,3 +163,25 @@ TEST_F(QueryPageTest, HintGoesToStatusBarAndLogoOpensHomePage) {
 
 } // namespace
 } // namespace dorvik::testing
+
+namespace dorvik::testing {
+namespace {
+
+TEST_F(QueryPageTest, UnreadableCatalogueLinesAreReportedTogether) {
+    WriteFile(programFolder / "Freq_TLine_Connectors.dat",
+              "header\r\n800|1000|A|TC-100|FOAM|x|1.0|0.1|0.001|40|10|N Male|0|0|0|0|NM-1||||||\r\n"
+              "abc|1000|A|TB-1|FOAM|x|1.0|0.1|0.001|40|10|N Male|0|0|0|0|NM-1||||||\r\n"
+              "800|1000|A|TB-2|FOAM|x|1.0|0.1||40|10|N Male|0|0|0|0|NM-1||||||\r\n");
+    auto& f = Start();
+    ASSERT_EQ(services.Messages().size(), 1u);
+    const std::string message = services.Messages()[0];
+    EXPECT_THAT(message, ::testing::StartsWith("warning: "));
+    EXPECT_THAT(message, ::testing::HasSubstr("line 3"));
+    EXPECT_THAT(message, ::testing::HasSubstr("'abc' is not a valid floating point value"));
+    EXPECT_THAT(message, ::testing::HasSubstr("line 4"));
+    EXPECT_EQ(f.TheCatalogue.size(), 1u);
+    EXPECT_TRUE(f.btnSearch.Enabled);
+}
+
+} // namespace
+} // namespace dorvik::testing
