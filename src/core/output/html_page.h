@@ -1,0 +1,17 @@
+#pragma once
+// The HTML export: one table of the transmission-line grid, headings in bold. The page is UTF-8 and says so;
+// headings and cells are decoded from the data files' bytes and escaped, so a value can never become markup.
+// Every table row ends with an empty, unclosed cell, as the page has always looked. Lines end with CR LF.
+#include "core/forms/controls/grid.h"
+
+#include <string>
+#include <string_view>
+
+namespace dorvik {
+
+std::string BuildHtmlPage(const TGrid& specs, int border);
+
+// &, <, > and " as character references.
+std::string EscapeHtml(std::string_view text);
+
+} // namespace dorvik

@@ -1,0 +1,13 @@
+#pragma once
+// The spreadsheet export: the transmission-line grid as tab-separated lines, headings first. The bytes of the
+// cells are written as stored (the system code page). Every field, the last one too, is followed by a tab;
+// the heading line ends with CR, CR, LF, the data lines with CR, LF.
+#include "core/forms/controls/grid.h"
+
+#include <string>
+
+namespace dorvik {
+
+std::string BuildSpreadsheetText(const TGrid& specs);
+
+} // namespace dorvik
