@@ -22,6 +22,25 @@ std::string WithSeparator(std::string text, char separator) {
     }
     return text;
 }
+// The decimal exponent of the first significant digit of intDigits.fracDigits times 10^exponent; the digit
+// texts may hold other characters (the separator), which are skipped.
+long long DecimalOrder(std::string_view intDigits, std::string_view fracDigits, long long exponent) {
+    long long significant = 0;
+    for (const char c : intDigits)
+        if (IsDigit(c) && (significant > 0 || c != '0'))
+            ++significant;
+    if (significant > 0)
+        return significant - 1 + exponent;
+    long long leadingZeros = 0;
+    for (const char c : fracDigits) {
+        if (!IsDigit(c))
+            break;
+        if (c != '0')
+            return -leadingZeros - 1 + exponent;
+        ++leadingZeros;
+    }
+    return -1; // zero
+}
 } // namespace
 
 std::optional<double> TryReadNumber(std::string_view text, char separator, bool alsoPoint) {
@@ -83,8 +102,9 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
     const auto* last = canonical.data() + canonical.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
-        // Too small to represent reads as zero; too large does not read.
-        if (exponentValue < 0)
+        // Too small to represent reads as zero; too large does not read. Which of the two it is depends on
+        // the place of the first significant digit, not on the exponent's sign alone ("1000...0e-1").
+        if (DecimalOrder(text.substr(intStart, fracStart - intStart), text.substr(fracStart), exponentValue) < 0)
             return canonical.front() == '-' ? -0.0 : 0.0;
         return std::nullopt;
     }

@@ -1,0 +1,165 @@
+#include "core/text/numbers.h"
+
+#include "core/errors.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dorvik {
+namespace {
+
+struct ReadCase {
+    std::string Text;
+    char Separator;
+    bool AlsoPoint;
+    std::optional<double> Expected;
+};
+
+TEST(TryReadNumber, FollowsTheNumberRule) {
+    const std::string zeros(400, '0');
+    const std::vector<ReadCase> cases{
+        {"0", '.', false, 0},
+        {"12", '.', false, 12},
+        {"-12.5", '.', false, -12.5},
+        {"+3", '.', false, 3},
+        {"  7  ", '.', false, 7},
+        {"1.", '.', false, 1},
+        {".5", '.', false, 0.5},
+        {"-.5", '.', false, -0.5},
+        {"1e3", '.', false, 1000},
+        {"1E-2", '.', false, 0.01},
+        {"2.5e+2", '.', false, 250},
+        {"1e", '.', false, 1},
+        {"007.50", '.', false, 7.5},
+        {"2,5", ',', false, 2.5},
+        {"2.5", ',', false, std::nullopt},
+        {"2.5", ',', true, 2.5},
+        {"2,5", '.', true, std::nullopt},
+        {"", '.', false, std::nullopt},
+        {"   ", '.', false, std::nullopt},
+        {"-", '.', false, std::nullopt},
+        {"+", '.', false, std::nullopt},
+        {"e5", '.', false, std::nullopt},
+        {"1,000.5", '.', false, std::nullopt},
+        {"1 000", '.', false, std::nullopt},
+        {"\t1", '.', false, std::nullopt},
+        {"1\r", '.', false, std::nullopt},
+        {"0x10", '.', false, std::nullopt},
+        {"inf", '.', false, std::nullopt},
+        {"nan", '.', false, std::nullopt},
+        {"--1", '.', false, std::nullopt},
+        {"1-", '.', false, std::nullopt},
+        {"1e5.5", '.', false, std::nullopt},
+        {"1.2.3", '.', false, std::nullopt},
+        {"12abc", '.', false, std::nullopt},
+        {"1e400", '.', false, std::nullopt},
+        {"1e-400", '.', false, 0},
+        {"1e-99999999999", '.', false, 0},
+        {"1" + zeros, '.', false, std::nullopt},
+        {"1" + zeros + "e-1", '.', false, std::nullopt},
+        {"1" + zeros + "e-390", '.', false, 1e10},
+        {"0." + zeros + "1e300", '.', false, 1e-101},
+        {"0." + zeros + "1", '.', false, 0},
+        {"1.7976931348623157e308", '.', false, std::numeric_limits<double>::max()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("'" + c.Text.substr(0, 40) + "' separator " + c.Separator);
+        const auto value = TryReadNumber(c.Text, c.Separator, c.AlsoPoint);
+        ASSERT_EQ(value.has_value(), c.Expected.has_value());
+        if (value) {
+            EXPECT_DOUBLE_EQ(*value, *c.Expected);
+        }
+    }
+}
+
+TEST(ReadNumber, ThrowsTheConversionErrorNamingTheText) {
+    EXPECT_EQ(ReadNumber("4,25", ','), 4.25);
+    try {
+        ReadNumber(" 12a", '.');
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "' 12a' is not a valid floating point value");
+        EXPECT_EQ(error.Text(), " 12a");
+    }
+}
+
+TEST(ParseNumberOrDefault, FallsBackToTheDefaultAndNeverFails) {
+    EXPECT_EQ(ParseNumberOrDefault("", "0", '.'), 0);
+    EXPECT_EQ(ParseNumberOrDefault("abc", "0", '.'), 0);
+    EXPECT_EQ(ParseNumberOrDefault("2.5", "0", '.'), 2.5);
+    EXPECT_EQ(ParseNumberOrDefault("", "7", '.'), 7);
+    EXPECT_EQ(ParseNumberOrDefault("x", "y", '.'), 0);
+    EXPECT_EQ(ParseNumberOrDefault("2.5", "0", ',', true), 2.5);
+    EXPECT_EQ(ParseNumberOrDefault("2.5", "1", ','), 1);
+}
+
+TEST(FormatFixed2, TwoDecimalsHalvesAwayFromZero) {
+    struct Case {
+        double Value;
+        char Separator;
+        const char* Expected;
+    };
+    const std::vector<Case> cases{
+        {0, '.', "0.00"},
+        {0.125, '.', "0.13"},   // exact tie
+        {-0.125, '.', "-0.13"},
+        {0.375, '.', "0.38"},
+        {1.125, '.', "1.13"},
+        {2.5, '.', "2.50"},
+        {1.005, '.', "1.00"},   // just below the half in binary
+        {2.675, '.', "2.67"},
+        {0.015, '.', "0.01"},
+        {0.005, '.', "0.01"},   // just above the half in binary
+        {12.79512, '.', "12.80"},
+        {65.616, '.', "65.62"},
+        {39.858, '.', "39.86"},
+        {1234567.891, '.', "1234567.89"},
+        {3.5, ',', "3,50"},
+        {-0.125, ',', "-0,13"},
+        {1e21, '.', "1000000000000000000000.00"},
+        {99.995, '.', "100.00"},
+        {-99.995, '.', "-100.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        EXPECT_EQ(FormatFixed2(c.Value, c.Separator), c.Expected);
+    }
+    EXPECT_THROW(FormatFixed2(std::nan(""), '.'), ComputationError);
+    EXPECT_THROW(FormatFixed2(std::numeric_limits<double>::infinity(), '.'), ComputationError);
+}
+
+TEST(FormatGeneral, FifteenSignificantDigitsWithoutTrailingZeros) {
+    struct Case {
+        double Value;
+        char Separator;
+        const char* Expected;
+    };
+    const std::vector<Case> cases{
+        {800, '.', "800"},
+        {800.0, '.', "800"},
+        {1.50, '.', "1.5"},
+        {0.5, ',', "0,5"},
+        {2700, ',', "2700"},
+        {1.0 / 3, '.', "0.333333333333333"},
+        {0.1 + 0.2, '.', "0.3"},
+        {123456789012345, '.', "123456789012345"},
+        {1e15, '.', "1e+15"},
+        {0.0001, '.', "0.0001"},
+        {0.00001, '.', "1e-05"},
+        {1.5e-5, ',', "1,5e-05"},
+        {-12.25, '.', "-12.25"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        EXPECT_EQ(FormatGeneral(c.Value, c.Separator), c.Expected);
+    }
+    EXPECT_THROW(FormatGeneral(std::nan(""), '.'), ComputationError);
+}
+
+} // namespace
+} // namespace dorvik

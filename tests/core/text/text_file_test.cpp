@@ -1,0 +1,93 @@
+#include "core/text/text_file.h"
+
+#include "core/errors.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace dorvik {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(SplitLines, BreaksAtCrLfLoneCrAndLoneLf) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string Text;
+        std::vector<std::string> Lines;
+    };
+    const std::vector<Case> cases{
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\rb\nc", {"a", "b", "c"}},
+        {"a\n", {"a"}},
+        {"a\r\n", {"a"}},
+        {"\n", {""}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"\r\r\n", {"", ""}},
+        {"\n\r", {"", ""}},
+        {"a\0b\nc"s, {"a"}},
+        {"\0abc"s, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.Text));
+        EXPECT_EQ(SplitLines(c.Text), c.Lines);
+    }
+}
+
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("dorvik_text_file_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::filesystem::path folder;
+};
+
+TEST_F(TextFileTest, WritesAtomicallyAndReadsBackBytesAsTheyAre) {
+    const auto path = folder / "out.txt";
+    WriteFileAtomically(path, "one\r\ntwo\xe9\r\n");
+    EXPECT_EQ(ReadWholeFile(path), "one\r\ntwo\xe9\r\n");
+    EXPECT_THAT(ReadTextLines(path), ElementsAre("one", "two\xe9"));
+    WriteFileAtomically(path, "");
+    EXPECT_THAT(ReadTextLines(path), IsEmpty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.txt.tmp~"));
+}
+
+TEST_F(TextFileTest, FailuresNameTheFile) {
+    const auto missing = folder / "missing" / "out.txt";
+    try {
+        WriteFileAtomically(missing, "x");
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + missing.string());
+    }
+    EXPECT_THROW(ReadWholeFile(missing), FileError);
+}
+
+TEST(Encoding, Windows1252AndUtf8) {
+    EXPECT_EQ(DecodeForDisplay("caf\xe9"), "caf\xc3\xa9");
+    EXPECT_EQ(DecodeForDisplay("caf\xc3\xa9"), "caf\xc3\xa9");
+    EXPECT_EQ(DecodeForDisplay("\x80"), "\xe2\x82\xac");
+    EXPECT_EQ(DecodeForDisplay("\x81"), "\xef\xbf\xbd");
+    EXPECT_EQ(EncodeForFile("caf\xc3\xa9 \xe2\x82\xac"), "caf\xe9 \x80");
+    EXPECT_EQ(EncodeForFile("\xce\xa9"), "\xce\xa9"); // no 8-bit form: kept as UTF-8
+    EXPECT_EQ(EncodeForFile("plain"), "plain");
+    for (const char* invalid : {"\xc0\x80", "\xed\xa0\x80", "\xc3", "\xf4\x90\x80\x80", "\xe2\x82"})
+        EXPECT_FALSE(IsValidUtf8(invalid)) << testing::PrintToString(invalid);
+    for (const char* valid : {"", "abc", "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80"})
+        EXPECT_TRUE(IsValidUtf8(valid)) << testing::PrintToString(valid);
+}
+
+} // namespace
+} // namespace dorvik
