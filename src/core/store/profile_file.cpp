@@ -149,7 +149,8 @@ void WriteIniSection(const std::filesystem::path& file, const std::string& secti
         const auto key = Sanitized(TrimBlanks(text.substr(0, equals)));
         if (key.empty())
             continue; // could never be read back
-        const auto value = equals == std::string_view::npos ? std::string() : Sanitized(text.substr(equals + 1));
+        const auto value =
+            equals == std::string_view::npos ? std::string() : Sanitized(text.substr(equals + 1));
         SetKey(lines, sectionName, key, value);
     }
     std::string bytes;
@@ -187,8 +188,8 @@ std::optional<std::string> FindProfileValue(const std::filesystem::path& file, s
     return std::nullopt;
 }
 
-std::string ReadProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                              std::string_view defaultText) {
+std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key, std::string_view defaultText) {
     return FindProfileValue(file, section, key).value_or(std::string(defaultText));
 }
 

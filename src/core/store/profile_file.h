@@ -36,8 +36,8 @@ std::optional<std::string> FindProfileValue(const std::filesystem::path& file, s
 
 // As the platform's profile functions: the default only when the key is missing (an empty value reads as
 // empty). WriteProfileString throws FileError like WriteIniSection.
-std::string ReadProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                              std::string_view defaultText);
+std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key, std::string_view defaultText);
 void WriteProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view value);
 

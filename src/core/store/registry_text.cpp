@@ -8,8 +8,8 @@ namespace dorvik {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kRoots{"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE",
-                                                 "HKEY_USERS", "HKEY_CURRENT_CONFIG"};
+constexpr std::array<std::string_view, 5> kRoots{"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",
+                                                 "HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_CONFIG"};
 constexpr std::string_view kHexDigits = "0123456789abcdef";
 constexpr std::string_view kNewLine = "\r\n";
 
@@ -253,7 +253,8 @@ bool IsStorableName(std::string_view name) {
 ParsedRegistry ParseRegistryText(std::string_view text) {
     ParsedRegistry result;
     const auto lines = SplitAnyLineEnd(text);
-    std::optional<std::string> key; // the key the value lines belong to; none below a header that did not read
+    // The key the value lines belong to; none below a header that did not read.
+    std::optional<std::string> key;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto line = TrimBlanks(lines[i]);
         if (line.empty() || line.front() == ';' || line == "REGEDIT4" ||

@@ -25,17 +25,17 @@ protected:
 };
 
 TEST_F(ProfileFile, ReadsTheSectionWithThePlatformRules) {
-    Write("BegFreq=1\r\n"                    // before any section: ignored
+    Write("BegFreq=1\r\n" // before any section: ignored
           "[other]\r\nBegFreq=2\r\n"
           "  [ DATA ]  \r\n"
           "begfreq =  30 \t\r\n"
           "EndFreq=50\r\n"
-          "BEGFREQ=99\r\n"                   // a later occurrence does not count
+          "BEGFREQ=99\r\n" // a later occurrence does not count
           "no equals sign\r\n"
           "=no key\r\n"
-          "C1=N Male=7/16\r\n"               // the value is everything after the first "="
+          "C1=N Male=7/16\r\n" // the value is everything after the first "="
           "C2=\r\n"
-          "[data]\r\nMaxLoss=5\r\n"          // a second section of the name does not count
+          "[data]\r\nMaxLoss=5\r\n" // a second section of the name does not count
           "[next]\r\nLength=7\r\n");
     EXPECT_EQ(ReadIniSection("data", file_), (Entries{"begfreq=30", "EndFreq=50", "C1=N Male=7/16", "C2="}));
     EXPECT_EQ(ReadIniSection("Other", file_), (Entries{"BegFreq=2"}));
@@ -44,7 +44,8 @@ TEST_F(ProfileFile, ReadsTheSectionWithThePlatformRules) {
 }
 
 TEST_F(ProfileFile, ReadsAnyLineEnd) {
-    for (const std::string_view bytes : {"[data]\nA=1\nB=2", "[data]\rA=1\rB=2\r", "[data]\r\nA=1\r\nB=2\r\n"}) {
+    for (const std::string_view bytes :
+         {"[data]\nA=1\nB=2", "[data]\rA=1\rB=2\r", "[data]\r\nA=1\r\nB=2\r\n"}) {
         Write(bytes);
         EXPECT_EQ(ReadIniSection("data", file_), (Entries{"A=1", "B=2"})) << bytes;
     }
@@ -56,8 +57,9 @@ TEST(ReadValueOrDefault, MatchesTheKeyInAnyCaseAndFallsBackOnMissingOrEmpty) {
         std::string_view key;
         std::string_view expected;
     };
-    for (const auto& c : {Case{"BegFreq", "30"}, Case{"BEGFREQ", "30"}, Case{"C1", "dflt"}, Case{"Units", "F"},
-                          Case{"EndFreq", "dflt"}, Case{"Foam", "dflt"}, Case{"Beg", "dflt"}}) {
+    for (const auto& c :
+         {Case{"BegFreq", "30"}, Case{"BEGFREQ", "30"}, Case{"C1", "dflt"}, Case{"Units", "F"},
+          Case{"EndFreq", "dflt"}, Case{"Foam", "dflt"}, Case{"Beg", "dflt"}}) {
         EXPECT_EQ(ReadValueOrDefault(list, c.key, "dflt"), c.expected) << c.key;
     }
     EXPECT_EQ(ReadValueOrDefault({}, "x", ""), "");
@@ -97,9 +99,10 @@ TEST_F(ProfileFile, WritingAddsAMissingSectionAtTheEnd) {
 }
 
 TEST_F(ProfileFile, SavedEntriesReadBackInOrder) {
-    const Entries entries{"BegFreq=30",  "EndFreq=50",  "C1=N Male",   "C2=7/16 DIN Female", "MaxLoss=0",
-                          "Length=0",    "VSWR=1.1",    "Units=F",     "Foam=True",          "Air=True",
-                          "Waveguide=True", "ByFreq=True", "ByLoss=False", "ByC1=False",      "ByC2=False"};
+    const Entries entries{"BegFreq=30",   "EndFreq=50", "C1=N Male",      "C2=7/16 DIN Female",
+                          "MaxLoss=0",    "Length=0",   "VSWR=1.1",       "Units=F",
+                          "Foam=True",    "Air=True",   "Waveguide=True", "ByFreq=True",
+                          "ByLoss=False", "ByC1=False", "ByC2=False"};
     WriteIniSection(file_, "data", entries);
     WriteIniSection(file_, "data", entries); // saving over the file changes nothing
     EXPECT_EQ(ReadIniSection("data", file_), entries);

@@ -63,12 +63,13 @@ TEST(RegistryFileStore, AStringWhereANumberIsExpectedKeepsItsType) {
 TEST(RegistryFileStore, ADamagedFileIsReadAsFarAsItCanBeAndThenRewrittenClean) {
     TempFolder temp;
     const auto file = temp / "registry.reg";
-    const std::string damaged = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Dorvik\\Settings]\r\n"
-                                "\"Length\"=\"100\"\r\n"
-                                "\x01\x02\xFF\xFE binary\0\0 junk\r\n"
-                                "\"MaxLoss\"=\"3\r\n"
-                                "\"VSWR\"=\"1.5\"\r\n"
-                                "\"Save\"=dword:000"s;
+    const std::string damaged =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Dorvik\\Settings]\r\n"
+        "\"Length\"=\"100\"\r\n"
+        "\x01\x02\xFF\xFE binary\0\0 junk\r\n"
+        "\"MaxLoss\"=\"3\r\n"
+        "\"VSWR\"=\"1.5\"\r\n"
+        "\"Save\"=dword:000"s;
     WriteBytes(file, damaged);
     RegistryFileStore store(file);
     EXPECT_TRUE(store.Writable());
@@ -84,7 +85,8 @@ TEST(RegistryFileStore, ADamagedFileIsReadAsFarAsItCanBeAndThenRewrittenClean) {
 
 TEST(RegistryFileStore, EmptyAndBinaryFilesReadAsEmptyStores) {
     TempFolder temp;
-    for (const std::string& bytes : {std::string(), std::string("\0\0\0\0", 4), std::string("\xFF\xFE[\0H\0", 6)}) {
+    for (const std::string& bytes :
+         {std::string(), std::string("\0\0\0\0", 4), std::string("\xFF\xFE[\0H\0", 6)}) {
         const auto file = temp / "registry.reg";
         WriteBytes(file, bytes);
         RegistryFileStore store(file);

@@ -57,9 +57,10 @@ TEST(RegistryText, FormatsInTheLayoutOfARegistryExport) {
 
 TEST(RegistryText, RoundTripKeepsEveryByte) {
     RegistryTree tree;
-    const std::string awkward[] = {"",          "\\",       "\"",       "\\\"",          "end\\",
-                                   "a\"b\\c\"", "caf\xE9",  "tab\there", "line\r\nbreak", std::string("nul\0in", 6),
-                                   "lone\r",    "lone\n",   "  blanks  "};
+    const std::string awkward[] = {
+        "",          "\\",      "\"",        "\\\"",          "end\\",
+        "a\"b\\c\"", "caf\xE9", "tab\there", "line\r\nbreak", std::string("nul\0in", 6),
+        "lone\r",    "lone\n",  "  blanks  "};
     for (std::size_t i = 0; i < std::size(awkward); ++i)
         tree.SetValue(kSettings, Text("v" + std::to_string(i), awkward[i]));
     tree.SetValue(kSettings, Text("name with \"quotes\" and \\", "x"));
@@ -179,7 +180,8 @@ TEST(RegistryText, ANulDoesNotEndTheFile) {
 
 TEST(RegistryText, ArbitraryBytesNeverBreakTheReader) {
     // Made of the characters that matter to the layout, so that many inputs get far into the reader.
-    constexpr std::string_view kAlphabet = "[]\\\"=@:,()-;\r\n \t0123456789abcdefhxwordHKEY_CURRENT_USER\0\xFF"sv;
+    constexpr std::string_view kAlphabet =
+        "[]\\\"=@:,()-;\r\n \t0123456789abcdefhxwordHKEY_CURRENT_USER\0\xFF"sv;
     std::mt19937 random(20240611);
     std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
     std::uniform_int_distribution<std::size_t> length(0, 200);

@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <sys/resource.h>
+#include <system_error>
 
 namespace dorvik::test {
 
