@@ -5,6 +5,7 @@
 #include "core/text/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <utility>
 
@@ -12,40 +13,55 @@ namespace dorvik {
 
 namespace {
 
-// Field n of a record line as it stands; the record parsers never trim.
-std::string_view Raw(std::string_view text, int n) {
-    return RawFieldOf(text, n);
-}
+constexpr int kFieldCount = 22;
 
-double Number(std::string_view text, int n, char separator) {
-    return ReadNumber(Raw(text, n), separator, /*alsoPoint=*/true);
-}
+// The 22 fields of a catalogue line as they stand (the record parsers never trim), split once. A field whose
+// terminating '|' is missing reads as empty, as with RawFieldOf.
+class RecordFields {
+public:
+    explicit RecordFields(std::string_view text) {
+        std::size_t start = 0;
+        while (count_ < kFieldCount) {
+            const auto bar = text.find('|', start);
+            if (bar == std::string_view::npos)
+                break;
+            fields_[static_cast<std::size_t>(count_++)] = text.substr(start, bar - start);
+            start = bar + 1;
+        }
+    }
+    std::string_view operator[](int n) const { return n >= 1 && n <= count_ ? fields_[static_cast<std::size_t>(n - 1)] : std::string_view{}; }
+    double Number(int n, char separator) const { return ReadNumber((*this)[n], separator, /*alsoPoint=*/true); }
+
+private:
+    std::array<std::string_view, kFieldCount> fields_{};
+    int count_ = 0;
+};
 
 // Fields 1 to 11, without touching any pick list, so that a line that fails half-way adds nothing.
-std::unique_ptr<TTransmissionLine> ReadLineFields(std::string_view text, char separator) {
+std::unique_ptr<TTransmissionLine> ReadLineFields(const RecordFields& fields, char separator) {
     auto line = std::make_unique<TTransmissionLine>();
-    line->LowFrequency = Number(text, 1, separator);
-    line->HighFrequency = Number(text, 2, separator);
-    line->AuxText1 = std::string(Raw(text, 3));
-    line->PartNumber = std::string(Raw(text, 4));
-    line->CableType = std::string(Raw(text, 5));
-    line->AuxText2 = std::string(Raw(text, 6));
-    line->DeratingParameter = Number(text, 7, separator);
-    line->AttenuationK1 = Number(text, 8, separator);
-    line->AttenuationK2 = Number(text, 9, separator);
-    line->AveragePowerConstant = Number(text, 10, separator);
-    line->PeakPower = Number(text, 11, separator);
+    line->LowFrequency = fields.Number(1, separator);
+    line->HighFrequency = fields.Number(2, separator);
+    line->AuxText1 = std::string(fields[3]);
+    line->PartNumber = std::string(fields[4]);
+    line->CableType = std::string(fields[5]);
+    line->AuxText2 = std::string(fields[6]);
+    line->DeratingParameter = fields.Number(7, separator);
+    line->AttenuationK1 = fields.Number(8, separator);
+    line->AttenuationK2 = fields.Number(9, separator);
+    line->AveragePowerConstant = fields.Number(10, separator);
+    line->PeakPower = fields.Number(11, separator);
     return line;
 }
 
 // Fields 12 to 22, without touching the connector-name list.
-TConnector ReadConnectorFields(std::string_view text, char separator) {
+TConnector ReadConnectorFields(const RecordFields& fields, char separator) {
     TConnector connector;
-    connector.ConnectorName = std::string(Raw(text, 12));
+    connector.ConnectorName = std::string(fields[12]);
     for (int i = 0; i < 4; ++i)
-        connector.ConnectorNumbers[static_cast<std::size_t>(i)] = Number(text, 13 + i, separator);
-    for (int n = 17; n <= 22; ++n) {
-        const auto partNumber = Raw(text, n);
+        connector.ConnectorNumbers[static_cast<std::size_t>(i)] = fields.Number(13 + i, separator);
+    for (int n = 17; n <= kFieldCount; ++n) {
+        const auto partNumber = fields[n];
         if (!partNumber.empty())
             connector.AddPartNumber(std::string(partNumber));
     }
@@ -65,13 +81,13 @@ std::string Problem(const std::string& fileName, std::size_t lineNumber, const C
 
 std::unique_ptr<TTransmissionLine> ParseLine(std::string_view text, char separator, PickList& beginList,
                                              PickList& endList) {
-    auto line = ReadLineFields(text, separator);
+    auto line = ReadLineFields(RecordFields(text), separator);
     AddBandEdges(*line, separator, beginList, endList);
     return line;
 }
 
 TConnector ParseConnector(std::string_view text, char separator, PickList& connectorNames) {
-    auto connector = ReadConnectorFields(text, separator);
+    auto connector = ReadConnectorFields(RecordFields(text), separator);
     connectorNames.Add(connector.ConnectorName);
     return connector;
 }
@@ -95,16 +111,17 @@ LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char se
         if (Trim(text).empty())
             continue;
         const std::size_t lineNumber = index + 1;
+        const RecordFields fields(text);
         try {
-            if (current != nullptr && FieldOf(text, 4) == current->PartNumber) {
-                auto connector = ReadConnectorFields(text, separator);
+            if (current != nullptr && Trim(fields[4]) == current->PartNumber) {
+                auto connector = ReadConnectorFields(fields, separator);
                 connectorNames.Add(connector.ConnectorName);
                 current->AddConnector(std::move(connector));
                 continue;
             }
             current = nullptr;
-            auto line = ReadLineFields(text, separator);
-            auto connector = ReadConnectorFields(text, separator);
+            auto line = ReadLineFields(fields, separator);
+            auto connector = ReadConnectorFields(fields, separator);
             AddBandEdges(*line, separator, beginList, endList);
             connectorNames.Add(connector.ConnectorName);
             line->AddConnector(std::move(connector));

@@ -64,6 +64,32 @@ TEST_F(TextFileTest, WritesAtomicallyAndReadsBackBytesAsTheyAre) {
     EXPECT_FALSE(std::filesystem::exists(folder / "out.txt.tmp~"));
 }
 
+// Reading splits block by block: line breaks and NULs at and across the block edges read as in memory.
+TEST_F(TextFileTest, ReadTextLinesSplitsAsSplitLines) {
+    using namespace std::string_literals;
+    const std::size_t block = 1 << 16;
+    const std::string a(block - 1, 'a');
+    const std::vector<std::string> texts{
+        "", "a", "a\r\nb", "a\rb\nc", "a\n", "\n", "a\n\nb", "\r\r\n", "a\0b\nc"s,
+        a + "\r\nb",        // CR last in the first block, LF first in the second
+        a + "\rb",           // a lone CR at the block's end
+        a + "\r\rb",
+        a + "\r",
+        a + "x\r\nb",       // CR LF first in the second block
+        a + "xy\nb",
+        a + "\n\n",
+        a + "x" + a + "x" + a + "\r\ntail", // one line over three blocks
+        a + "x\0" + "after"s,
+        a + "\r\0\nafter"s,
+    };
+    const auto path = folder / "lines.txt";
+    for (const auto& text : texts) {
+        SCOPED_TRACE(testing::PrintToString(text.size() > 40 ? text.substr(text.size() - 20) : text));
+        WriteFileAtomically(path, text);
+        EXPECT_EQ(ReadTextLines(path), SplitLines(text));
+    }
+}
+
 TEST_F(TextFileTest, FailuresNameTheFile) {
     const auto missing = folder / "missing" / "out.txt";
     try {
@@ -73,6 +99,7 @@ TEST_F(TextFileTest, FailuresNameTheFile) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + missing.string());
     }
     EXPECT_THROW(ReadWholeFile(missing), FileError);
+    EXPECT_THROW(ReadTextLines(missing), FileError);
 }
 
 TEST(Encoding, Windows1252AndUtf8) {
