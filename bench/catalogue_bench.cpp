@@ -24,7 +24,8 @@ struct Loaded {
 };
 
 Loaded LoadFiles(const GeneratedFiles& files) {
-    return {LoadCatalogue(ReadTextLines(files.Catalogue), '.'), PriceList(ReadTextLines(files.PriceList), '.')};
+    return {LoadCatalogue(ReadTextLines(files.Catalogue), '.'),
+            PriceList(ReadTextLines(files.PriceList), '.')};
 }
 
 double PeakResidentBytes() {
@@ -110,7 +111,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("LoadCatalogueAndPriceList", LoadAll, files)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("LoadCatalogue", LoadCatalogueOnly, files)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("LoadPriceList", LoadPriceListOnly, files)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("SearchWithPriceLookups", SearchWithLookups, files)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SearchWithPriceLookups", SearchWithLookups, files)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ConnectorPriceLookupsOfHits", ConnectorLookupsOfHits, files)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);

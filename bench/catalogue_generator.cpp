@@ -34,7 +34,8 @@ private:
 // Buffered writer of CR LF lines.
 class LineWriter {
 public:
-    explicit LineWriter(const std::filesystem::path& path) : path_(path), out_(path, std::ios::binary | std::ios::trunc) {
+    explicit LineWriter(const std::filesystem::path& path)
+        : path_(path), out_(path, std::ios::binary | std::ios::trunc) {
         if (!out_)
             throw FileError("Unable to write to " + path.string());
         buffer_.reserve(kChunk + 1024);
@@ -74,10 +75,18 @@ std::string Padded(int value, std::size_t width) {
     return digits;
 }
 
-constexpr std::array<std::string_view, 12> kConnectorNames{
-    "N Male",          "N Female",           "7-16 DIN Male",       "7-16 DIN Female",
-    "4.3-10 Male",     "4.3-10 Female",      "N Male Right Angle",  "7-16 DIN Male Right Angle",
-    "EIA 7/8 in Flange", "EIA 1-5/8 in Flange", "4.3-10 Male Right Angle", "N Female Bulkhead"};
+constexpr std::array<std::string_view, 12> kConnectorNames{"N Male",
+                                                           "N Female",
+                                                           "7-16 DIN Male",
+                                                           "7-16 DIN Female",
+                                                           "4.3-10 Male",
+                                                           "4.3-10 Female",
+                                                           "N Male Right Angle",
+                                                           "7-16 DIN Male Right Angle",
+                                                           "EIA 7/8 in Flange",
+                                                           "EIA 1-5/8 in Flange",
+                                                           "4.3-10 Male Right Angle",
+                                                           "N Female Bulkhead"};
 
 constexpr std::array<std::string_view, 4> kConnectorSuffixes{"", "-G", "-LP", "-RA"};
 
@@ -98,7 +107,7 @@ LineFigures MakeLine(Random& random) {
         return f;
     }
     f.Type = kind < 50 ? "FOAM" : (kind < 53 ? "Foam" : "AIR");
-    f.Low = random.Percent(99) ? 0.5 : 1700;       // some do not cover the wanted band
+    f.Low = random.Percent(99) ? 0.5 : 1700; // some do not cover the wanted band
     f.High = random.Percent(50) ? 2700 : 5900;
     f.Size = random.Between(0.25, 6.125);
     // dB/100 ft at 900 MHz between 0.2 and 4.4; a few lie above the loss limit of the benchmark query.
@@ -137,20 +146,23 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
     prices.Line("# Generated price list: cable per foot, connectors per piece");
     prices.Line("[LIST PRICES]");
     priceLines += 2;
-    catalogue.Line("Low|High|Size|Part|Type|Family|Derating|K1|K2|AvgConst|Peak|Connector|N1|N2|N3|N4|P1|P2|P3|P4|P5|P6|");
+    catalogue.Line("Low|High|Size|Part|Type|Family|Derating|K1|K2|AvgConst|Peak|Connector|N1|N2|N3|N4|P1|P2|"
+                   "P3|P4|P5|P6|");
     for (int i = 0; i < spec.TransmissionLines; ++i) {
         const std::string part = "VB" + Padded(i, 6) + "-50";
         const LineFigures f = MakeLine(random);
-        std::string head = Figure(f.Low) + "|" + Figure(f.High) + "|" + Figure(f.Size) + " in|" + part + "|" + f.Type +
-                           "|" + (f.Type == "EW" ? "Elliptical Waveguide" : "Coax") + "|" + Figure(f.Size) + "|" +
-                           Figure(f.K1) + "|" + Figure(f.K2) + "|" + Figure(random.Between(1.5, 13)) + "|" +
-                           Figure(random.Between(15, 4000)) + "|";
-        price("CAB", part, "FT", "Generated transmission line " + part + ", " + f.Type, random.Between(1, 150));
+        std::string head = Figure(f.Low) + "|" + Figure(f.High) + "|" + Figure(f.Size) + " in|" + part + "|" +
+                           f.Type + "|" + (f.Type == "EW" ? "Elliptical Waveguide" : "Coax") + "|" +
+                           Figure(f.Size) + "|" + Figure(f.K1) + "|" + Figure(f.K2) + "|" +
+                           Figure(random.Between(1.5, 13)) + "|" + Figure(random.Between(15, 4000)) + "|";
+        price("CAB", part, "FT", "Generated transmission line " + part + ", " + f.Type,
+              random.Between(1, 150));
         // The first two connectors are the ones the benchmark query asks for, except on a few lines.
         const bool withoutWanted = random.Percent(1);
         for (int c = 0; c < spec.ConnectorsPerLine; ++c) {
-            const auto name = kConnectorNames[withoutWanted ? 4 + static_cast<std::size_t>(c) % 8
-                                                            : static_cast<std::size_t>(c) % kConnectorNames.size()];
+            const auto name =
+                kConnectorNames[withoutWanted ? 4 + static_cast<std::size_t>(c) % 8
+                                              : static_cast<std::size_t>(c) % kConnectorNames.size()];
             std::string line = head;
             line += name;
             line += "|1.05|0.05|0|0|";
@@ -160,7 +172,8 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
                 if (k < partCount) {
                     const std::string connectorPart = stem + std::string(kConnectorSuffixes[k]);
                     line += connectorPart;
-                    price("CON", connectorPart, "EA", std::string(name) + " connector for " + part, random.Between(20, 900));
+                    price("CON", connectorPart, "EA", std::string(name) + " connector for " + part,
+                          random.Between(20, 900));
                 }
                 line += '|';
             }
@@ -174,7 +187,8 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
             continue;
         }
         const std::string part = "VX" + Padded(i, 7);
-        price("ACC", part, "EA", "Generated accessory " + part + ", mounting hardware", random.Between(0.5, 300));
+        price("ACC", part, "EA", "Generated accessory " + part + ", mounting hardware",
+              random.Between(0.5, 300));
     }
     catalogue.Close();
     prices.Close();

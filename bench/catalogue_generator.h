@@ -10,15 +10,15 @@ namespace dorvik::bench {
 
 struct GeneratorSpec {
     int TransmissionLines = 10'000;
-    int ConnectorsPerLine = 10;     // catalogue lines per transmission line
-    int PriceLines = 1'000'000;     // every line and connector part number, then filler part numbers
+    int ConnectorsPerLine = 10; // catalogue lines per transmission line
+    int PriceLines = 1'000'000; // every line and connector part number, then filler part numbers
     std::uint32_t Seed = 20240611;
 };
 
 struct GeneratedFiles {
-    std::filesystem::path Catalogue;  // Freq_TLine_Connectors.dat
-    std::filesystem::path PriceList;  // M_lom.dat
-    std::uintmax_t Bytes = 0;         // both files together
+    std::filesystem::path Catalogue; // Freq_TLine_Connectors.dat
+    std::filesystem::path PriceList; // M_lom.dat
+    std::uintmax_t Bytes = 0;        // both files together
 };
 
 GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const GeneratorSpec& spec = {});

@@ -29,8 +29,12 @@ public:
             start = bar + 1;
         }
     }
-    std::string_view operator[](int n) const { return n >= 1 && n <= count_ ? fields_[static_cast<std::size_t>(n - 1)] : std::string_view{}; }
-    double Number(int n, char separator) const { return ReadNumber((*this)[n], separator, /*alsoPoint=*/true); }
+    std::string_view operator[](int n) const {
+        return n >= 1 && n <= count_ ? fields_[static_cast<std::size_t>(n - 1)] : std::string_view{};
+    }
+    double Number(int n, char separator) const {
+        return ReadNumber((*this)[n], separator, /*alsoPoint=*/true);
+    }
 
 private:
     std::array<std::string_view, kFieldCount> fields_{};
@@ -141,8 +145,8 @@ LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char se
 }
 
 void SortNumerically(std::vector<std::string>& list, char separator) {
-    // Adjacent pairs swapped only when the later value is strictly smaller: a stable sort by value. The values
-    // are read first, so a text that does not read leaves the list as it was.
+    // Adjacent pairs swapped only when the later value is strictly smaller: a stable sort by value. The
+    // values are read first, so a text that does not read leaves the list as it was.
     std::vector<std::pair<double, std::size_t>> keyed;
     keyed.reserve(list.size());
     for (std::size_t i = 0; i < list.size(); ++i)

@@ -16,7 +16,8 @@ double MidBand(double f1, double f2) {
 }
 
 std::string Figure(double value) {
-    return std::isfinite(value) ? FormatGeneral(value, '.') : std::string(value < 0 ? "-infinity" : "infinity");
+    return std::isfinite(value) ? FormatGeneral(value, '.')
+                                : std::string(value < 0 ? "-infinity" : "infinity");
 }
 
 // "Cannot compute the <quantity> of <part> at <m> MHz: <reason>."
@@ -81,7 +82,8 @@ double Attenuation(const TTransmissionLine& line, double f1, double f2) {
     if (line.CableType == "EW") {
         const double cutoff = line.AttenuationK1;
         if (!(cutoff > 0))
-            Fail(quantity, line.PartNumber, m, "its cutoff frequency of " + Figure(cutoff) + " MHz is not above 0");
+            Fail(quantity, line.PartNumber, m,
+                 "its cutoff frequency of " + Figure(cutoff) + " MHz is not above 0");
         const double ratio = m / cutoff - 1;
         if (!(ratio > 0))
             Fail(quantity, line.PartNumber, m,

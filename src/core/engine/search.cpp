@@ -16,8 +16,7 @@ std::string UpperCase(std::string_view text) {
     return upper;
 }
 
-template <typename Keep>
-HitList Filter(const HitList& lines, Keep keep) {
+template <typename Keep> HitList Filter(const HitList& lines, Keep keep) {
     HitList kept;
     kept.reserve(lines.size());
     for (TTransmissionLine* line : lines)

@@ -104,7 +104,8 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
     if (ec == std::errc::result_out_of_range) {
         // Too small to represent reads as zero; too large does not read. Which of the two it is depends on
         // the place of the first significant digit, not on the exponent's sign alone ("1000...0e-1").
-        if (DecimalOrder(text.substr(intStart, fracStart - intStart), text.substr(fracStart), exponentValue) < 0)
+        if (DecimalOrder(text.substr(intStart, fracStart - intStart), text.substr(fracStart), exponentValue) <
+            0)
             return canonical.front() == '-' ? -0.0 : 0.0;
         return std::nullopt;
     }
@@ -159,7 +160,8 @@ std::string FormatGeneral(double value, char separator) {
     if (!std::isfinite(value))
         throw ComputationError("Cannot format a value that is not a finite number.");
     char buffer[64];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto [ptr, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     if (ec != std::errc())
         throw ComputationError("Cannot format the value.");
     return WithSeparator(std::string(buffer, ptr), separator);

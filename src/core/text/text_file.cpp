@@ -12,8 +12,7 @@ namespace dorvik {
 namespace {
 
 // Visits each line of the text as [start, end); the line-break rules of SplitLines.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit) {
+template <typename Visit> void ForEachLine(std::string_view text, Visit visit) {
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -38,7 +37,9 @@ std::vector<std::string> SplitLines(std::string_view text) {
     ForEachLine(text, [&](std::size_t, std::size_t) { ++count; });
     std::vector<std::string> lines;
     lines.reserve(count);
-    ForEachLine(text, [&](std::size_t start, std::size_t end) { lines.emplace_back(text.substr(start, end - start)); });
+    ForEachLine(text, [&](std::size_t start, std::size_t end) {
+        lines.emplace_back(text.substr(start, end - start));
+    });
     return lines;
 }
 
@@ -69,9 +70,9 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
     if (!in)
         throw FileError("Cannot open file \"" + path.string() + "\".");
     std::vector<std::string> lines;
-    std::string partial;        // the start of a line whose end is in a later block
-    bool afterCr = false;       // the last block ended with a CR: a LF first in the next one belongs to it
-    bool ended = false;         // a NUL was met
+    std::string partial;  // the start of a line whose end is in a later block
+    bool afterCr = false; // the last block ended with a CR: a LF first in the next one belongs to it
+    bool ended = false;   // a NUL was met
     std::array<char, 1 << 16> block{};
     while (!ended && in) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));

@@ -195,14 +195,16 @@ TEST(LoadCatalogue, FrequencyListsAreDistinctAndSortedByValue) {
 }
 
 TEST(LoadCatalogue, ConnectorNamesAreAlphabeticalAndTheFirstFormStays) {
-    const auto loaded = LoadCatalogue({Header(), Part("A", "n male").Text(), Part("A", "7-16 DIN Female").Text(),
-                                       Part("B", "N Male").Text(), Part("B", "4.3-10 Male").Text()},
-                                      '.');
+    const auto loaded =
+        LoadCatalogue({Header(), Part("A", "n male").Text(), Part("A", "7-16 DIN Female").Text(),
+                       Part("B", "N Male").Text(), Part("B", "4.3-10 Male").Text()},
+                      '.');
     EXPECT_THAT(loaded.ConnectorNameList, ElementsAre("4.3-10 Male", "7-16 DIN Female", "n male"));
 }
 
 TEST(LoadCatalogue, BlankLinesAreSkippedSilently) {
-    const auto loaded = LoadCatalogue({Header(), Part("A").Text(), "", "  \t", Part("A", "N Female").Text()}, '.');
+    const auto loaded =
+        LoadCatalogue({Header(), Part("A").Text(), "", "  \t", Part("A", "N Female").Text()}, '.');
     ASSERT_THAT(PartNumbers(loaded), ElementsAre("A"));
     EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 2);
     EXPECT_THAT(loaded.Problems, IsEmpty());
@@ -226,8 +228,8 @@ TEST(LoadCatalogue, ABadFirstLineLetsTheRunStartFromItsNextLineNotJoinThePreviou
     bad.Peak = "abc";
     bad.Low = "1";
     Row bElse = Part("B", "N Female");
-    const auto loaded = LoadCatalogue({Header(), Part("A").Text(), bad.Text(), bElse.Text(), Part("A").Text()},
-                                      '.', "cat.dat");
+    const auto loaded = LoadCatalogue(
+        {Header(), Part("A").Text(), bad.Text(), bElse.Text(), Part("A").Text()}, '.', "cat.dat");
     ASSERT_THAT(PartNumbers(loaded), ElementsAre("A", "B", "A"));
     EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 1);
     EXPECT_EQ(loaded.Lines[1]->ConnectorCount(), 1);
@@ -241,7 +243,8 @@ TEST(LoadCatalogue, ABadFirstLineLetsTheRunStartFromItsNextLineNotJoinThePreviou
 TEST(LoadCatalogue, ALeftOutLineBetweenTwoRunsOfOnePartNumberKeepsThemApart) {
     Row bad = Part("B");
     bad.Derating = "";
-    const auto loaded = LoadCatalogue({Header(), Part("A").Text(), bad.Text(), Part("A", "N Female").Text()}, '.');
+    const auto loaded =
+        LoadCatalogue({Header(), Part("A").Text(), bad.Text(), Part("A", "N Female").Text()}, '.');
     EXPECT_THAT(PartNumbers(loaded), ElementsAre("A", "A"));
     EXPECT_THAT(loaded.Problems,
                 ElementsAre("Freq_TLine_Connectors.dat, line 3: '' is not a valid floating point value"));

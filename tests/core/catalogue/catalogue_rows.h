@@ -23,8 +23,8 @@ struct Row {
 
     std::string Text() const {
         std::string out;
-        for (const auto* field : {&Low, &High, &Aux1, &Part, &Type, &Aux2, &Derating, &K1, &K2, &PowerConstant,
-                                  &Peak, &Connector})
+        for (const auto* field : {&Low, &High, &Aux1, &Part, &Type, &Aux2, &Derating, &K1, &K2,
+                                  &PowerConstant, &Peak, &Connector})
             out += *field + "|";
         for (const auto& n : Numbers)
             out += n + "|";
@@ -35,7 +35,8 @@ struct Row {
 };
 
 inline std::string Header() {
-    return "Low|High|Size|PartNumber|Type|Family|Derating|K1|K2|AvgConst|Peak|Connector|N1|N2|N3|N4|P1|P2|P3|P4|"
+    return "Low|High|Size|PartNumber|Type|Family|Derating|K1|K2|AvgConst|Peak|Connector|N1|N2|N3|N4|P1|P2|P3|"
+           "P4|"
            "P5|P6|";
 }
 

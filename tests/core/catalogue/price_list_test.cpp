@@ -28,26 +28,27 @@ void ExpectLookups(const PriceList& prices, const std::vector<Lookup>& lookups) 
 }
 
 TEST(PriceList, FindsTheFirstNonSkippedLineByTrimmedField3) {
-    const PriceList prices({
-                               "# VEL|CAB|VF4-50|FT|commented out|9.99|",
-                               " VEL|CAB|VF4-50|FT|indented|8.88|",
-                               "",
-                               ";|x|VF5-50|FT|semicolon|1|",
-                               "[Prices]",
-                               "^|x|VF5-50|FT|caret|1|",
-                               "`|x|VF5-50|FT|grave|1|",
-                               "{|x|VF5-50|FT|brace|1|",
-                               "~|x|VF5-50|FT|tilde|1|",
-                               "VEL|CAB|  VF4-50 \t|FT|  1/2 in foam coax  |  2.35 |",
-                               "VEL|CAB|VF4-50|FT|second entry|3.00|",
-                               "VEL|CAB|VF5-50|FT|7/8 in foam coax|4.90|",
-                               "VEL|CON|V4NM|EA|N male|not a price|",
-                               "VEL|CON|V4NF|EA|N female|",
-                               "VEL|CON|V4DM|EA|7-16 DIN male|45.5",
-                               "VEL|CON|V4DF|EA|7-16 DIN female||",
-                               "VEL|CON|V4QM|EA|4.3-10 male|4.25e1|extra|fields|",
-                           },
-                           '.');
+    const PriceList prices(
+        {
+            "# VEL|CAB|VF4-50|FT|commented out|9.99|",
+            " VEL|CAB|VF4-50|FT|indented|8.88|",
+            "",
+            ";|x|VF5-50|FT|semicolon|1|",
+            "[Prices]",
+            "^|x|VF5-50|FT|caret|1|",
+            "`|x|VF5-50|FT|grave|1|",
+            "{|x|VF5-50|FT|brace|1|",
+            "~|x|VF5-50|FT|tilde|1|",
+            "VEL|CAB|  VF4-50 \t|FT|  1/2 in foam coax  |  2.35 |",
+            "VEL|CAB|VF4-50|FT|second entry|3.00|",
+            "VEL|CAB|VF5-50|FT|7/8 in foam coax|4.90|",
+            "VEL|CON|V4NM|EA|N male|not a price|",
+            "VEL|CON|V4NF|EA|N female|",
+            "VEL|CON|V4DM|EA|7-16 DIN male|45.5",
+            "VEL|CON|V4DF|EA|7-16 DIN female||",
+            "VEL|CON|V4QM|EA|4.3-10 male|4.25e1|extra|fields|",
+        },
+        '.');
     ExpectLookups(prices, {
                               {"VF4-50", true, "1/2 in foam coax", 2.35},
                               {"VF5-50", true, "7/8 in foam coax", 4.90},
@@ -75,8 +76,8 @@ TEST(PriceList, EmptyListFindsNothing) {
 TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
     std::vector<std::string> lines;
     for (int i = 0; i < 5000; ++i)
-        lines.push_back("V|C|P" + std::to_string(i) + "|EA|part " + std::to_string(i) + "|" + std::to_string(i) +
-                        "|");
+        lines.push_back("V|C|P" + std::to_string(i) + "|EA|part " + std::to_string(i) + "|" +
+                        std::to_string(i) + "|");
     lines.push_back("V|C|P17|EA|duplicate|0|");
     PriceList original(std::move(lines), '.');
     const PriceList copy = original;

@@ -106,7 +106,9 @@ TEST(SampleData, AttenuationsAreLikeADatasheets) {
         EXPECT_GT(attenuation, 0.1);
         EXPECT_LT(attenuation, 20);
         EXPECT_GT(AveragePower(*l, l->LowFrequency, l->HighFrequency), 0);
-        EXPECT_GT(VswrDeratingFactor(l->CableType, 1.5, l->LowFrequency, l->HighFrequency, l->DeratingParameter), 0);
+        EXPECT_GT(
+            VswrDeratingFactor(l->CableType, 1.5, l->LowFrequency, l->HighFrequency, l->DeratingParameter),
+            0);
     }
 }
 

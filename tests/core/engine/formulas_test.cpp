@@ -110,8 +110,8 @@ TEST(Formulas, DeratingPiecesJoin) {
     for (const auto x : parameters) {
         SCOPED_TRACE(static_cast<double>(x));
         EXPECT_NEAR(VswrDeratingFactor("FOAM", v, 4, 4, x), 1 / v, 2e-4);
-        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, 100, 100, x), VswrDeratingFactor("FOAM", v, 99.99999, 99.99999, x),
-                    2e-4);
+        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, 100, 100, x),
+                    VswrDeratingFactor("FOAM", v, 99.99999, 99.99999, x), 2e-4);
         EXPECT_NEAR(VswrDeratingFactor("FOAM", v, 1000, 1000, x),
                     VswrDeratingFactor("FOAM", v, 999.99999, 999.99999, x), 2e-4);
     }
@@ -128,16 +128,18 @@ TEST(Formulas, LowerCaseEwIsComputedAsCoax) {
 TEST(Formulas, ComputationsWithoutAValueThrowNamingLineAndQuantity) {
     auto waveguide = Waveguide();
     waveguide.AttenuationK1 = 4200;
-    EXPECT_EQ(MessageOf([&] { Attenuation(waveguide, 4000, 4000); }),
-              "Cannot compute the attenuation of VE60-A at 4000 MHz: the frequency is at or below its cutoff of "
-              "4200 MHz.");
+    EXPECT_EQ(
+        MessageOf([&] { Attenuation(waveguide, 4000, 4000); }),
+        "Cannot compute the attenuation of VE60-A at 4000 MHz: the frequency is at or below its cutoff of "
+        "4200 MHz.");
     EXPECT_THROW(Attenuation(waveguide, 4100, 4300), ComputationError); // exactly at cutoff
     EXPECT_THROW(CableLoss(waveguide, true, 100, 3000, 3000), ComputationError);
     EXPECT_THROW(AveragePower(waveguide, 3000, 3000), ComputationError);
     EXPECT_NO_THROW(Attenuation(waveguide, 4201, 4201));
     waveguide.AttenuationK1 = 0;
     EXPECT_EQ(MessageOf([&] { Attenuation(waveguide, 6000, 7000); }),
-              "Cannot compute the attenuation of VE60-A at 6500 MHz: its cutoff frequency of 0 MHz is not above 0.");
+              "Cannot compute the attenuation of VE60-A at 6500 MHz: its cutoff frequency of 0 MHz is not "
+              "above 0.");
 
     auto coax = Coax();
     EXPECT_EQ(MessageOf([&] { Attenuation(coax, -10, 0); }),

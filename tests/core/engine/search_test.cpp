@@ -63,9 +63,9 @@ TEST_F(SearchTest, ConnectorFilterIsExactAndCaseSensitive) {
 
 TEST_F(SearchTest, LossFilterComparesTheCableLossInclusive) {
     const HitList a{catalogue[0].get()};
-    EXPECT_EQ(FilterByLoss(a, "Meters", 100, 3.3, 800, 1000).size(), 1U);  // 3.2808 dB
+    EXPECT_EQ(FilterByLoss(a, "Meters", 100, 3.3, 800, 1000).size(), 1U); // 3.2808 dB
     EXPECT_EQ(FilterByLoss(a, "Meters", 100, 3.28, 800, 1000).size(), 0U);
-    EXPECT_EQ(FilterByLoss(a, "Feet", 100, 1.0, 800, 1000).size(), 1U);   // exactly 1.0 dB passes
+    EXPECT_EQ(FilterByLoss(a, "Feet", 100, 1.0, 800, 1000).size(), 1U); // exactly 1.0 dB passes
     EXPECT_EQ(FilterByLoss(a, "Feet", 100, 0.999, 800, 1000).size(), 0U);
     EXPECT_EQ(FilterByLoss(a, "meters", 100, 1.0, 800, 1000).size(), 1U); // any other text counts as feet
 }

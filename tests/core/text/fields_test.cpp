@@ -19,7 +19,7 @@ TEST(Fields, FieldNIsTheTextBeforeItsTerminatingBar) {
         {"a|b|c|", 1, "a", "a"},
         {"a|b|c|", 3, "c", "c"},
         {"a|b|c|", 4, "", ""},
-        {"a|b|c", 3, "", ""},   // no terminating bar
+        {"a|b|c", 3, "", ""}, // no terminating bar
         {"a|b|c", 2, "b", "b"},
         {"a|b|c|", 0, "", ""},
         {"a|b|c|", -1, "", ""},
@@ -28,7 +28,12 @@ TEST(Fields, FieldNIsTheTextBeforeItsTerminatingBar) {
         {"||x|", 3, "x", "x"},
         {" \t x \r|", 1, " \t x \r", "x"},
         {"a| b c |", 2, " b c ", "b c"},
-        {"a|\x7f" "b\x01|", 2, "\x7f" "b\x01", "b"},
+        {"a|\x7f"
+         "b\x01|",
+         2,
+         "\x7f"
+         "b\x01",
+         "b"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Line + " field " + std::to_string(c.N));

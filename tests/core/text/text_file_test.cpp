@@ -46,7 +46,8 @@ class TextFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
-                 ("dorvik_text_file_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("dorvik_text_file_" +
+                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
@@ -70,12 +71,20 @@ TEST_F(TextFileTest, ReadTextLinesSplitsAsSplitLines) {
     const std::size_t block = 1 << 16;
     const std::string a(block - 1, 'a');
     const std::vector<std::string> texts{
-        "", "a", "a\r\nb", "a\rb\nc", "a\n", "\n", "a\n\nb", "\r\r\n", "a\0b\nc"s,
-        a + "\r\nb",        // CR last in the first block, LF first in the second
-        a + "\rb",           // a lone CR at the block's end
+        "",
+        "a",
+        "a\r\nb",
+        "a\rb\nc",
+        "a\n",
+        "\n",
+        "a\n\nb",
+        "\r\r\n",
+        "a\0b\nc"s,
+        a + "\r\nb", // CR last in the first block, LF first in the second
+        a + "\rb",   // a lone CR at the block's end
         a + "\r\rb",
         a + "\r",
-        a + "x\r\nb",       // CR LF first in the second block
+        a + "x\r\nb", // CR LF first in the second block
         a + "xy\nb",
         a + "\n\n",
         a + "x" + a + "x" + a + "\r\ntail", // one line over three blocks
