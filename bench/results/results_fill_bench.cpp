@@ -45,6 +45,8 @@ struct ResultsFixture {
         env.OutputFolder = folder;
         env.CatalogueFile = files.Catalogue;
         env.PriceFile = files.PriceList;
+        store.CreateKey(kCommonFilesKey);
+        store.WriteString(kCommonFilesKey, "Path", folder.string());
         form = std::make_unique<TfrmMain>(env, store, services);
         form->FormCreate();
         const SearchCriteria c = BenchmarkCriteria();
