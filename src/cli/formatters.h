@@ -1,0 +1,32 @@
+#pragma once
+// The terminal table and the JSON document of dorvik-query (the tsv and html formats are the exports' own
+// builders). Cell texts are the data files' bytes; both formats show them in UTF-8.
+#include "core/forms/controls/grid.h"
+
+#include <string>
+#include <vector>
+
+namespace dorvik::cli {
+
+struct PartNumberRow {
+    std::string partNumber, description, price;
+};
+
+// One connector type fitting a line, with the rows of its part-number grid.
+struct ConnectorParts {
+    std::string name;
+    std::vector<PartNumberRow> partNumbers;
+};
+
+// Columns aligned with two spaces between them, a rule under the headings; hidden columns are left out.
+std::string FormatTextTable(const TGrid& specs);
+
+// {"headings": [...], "rows": [[...], ...], "connector_headings": [...], "connectors": [[...], ...]} where
+// connectors[i] lists the connectors of rows[i].
+std::string FormatJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
+                       const std::vector<std::vector<ConnectorParts>>& connectors);
+
+// A JSON string literal of the text, decoded to UTF-8 first.
+std::string JsonString(std::string_view bytes);
+
+} // namespace dorvik::cli

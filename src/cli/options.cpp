@@ -1,0 +1,125 @@
+#include "cli/options.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace dorvik::cli {
+
+namespace {
+
+std::string UpperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+OutputFormat ParseFormat(const std::string& text) {
+    if (text == "text")
+        return OutputFormat::Text;
+    if (text == "tsv")
+        return OutputFormat::Tsv;
+    if (text == "html")
+        return OutputFormat::Html;
+    if (text == "json")
+        return OutputFormat::Json;
+    throw UsageError("unknown format '" + text + "' (tsv, html, text or json)");
+}
+
+} // namespace
+
+QueryOptions ParseOptions(const std::vector<std::string>& args) {
+    QueryOptions options;
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            // A lone "-" or any other text is the query file.
+            if (!optionsEnded && arg.size() >= 2 && arg[0] == '-')
+                throw UsageError("unknown option '" + arg + "'");
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name = arg;
+        std::optional<std::string> value;
+        if (const auto eq = arg.find('='); eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        }
+        if (name == "--help" || name == "--version") {
+            if (value)
+                throw UsageError("option '" + name + "' takes no value");
+            (name == "--help" ? options.help : options.version) = true;
+            continue;
+        }
+        const auto takeValue = [&]() -> std::string {
+            if (value)
+                return *value;
+            if (i + 1 >= args.size())
+                throw UsageError("option '" + name + "' needs a value");
+            return args[++i];
+        };
+        if (name == "--part") {
+            if (options.part)
+                throw UsageError("--part given twice");
+            options.part = takeValue();
+            if (options.part->empty())
+                throw UsageError("--part needs a part number");
+        } else if (name == "--catalogue") {
+            options.catalogueFile = takeValue();
+        } else if (name == "--prices") {
+            options.priceFile = takeValue();
+        } else if (name == "--rates") {
+            options.ratesFile = takeValue();
+        } else if (name == "--currency") {
+            options.currency = UpperCase(takeValue());
+        } else if (name == "--format") {
+            options.format = ParseFormat(takeValue());
+        } else {
+            throw UsageError("unknown option '" + name + "'");
+        }
+    }
+    if (options.help || options.version)
+        return options;
+    if (positional.size() > 1)
+        throw UsageError("only one query file can be run at a time");
+    if (!positional.empty() && options.part)
+        throw UsageError("give either a query file or --part, not both");
+    if (positional.empty() && !options.part)
+        throw UsageError("no query: give a query file (.dvk) or --part");
+    if (!positional.empty()) {
+        if (positional.front().empty())
+            throw UsageError("the query file name is empty");
+        options.queryFile = positional.front();
+    }
+    return options;
+}
+
+std::string UsageText() {
+    return "Usage: dorvik-query [options] QUERY.dvk\n"
+           "       dorvik-query [options] --part 'PART[|LENGTH|UNIT]'\n"
+           "\n"
+           "Runs a saved query, or lists the catalogue lines of one part number, as the Veltrane Insertion Loss\n"
+           "Calculator does when started with FILE QUERY.dvk or with PART[|LENGTH|UNIT], and writes the lines found\n"
+           "to standard output. Messages go to standard error. Nothing is written to any file.\n"
+           "\n"
+           "Options:\n"
+           "  --catalogue FILE   the catalogue (default: Freq_TLine_Connectors.dat beside the program)\n"
+           "  --prices FILE      the price list (default: M_lom.dat in the shared data folder of the settings)\n"
+           "  --rates FILE       the exchange rates (default: xcngrate.dat beside the program, when present)\n"
+           "  --currency CODE    prices in this currency (USD, EUR, GBP, JPY, ...; needs exchange rates);\n"
+           "                     default: the currency chosen in the program, else US dollars\n"
+           "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML export),\n"
+           "                     json (with the connectors and part numbers of every line)\n"
+           "  --help             show this text\n"
+           "  --version          show the version\n"
+           "\n"
+           "Exit status: 0 when lines were listed, 1 when none were, 2 on a usage error, a data file that\n"
+           "cannot be read, or an error while computing the results.\n";
+}
+
+} // namespace dorvik::cli

@@ -1,0 +1,37 @@
+#pragma once
+// The command line of dorvik-query.
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace dorvik::cli {
+
+enum class OutputFormat { Text, Tsv, Html, Json };
+
+struct QueryOptions {
+    std::optional<std::filesystem::path> queryFile; // QUERY.dvk
+    std::optional<std::string> part;                // PART[|LENGTH|UNIT]
+    std::optional<std::filesystem::path> catalogueFile;
+    std::optional<std::filesystem::path> priceFile;
+    std::optional<std::filesystem::path> ratesFile;
+    std::optional<std::string> currency; // upper-cased code
+    OutputFormat format = OutputFormat::Text;
+    bool help = false;
+    bool version = false;
+};
+
+// A command line that does not make sense; the message says why.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The arguments without the program's name. Options take their value as the next argument or after "=";
+// "--" ends the options. Throws UsageError.
+QueryOptions ParseOptions(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+} // namespace dorvik::cli

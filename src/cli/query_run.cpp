@@ -1,0 +1,123 @@
+#include "cli/query_run.h"
+
+#include "cli/connector_reader.h"
+#include "cli/formatters.h"
+#include "cli/stderr_services.h"
+#include "core/forms/main_window/frm_main.h"
+#include "core/output/html_page.h"
+#include "core/output/spreadsheet_text.h"
+#include "core/store/memory_settings_store.h"
+#include "core/store/registry_file_store.h"
+
+#include <ostream>
+#include <system_error>
+
+namespace dorvik::cli {
+
+namespace {
+
+bool IsFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+// The code in the parentheses that end a currency item's caption: "Euros (EUR)" gives EUR.
+std::string CodeOfCaption(const std::string& caption) {
+    const auto open = caption.rfind('(');
+    if (open == std::string::npos || caption.empty() || caption.back() != ')')
+        return {};
+    return caption.substr(open + 1, caption.size() - open - 2);
+}
+
+TMenuItem* FindCurrencyItem(TfrmMain& form, const std::string& code) {
+    for (TMenuItem* item : form.CurrencyItems)
+        if (CodeOfCaption(item->Caption) == code)
+            return item;
+    return nullptr;
+}
+
+TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironment& tool) {
+    TAppEnvironment env;
+    if (options.part)
+        env.Params = {*options.part};
+    else
+        env.Params = {"FILE", options.queryFile->string()};
+    env.ProgramFolder = tool.programFolder;
+    // Nothing of a query run writes there; a folder that does not exist makes sure of it.
+    env.OutputFolder = tool.programFolder / "dorvik-query never writes here";
+    env.DecimalSeparator = tool.decimalSeparator;
+    env.CatalogueFile = options.catalogueFile;
+    env.PriceFile = options.priceFile;
+    env.RatesFile = options.ratesFile;
+    return env;
+}
+
+std::string FormatResults(TfrmMain& form, OutputFormat format) {
+    switch (format) {
+    case OutputFormat::Tsv: return BuildSpreadsheetText(form.grdSpecs);
+    case OutputFormat::Html: return BuildHtmlPage(form.grdSpecs, 3);
+    case OutputFormat::Text: return FormatTextTable(form.grdSpecs);
+    case OutputFormat::Json: {
+        const auto connectors = ReadConnectors(form);
+        return FormatJson(form.grdSpecs, ConnectorHeadings(form), connectors);
+    }
+    }
+    return {};
+}
+
+int UsageFailure(std::ostream& err, const std::string& message) {
+    err << "dorvik-query: " << message << '\n';
+    return kFailed;
+}
+
+} // namespace
+
+int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out, std::ostream& err) {
+    // The desktop program would read an empty query from a missing file; a tool should say so instead.
+    if (options.queryFile && !IsFile(*options.queryFile))
+        return UsageFailure(err, "cannot read the query file " + options.queryFile->string());
+    const auto ratesFile = options.ratesFile.value_or(tool.programFolder / "xcngrate.dat");
+    if (options.ratesFile && !IsFile(ratesFile))
+        return UsageFailure(err, "cannot read the exchange-rate file " + ratesFile.string());
+    if (options.currency && !IsFile(ratesFile))
+        return UsageFailure(err, "--currency needs the exchange rates: xcngrate.dat beside the program, or --rates FILE");
+
+    // A copy: whatever the run stores (the currency, the page's settings) never reaches the user's file.
+    const RegistryFileStore userStore(tool.storeFile);
+    MemorySettingsStore store(userStore);
+    if (options.priceFile) {
+        // The shared data folder only locates the price list, which is given: no message about the settings.
+        store.CreateKey(kCommonFilesKey);
+        store.WriteString(kCommonFilesKey, "Path", options.priceFile->parent_path().string());
+    }
+
+    StderrServices services(err);
+    TfrmMain form(MakeEnvironment(options, tool), store, services);
+    TMenuItem* currency = nullptr;
+    if (options.currency) {
+        currency = FindCurrencyItem(form, *options.currency);
+        if (!currency)
+            return UsageFailure(err, "unknown currency code '" + *options.currency + "'");
+    }
+    try {
+        // FormCreate runs the command-line set-up and the search, as at the desktop program's start.
+        form.FormCreate();
+        if (form.TerminateRequested || !form.Loaded)
+            return kFailed;
+        if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
+            return kNoLines;
+        if (currency)
+            form.US1Click(*currency); // in place of the stored currency; refills the grids
+        out << FormatResults(form, options.format);
+        out.flush();
+    } catch (const std::exception& error) {
+        // The desktop program's general error handler.
+        services.ShowMessage(error.what(), MessageIcon::Error);
+        return kFailed;
+    }
+    if (!out)
+        return UsageFailure(err, "cannot write the results");
+    return kLinesListed;
+}
+
+} // namespace dorvik::cli

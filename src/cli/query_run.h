@@ -1,0 +1,22 @@
+#pragma once
+// One run of dorvik-query: the desktop program's start with command-line parameters, on a copy of the
+// user's settings, then the results in the chosen format.
+#include "cli/options.h"
+
+#include <filesystem>
+#include <iosfwd>
+
+namespace dorvik::cli {
+
+enum ExitStatus { kLinesListed = 0, kNoLines = 1, kFailed = 2 };
+
+struct ToolEnvironment {
+    std::filesystem::path programFolder; // the catalogue and the rates beside the program
+    std::filesystem::path storeFile;     // the user's settings, read only
+    char decimalSeparator = '.';
+};
+
+// Results to out, messages to err. Never writes a file.
+int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out, std::ostream& err);
+
+} // namespace dorvik::cli

@@ -1,0 +1,32 @@
+#include "cli/stderr_services.h"
+
+#include "core/text/text_file.h"
+
+#include <chrono>
+#include <ostream>
+
+namespace dorvik::cli {
+
+void StderrServices::ShowMessage(const std::string& text, MessageIcon /*icon*/) {
+    std::string shown = DecodeForDisplay(text);
+    for (char& c : shown)
+        if (c == '\r')
+            c = '\n';
+    err_ << shown << '\n';
+    err_.flush();
+    ++messages_;
+}
+
+bool StderrServices::Confirm(const std::string& text) {
+    ShowMessage(text, MessageIcon::Information);
+    return false;
+}
+
+CalendarDate StderrServices::Today() {
+    const std::chrono::year_month_day today{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
+            static_cast<int>(static_cast<unsigned>(today.day()))};
+}
+
+} // namespace dorvik::cli

@@ -1,0 +1,33 @@
+#pragma once
+// The platform services of the command-line tool: every message goes to standard error, one after the other;
+// nothing asks a person, opens a window or a program, or touches the clipboard.
+#include "core/forms/services.h"
+
+#include <iosfwd>
+
+namespace dorvik::cli {
+
+class StderrServices final : public IPlatformServices {
+public:
+    explicit StderrServices(std::ostream& err) : err_(err) {}
+
+    // The message in UTF-8, each "\r" as a line break, then a newline.
+    void ShowMessage(const std::string& text, MessageIcon icon) override;
+    bool Confirm(const std::string& text) override; // shown, answered No
+    void Beep() override {}
+    bool ExecuteFileDialog(TFileDialog&) override { return false; }
+    void ShellOpen(const std::string&) override {}
+    bool SetClipboardText(const std::string&) override { return false; }
+    bool HasDefaultApplication(const std::string&) override { return false; }
+    bool Download(const std::string&, const std::string&) override { return false; }
+    void SetBusyCursor(bool) override {}
+    CalendarDate Today() override;
+
+    int MessageCount() const { return messages_; }
+
+private:
+    std::ostream& err_;
+    int messages_ = 0;
+};
+
+} // namespace dorvik::cli

@@ -1,0 +1,149 @@
+// dorvik-query's messages and exit status, its usage errors, its default files, and that it writes nothing.
+#include "core/cli/tool_runner.h"
+#include "core/store/registry_file_store.h"
+
+#include <set>
+
+namespace dorvik::testing {
+namespace {
+
+constexpr const char* kNoLines = "Sorry, no Transmission Lines available for this query.\n\nPlease try again.\n";
+constexpr const char* kMissingFiles =
+    "One or more files needed to run this application are missing.\nPlease check the appropriate directories "
+    "for 'M_Lom.dat' and 'Freq_TLine_Connectors.dat'.\n";
+
+struct StatusCase {
+    std::string name;
+    std::vector<std::string> args; // after the test catalogue and price list
+    int status;
+    std::string err;
+};
+
+class QueryToolStatusTest : public QueryToolTest {};
+
+TEST_F(QueryToolStatusTest, MessagesInTheDesktopProgramsOrderAndTheExitStatus) {
+    const std::vector<StatusCase> cases{
+        {"lines found", {Data("band_800_1000.dvk")}, 0, ""},
+        {"no lines", {Data("no_lines.dvk")}, 1, kNoLines},
+        {"no cable type: the check disarms the no-lines message",
+         {Data("no_cable_type.dvk")},
+         1,
+         "Please select a cable type.\n"},
+        {"frequency check, then the no-lines message",
+         {Data("reversed_band.dvk")},
+         1,
+         "The beginning frequency value cannot be greater than the ending frequency value.\n\n"
+         "Please check your frequency values.\n" +
+             std::string(kNoLines)},
+        {"the field rule, then the general error handler's conversion error",
+         {Data("not_a_number.dvk")},
+         2,
+         "This field must contain a numeric value.\n'abc' is not a valid floating point value\n"},
+        {"part number", {"--part", "TA-200"}, 0, ""},
+        {"unknown part number", {"--part", "NOSUCH"}, 1, kNoLines},
+        {"part number with a length that does not read",
+         {"--part", "TC-100|x|M"},
+         2,
+         "'x' is not a valid floating point value\n"},
+        {"the FILE form without its path", {"--part", "file"}, 2, "Not enough parameters to run this program\n"},
+    };
+    for (const auto& c : cases) {
+        const auto result = Run(WithTestFiles(c.args));
+        EXPECT_EQ(result.status, c.status) << c.name;
+        EXPECT_EQ(result.err, c.err) << c.name;
+        EXPECT_EQ(result.out.empty(), c.status != 0) << c.name;
+    }
+}
+
+TEST_F(QueryToolStatusTest, UsageErrorsExitWithTwoBeforeAnyQuery) {
+    const std::vector<StatusCase> cases{
+        {"no query", {}, 2, "no query: give a query file (.dvk) or --part"},
+        {"two queries", {Data("no_lines.dvk"), "--part", "TC-100"}, 2, "either a query file or --part"},
+        {"unknown option", {"--summary", Data("no_lines.dvk")}, 2, "unknown option '--summary'"},
+        {"unknown format", {"--format", "xml", Data("no_lines.dvk")}, 2, "unknown format 'xml'"},
+        {"option without its value", {Data("no_lines.dvk"), "--format"}, 2, "option '--format' needs a value"},
+        {"unknown currency", {"--rates", Data("xcngrate.dat"), "--currency", "XYZ", Data("band_800_1000.dvk")}, 2,
+         "unknown currency code 'XYZ'"},
+        {"currency without rates", {"--currency", "EUR", Data("band_800_1000.dvk")}, 2, "--currency needs the exchange rates"},
+        {"missing rate file", {"--rates", Data("none.dat"), Data("band_800_1000.dvk")}, 2, "cannot read the exchange-rate file"},
+        {"missing query file", {Data("none.dvk")}, 2, "cannot read the query file"},
+    };
+    for (const auto& c : cases) {
+        const auto result = Run(WithTestFiles(c.args));
+        EXPECT_EQ(result.status, c.status) << c.name;
+        EXPECT_EQ(result.err.rfind("dorvik-query: ", 0), 0u) << c.name << ": " << result.err;
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << c.name << ": " << result.err;
+        EXPECT_EQ(result.out, "") << c.name;
+    }
+}
+
+TEST_F(QueryToolStatusTest, HelpAndVersion) {
+    const auto help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: dorvik-query [options] QUERY.dvk\n", 0), 0u);
+    const auto version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("dorvik-query ") + DORVIK_VERSION + "\n");
+}
+
+TEST_F(QueryToolStatusTest, DataFileThatCannotBeReadExitsWithTwo) {
+    const auto result = Run({"--catalogue", Data("none.dat"), "--prices", Data("M_lom.dat"), Data("band_800_1000.dvk")});
+    EXPECT_EQ(result.status, 2);
+    // As at the desktop start, the search still runs and finds nothing.
+    EXPECT_EQ(result.err, std::string(kMissingFiles) + kNoLines);
+    EXPECT_EQ(result.out, "");
+}
+
+std::set<std::string> TreeOf(const std::filesystem::path& root) {
+    std::set<std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+        entries.insert(std::filesystem::relative(entry.path(), root).string());
+    return entries;
+}
+
+// Installed as the desktop program is: the catalogue and the rates beside the program, the price list in the
+// shared data folder that the user's settings name.
+class InstalledToolTest : public QueryToolTest {
+protected:
+    std::filesystem::path program = folder.Path() / "program";
+    std::filesystem::path shared = folder.Path() / "shared";
+    std::filesystem::path tool = program / "dorvik-query";
+
+    void SetUp() override {
+        QueryToolTest::SetUp();
+        std::filesystem::create_directories(program);
+        std::filesystem::create_directories(shared);
+        std::filesystem::copy_file(DORVIK_QUERY_TOOL, tool);
+        std::filesystem::copy_file(data / "Freq_TLine_Connectors.dat", program / "Freq_TLine_Connectors.dat");
+        std::filesystem::copy_file(data / "xcngrate.dat", program / "xcngrate.dat");
+        std::filesystem::copy_file(data / "M_lom.dat", shared / "M_lom.dat");
+        std::filesystem::copy_file(data / "band_800_1000.dvk", folder.Path() / "query.dvk");
+    }
+};
+
+TEST_F(InstalledToolTest, DefaultFilesAndNothingWritten) {
+    {
+        RegistryFileStore user(config / "Veltrane" / "registry.reg");
+        ASSERT_TRUE(user.WriteString(kCommonFilesKey, "Path", shared.string()));
+        ASSERT_TRUE(user.WriteString(kSettingsKey, "Length", "5"));
+    }
+    const std::string stored = ReadBytes(config / "Veltrane" / "registry.reg");
+    const auto before = TreeOf(folder.Path());
+    const auto result = Run({"--currency", "EUR", (folder.Path() / "query.dvk").string()}, tool);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_NE(result.out.find("EUR 20.00"), std::string::npos);
+    EXPECT_EQ(TreeOf(folder.Path()), before);
+    EXPECT_EQ(ReadBytes(config / "Veltrane" / "registry.reg"), stored);
+}
+
+TEST_F(InstalledToolTest, WithoutSettingsThePriceListIsNotFound) {
+    const auto result = Run({(folder.Path() / "query.dvk").string()}, tool);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Unable to locate Registry Key\nUnable to create path from Registry\n" + std::string(kMissingFiles) +
+                              kNoLines);
+    EXPECT_FALSE(std::filesystem::exists(config));
+}
+
+} // namespace
+} // namespace dorvik::testing

@@ -1,0 +1,82 @@
+#pragma once
+// Runs dorvik-query as a process, with its own settings folder and the C locale unless told otherwise.
+#include "core/forms/main_window_fixture.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dorvik::testing {
+
+struct ToolResult {
+    int status = -1;
+    std::string out, err;
+};
+
+inline std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline ToolResult RunProcess(const std::filesystem::path& tool, const std::vector<std::string>& args,
+                             const std::map<std::string, std::string>& environment,
+                             const std::filesystem::path& scratch) {
+    std::string command;
+    for (const auto& [name, value] : environment)
+        command += name + "=" + ShellQuoted(value) + " ";
+    command += ShellQuoted(tool.string());
+    for (const auto& arg : args)
+        command += " " + ShellQuoted(arg);
+    const auto out = scratch / "stdout";
+    const auto err = scratch / "stderr";
+    command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string()) + " </dev/null";
+    const int raw = std::system(command.c_str());
+    ToolResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadBytes(out);
+    result.err = ReadBytes(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return result;
+}
+
+class QueryToolTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::filesystem::path data = std::filesystem::path(DORVIK_TEST_DATA) / "cli";
+    std::filesystem::path config = folder.Path() / "config"; // XDG_CONFIG_HOME: no settings unless a test writes them
+    std::filesystem::path scratch = folder.Path() / "scratch";
+    std::map<std::string, std::string> environment;
+
+    void SetUp() override {
+        std::filesystem::create_directories(scratch);
+        environment = {{"XDG_CONFIG_HOME", config.string()}, {"LC_ALL", "C"}, {"LANG", "C"}};
+    }
+
+    std::string Data(const std::string& name) const { return (data / name).string(); }
+
+    // The test catalogue and price list, and any further arguments.
+    std::vector<std::string> WithTestFiles(std::vector<std::string> args) const {
+        std::vector<std::string> all{"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices", Data("M_lom.dat")};
+        all.insert(all.end(), args.begin(), args.end());
+        return all;
+    }
+
+    ToolResult Run(const std::vector<std::string>& args, const std::filesystem::path& tool = DORVIK_QUERY_TOOL) {
+        return RunProcess(tool, args, environment, scratch);
+    }
+};
+
+} // namespace dorvik::testing
