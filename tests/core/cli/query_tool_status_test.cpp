@@ -2,6 +2,7 @@
 #include "core/cli/tool_runner.h"
 #include "core/store/registry_file_store.h"
 
+#include <algorithm>
 #include <set>
 
 namespace dorvik::testing {
@@ -92,6 +93,17 @@ TEST_F(QueryToolStatusTest, DataFileThatCannotBeReadExitsWithTwo) {
     // As at the desktop start, the search still runs and finds nothing.
     EXPECT_EQ(result.err, std::string(kMissingFiles) + kNoLines);
     EXPECT_EQ(result.out, "");
+}
+
+TEST_F(QueryToolStatusTest, ExampleQueryListsLinesOfTheSampleData) {
+    const std::filesystem::path sample = DORVIK_SAMPLE_DATA;
+    const auto result = Run({"--catalogue", (sample / "Freq_TLine_Connectors.dat").string(), "--prices",
+                             (sample / "M_lom.dat").string(), "--rates", (sample / "xcngrate.dat").string(),
+                             "--format", "tsv", (sample / "example.dvk").string()});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    // The heading line and at least one line found.
+    EXPECT_GE(std::count(result.out.begin(), result.out.end(), '\n'), 2);
 }
 
 std::set<std::string> TreeOf(const std::filesystem::path& root) {
