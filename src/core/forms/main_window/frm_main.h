@@ -15,6 +15,7 @@
 #include "core/store/settings_store.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -192,6 +193,8 @@ public:
     // --- currency (main_currency.cpp) -----------------------------------------------------------------------
     std::pair<std::string, std::string> GetCurrencyCode() const; // "EUR", "(EUR)"
     double ConvertPrice(double amount) const;
+    // The rate the selected currency divides by; nullopt when prices stay in US dollars.
+    std::optional<double> SelectedExchangeRate() const;
     double GetExchangeRate(const std::string& code) const;
     void SelectCurrency(TMenuItem& item);
     void SaveCurrency(int tag);

@@ -125,9 +125,9 @@ double TfrmMain::GetExchangeRate(const std::string& code) const {
     return 1.0;
 }
 
-double TfrmMain::ConvertPrice(double amount) const {
+std::optional<double> TfrmMain::SelectedExchangeRate() const {
     if (!CurrencyAvailable)
-        return amount;
+        return std::nullopt;
     int tag = 1;
     for (const TMenuItem* item : CurrencyItems)
         if (item->Checked()) {
@@ -135,8 +135,13 @@ double TfrmMain::ConvertPrice(double amount) const {
             break;
         }
     if (tag == 1)
-        return amount;
-    return amount / GetExchangeRate(CodeOfTag(tag));
+        return std::nullopt;
+    return GetExchangeRate(CodeOfTag(tag));
+}
+
+double TfrmMain::ConvertPrice(double amount) const {
+    const auto rate = SelectedExchangeRate();
+    return rate ? amount / *rate : amount;
 }
 
 void TfrmMain::SelectCurrency(TMenuItem& item) {

@@ -5,6 +5,8 @@
 #include "core/forms/main_window/frm_main.h"
 #include "core/text/numbers.h"
 
+#include <optional>
+
 namespace dorvik {
 
 namespace {
@@ -40,35 +42,41 @@ void TfrmMain::FillSpecsGrid() {
     const char sep = DecimalSeparator();
     grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
     grdSpecs.ClearCells();
+    if (Hits.empty())
+        return;
+    // The page's values are the same for every row: read them once (the first row would raise the same error).
+    const double f1 = ReadQueryNumber(cbxBeginningFrequency.Text());
+    const double f2 = ReadQueryNumber(cbxEndingFrequency.Text());
+    const std::string midBand = FormatGeneral((f1 + f2) / 2, sep);
+    const double vswr = ReadQueryNumber(edtVSWR.Text());
+    const double length = ReadQueryNumber(edtLength.Text());
+    const bool feet = rbFeet.Checked();
+    const auto [code, codeInParentheses] = GetCurrencyCode();
+    const std::optional<double> rate = SelectedExchangeRate();
+    grdSpecs.SetHeading(colPricePerFoot, "List Price Per Foot " + codeInParentheses);
+    grdSpecs.SetHeading(colPricePerMeter, "List Price Per Meter " + codeInParentheses);
     for (std::size_t i = 0; i < Hits.size(); ++i) {
         const TTransmissionLine& line = *Hits[i];
         const int r = static_cast<int>(i) + 1;
         grdSpecs.SetCell(colPartNumber, r, line.PartNumber);
         grdSpecs.SetCell(colBand, r, FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
         grdSpecs.SetCell(colDescription, r, line.Description);
-        const double f1 = ReadQueryNumber(cbxBeginningFrequency.Text());
-        const double f2 = ReadQueryNumber(cbxEndingFrequency.Text());
-        grdSpecs.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
+        grdSpecs.SetCell(colMidBand, r, midBand);
         const double attenuation = Attenuation(line, f1, f2);
         grdSpecs.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
         grdSpecs.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
         grdSpecs.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
         grdSpecs.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
+        // Derated from the average power as displayed, rounded to two decimals.
         const double shownAverage = ReadNumber(grdSpecs.Cell(colAveragePower, r), sep);
-        const double vswr = ReadQueryNumber(edtVSWR.Text());
         grdSpecs.SetCell(colDeratedPower, r,
                          FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2,
                                                                         line.DeratingParameter, line.PartNumber),
                                       sep));
-        const auto [code, codeInParentheses] = GetCurrencyCode();
-        const double price = ConvertPrice(line.ListPrice);
-        grdSpecs.SetHeading(colPricePerFoot, "List Price Per Foot " + codeInParentheses);
-        grdSpecs.SetHeading(colPricePerMeter, "List Price Per Meter " + codeInParentheses);
+        const double price = rate ? line.ListPrice / *rate : line.ListPrice;
         grdSpecs.SetCell(colPricePerFoot, r, code + " " + FormatFixed2(price, sep));
         grdSpecs.SetCell(colPricePerMeter, r, code + " " + FormatFixed2(price * kFeetPerMeter, sep));
-        const double length = ReadQueryNumber(edtLength.Text());
         if (length != 0) {
-            const bool feet = rbFeet.Checked();
             grdSpecs.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
             grdSpecs.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
             grdSpecs.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
