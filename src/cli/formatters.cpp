@@ -11,8 +11,8 @@ namespace {
 
 // Characters, not bytes: a terminal shows one column per code point for the texts of the catalogue.
 std::size_t DisplayWidth(std::string_view utf8) {
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 void AppendPadded(std::string& line, const std::string& text, std::size_t width) {

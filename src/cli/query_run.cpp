@@ -54,9 +54,12 @@ TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironme
 
 std::string FormatResults(TfrmMain& form, OutputFormat format) {
     switch (format) {
-    case OutputFormat::Tsv: return BuildSpreadsheetText(form.grdSpecs);
-    case OutputFormat::Html: return BuildHtmlPage(form.grdSpecs, 3);
-    case OutputFormat::Text: return FormatTextTable(form.grdSpecs);
+    case OutputFormat::Tsv:
+        return BuildSpreadsheetText(form.grdSpecs);
+    case OutputFormat::Html:
+        return BuildHtmlPage(form.grdSpecs, 3);
+    case OutputFormat::Text:
+        return FormatTextTable(form.grdSpecs);
     case OutputFormat::Json: {
         const auto connectors = ReadConnectors(form);
         return FormatJson(form.grdSpecs, ConnectorHeadings(form), connectors);
@@ -80,7 +83,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     if (options.ratesFile && !IsFile(ratesFile))
         return UsageFailure(err, "cannot read the exchange-rate file " + ratesFile.string());
     if (options.currency && !IsFile(ratesFile))
-        return UsageFailure(err, "--currency needs the exchange rates: xcngrate.dat beside the program, or --rates FILE");
+        return UsageFailure(
+            err, "--currency needs the exchange rates: xcngrate.dat beside the program, or --rates FILE");
 
     // A copy: whatever the run stores (the currency, the page's settings) never reaches the user's file.
     const RegistryFileStore userStore(tool.storeFile);

@@ -1,6 +1,7 @@
 #pragma once
 // The clipboard text of the selected transmission line and its two connectors: for each grid a title, then
-// one line per column with the heading and ":" padded to 31 characters and the cell of the grid's current row.
+// one line per column with the heading and ":" padded to 31 characters and the cell of the grid's current
+// row.
 #include "core/forms/controls/grid.h"
 
 #include <string>
@@ -14,8 +15,8 @@ enum class CellBytes {
 };
 
 // Every line, the last included, ends with lineEnd. A grid without a current row (a connector without part
-// numbers, a part-number grid not filled yet) still gives its title and one line per column: the padded labels
-// with empty values, so the layout keeps its line count and the line's own data can still be copied.
+// numbers, a part-number grid not filled yet) still gives its title and one line per column: the padded
+// labels with empty values, so the layout keeps its line count and the line's own data can still be copied.
 std::string BuildClipboardText(const TGrid& specs, const TGrid& connectors1, const TGrid& connectors2,
                                std::string_view lineEnd, CellBytes cells = CellBytes::AsStored);
 

@@ -46,12 +46,13 @@ TEST_F(QueryToolOutputTest, TsvAndHtmlAreTheExportsByteForByte) {
     const auto html = Run(WithTestFiles({"--format=html", Data("band_800_1000.dvk")}));
     EXPECT_EQ(html.status, 0);
     EXPECT_EQ(html.out, DesktopExport("band_800_1000.dvk", true));
-    EXPECT_NE(html.out.find("90\xC2\xB0 bends &lt;low PIM&gt; &amp; &quot;fire&quot; rated"), std::string::npos);
+    EXPECT_NE(html.out.find("90\xC2\xB0 bends &lt;low PIM&gt; &amp; &quot;fire&quot; rated"),
+              std::string::npos);
 }
 
 TEST_F(QueryToolOutputTest, JsonHasEveryConnectorWithItsPartNumbersInTheChosenCurrency) {
-    const auto result = Run(WithTestFiles(
-        {"--rates", Data("xcngrate.dat"), "--currency", "EUR", "--format", "json", Data("band_800_1000.dvk")}));
+    const auto result = Run(WithTestFiles({"--rates", Data("xcngrate.dat"), "--currency", "EUR", "--format",
+                                           "json", Data("band_800_1000.dvk")}));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, ReadBytes(data / "band_800_1000_eur.json"));
@@ -64,7 +65,8 @@ TEST_F(QueryToolOutputTest, StoredCurrencyAppliesUnlessAnotherIsChosen) {
         ASSERT_TRUE(user.WriteDword(kSettingsKey, "Currency", 20)); // pounds sterling
     }
     const std::string stored = ReadBytes(config / "Veltrane" / "registry.reg");
-    const auto args = WithTestFiles({"--rates", Data("xcngrate.dat"), "--format", "tsv", Data("band_800_1000.dvk")});
+    const auto args =
+        WithTestFiles({"--rates", Data("xcngrate.dat"), "--format", "tsv", Data("band_800_1000.dvk")});
     const auto pounds = Run(args);
     EXPECT_EQ(pounds.status, 0);
     EXPECT_NE(pounds.out.find("\tGBP 8.00\tGBP 26.25\t\r\n"), std::string::npos);
@@ -82,13 +84,14 @@ TEST_F(QueryToolOutputTest, StoredCurrencyAppliesUnlessAnotherIsChosen) {
 TEST_F(QueryToolOutputTest, PartNumberFormsAsAtTheDesktopStart) {
     const auto plain = Run(WithTestFiles({"--part", "TC-100"}));
     EXPECT_EQ(plain.status, 0);
-    EXPECT_EQ(plain.out,
-              "Part Number  Frequency Band (MHz)  Description                                            "
-              "List Price Per Foot ($US)  List Price Per Meter ($US)\n"
-              "-----------  --------------------  -----------------------------------------------------  "
-              "-------------------------  --------------------------\n"
-              "TC-100       800-1000              Foam cable 1/2 in, 90\xC2\xB0 bends <low PIM> & \"fire\" rated  "
-              "$10.00                     $32.81\n");
+    EXPECT_EQ(
+        plain.out,
+        "Part Number  Frequency Band (MHz)  Description                                            "
+        "List Price Per Foot ($US)  List Price Per Meter ($US)\n"
+        "-----------  --------------------  -----------------------------------------------------  "
+        "-------------------------  --------------------------\n"
+        "TC-100       800-1000              Foam cable 1/2 in, 90\xC2\xB0 bends <low PIM> & \"fire\" rated  "
+        "$10.00                     $32.81\n");
     // Hidden columns are still exported, empty.
     const auto tsv = Run(WithTestFiles({"--part", "TC-100", "--format", "tsv"}));
     EXPECT_NE(tsv.out.find("\r\r\nTC-100\t800-1000\t"), std::string::npos);
@@ -100,13 +103,14 @@ TEST_F(QueryToolOutputTest, PartNumberFormsAsAtTheDesktopStart) {
     EXPECT_NE(computed.out.find("\t900\t3.90\t12.80\t3.90\t"), std::string::npos);
 }
 
-// A German locale writes decimals with a comma: the tool reads and writes figures as the desktop program would
-// there. The locale is compiled into a temporary folder; without the locale sources the test is skipped.
+// A German locale writes decimals with a comma: the tool reads and writes figures as the desktop program
+// would there. The locale is compiled into a temporary folder; without the locale sources the test is
+// skipped.
 TEST_F(QueryToolOutputTest, DecimalSeparatorIsTheLocales) {
     const auto locales = folder.Path() / "locales";
     std::filesystem::create_directories(locales);
-    const std::string build = "localedef -i de_DE -f UTF-8 " + ShellQuoted((locales / "de_DE.UTF-8").string()) +
-                              " >/dev/null 2>&1";
+    const std::string build =
+        "localedef -i de_DE -f UTF-8 " + ShellQuoted((locales / "de_DE.UTF-8").string()) + " >/dev/null 2>&1";
     if (std::system(build.c_str()) != 0 || !std::filesystem::exists(locales / "de_DE.UTF-8"))
         GTEST_SKIP() << "cannot build a German locale here";
     environment["LOCPATH"] = locales.string();

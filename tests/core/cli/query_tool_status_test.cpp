@@ -8,7 +8,8 @@
 namespace dorvik::testing {
 namespace {
 
-constexpr const char* kNoLines = "Sorry, no Transmission Lines available for this query.\n\nPlease try again.\n";
+constexpr const char* kNoLines =
+    "Sorry, no Transmission Lines available for this query.\n\nPlease try again.\n";
 constexpr const char* kMissingFiles =
     "One or more files needed to run this application are missing.\nPlease check the appropriate directories "
     "for 'M_Lom.dat' and 'Freq_TLine_Connectors.dat'.\n";
@@ -46,7 +47,10 @@ TEST_F(QueryToolStatusTest, MessagesInTheDesktopProgramsOrderAndTheExitStatus) {
          {"--part", "TC-100|x|M"},
          2,
          "'x' is not a valid floating point value\n"},
-        {"the FILE form without its path", {"--part", "file"}, 2, "Not enough parameters to run this program\n"},
+        {"the FILE form without its path",
+         {"--part", "file"},
+         2,
+         "Not enough parameters to run this program\n"},
     };
     for (const auto& c : cases) {
         const auto result = Run(WithTestFiles(c.args));
@@ -62,11 +66,22 @@ TEST_F(QueryToolStatusTest, UsageErrorsExitWithTwoBeforeAnyQuery) {
         {"two queries", {Data("no_lines.dvk"), "--part", "TC-100"}, 2, "either a query file or --part"},
         {"unknown option", {"--summary", Data("no_lines.dvk")}, 2, "unknown option '--summary'"},
         {"unknown format", {"--format", "xml", Data("no_lines.dvk")}, 2, "unknown format 'xml'"},
-        {"option without its value", {Data("no_lines.dvk"), "--format"}, 2, "option '--format' needs a value"},
-        {"unknown currency", {"--rates", Data("xcngrate.dat"), "--currency", "XYZ", Data("band_800_1000.dvk")}, 2,
+        {"option without its value",
+         {Data("no_lines.dvk"), "--format"},
+         2,
+         "option '--format' needs a value"},
+        {"unknown currency",
+         {"--rates", Data("xcngrate.dat"), "--currency", "XYZ", Data("band_800_1000.dvk")},
+         2,
          "unknown currency code 'XYZ'"},
-        {"currency without rates", {"--currency", "EUR", Data("band_800_1000.dvk")}, 2, "--currency needs the exchange rates"},
-        {"missing rate file", {"--rates", Data("none.dat"), Data("band_800_1000.dvk")}, 2, "cannot read the exchange-rate file"},
+        {"currency without rates",
+         {"--currency", "EUR", Data("band_800_1000.dvk")},
+         2,
+         "--currency needs the exchange rates"},
+        {"missing rate file",
+         {"--rates", Data("none.dat"), Data("band_800_1000.dvk")},
+         2,
+         "cannot read the exchange-rate file"},
         {"missing query file", {Data("none.dvk")}, 2, "cannot read the query file"},
     };
     for (const auto& c : cases) {
@@ -88,7 +103,8 @@ TEST_F(QueryToolStatusTest, HelpAndVersion) {
 }
 
 TEST_F(QueryToolStatusTest, DataFileThatCannotBeReadExitsWithTwo) {
-    const auto result = Run({"--catalogue", Data("none.dat"), "--prices", Data("M_lom.dat"), Data("band_800_1000.dvk")});
+    const auto result =
+        Run({"--catalogue", Data("none.dat"), "--prices", Data("M_lom.dat"), Data("band_800_1000.dvk")});
     EXPECT_EQ(result.status, 2);
     // As at the desktop start, the search still runs and finds nothing.
     EXPECT_EQ(result.err, std::string(kMissingFiles) + kNoLines);
@@ -152,8 +168,8 @@ TEST_F(InstalledToolTest, DefaultFilesAndNothingWritten) {
 TEST_F(InstalledToolTest, WithoutSettingsThePriceListIsNotFound) {
     const auto result = Run({(folder.Path() / "query.dvk").string()}, tool);
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Unable to locate Registry Key\nUnable to create path from Registry\n" + std::string(kMissingFiles) +
-                              kNoLines);
+    EXPECT_EQ(result.err, "Unable to locate Registry Key\nUnable to create path from Registry\n" +
+                              std::string(kMissingFiles) + kNoLines);
     EXPECT_FALSE(std::filesystem::exists(config));
 }
 

@@ -56,7 +56,8 @@ class QueryToolTest : public ::testing::Test {
 protected:
     TempFolder folder;
     std::filesystem::path data = std::filesystem::path(DORVIK_TEST_DATA) / "cli";
-    std::filesystem::path config = folder.Path() / "config"; // XDG_CONFIG_HOME: no settings unless a test writes them
+    std::filesystem::path config =
+        folder.Path() / "config"; // XDG_CONFIG_HOME: no settings unless a test writes them
     std::filesystem::path scratch = folder.Path() / "scratch";
     std::map<std::string, std::string> environment;
 
@@ -69,12 +70,14 @@ protected:
 
     // The test catalogue and price list, and any further arguments.
     std::vector<std::string> WithTestFiles(std::vector<std::string> args) const {
-        std::vector<std::string> all{"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices", Data("M_lom.dat")};
+        std::vector<std::string> all{"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices",
+                                     Data("M_lom.dat")};
         all.insert(all.end(), args.begin(), args.end());
         return all;
     }
 
-    ToolResult Run(const std::vector<std::string>& args, const std::filesystem::path& tool = DORVIK_QUERY_TOOL) {
+    ToolResult Run(const std::vector<std::string>& args,
+                   const std::filesystem::path& tool = DORVIK_QUERY_TOOL) {
         return RunProcess(tool, args, environment, scratch);
     }
 };

@@ -121,8 +121,9 @@ TEST_F(ExportsTest, UnwritableFileIsReportedAndNotOpened) {
     services.DialogAnswers = {missingFolder.string(), (folder.Path() / "taken.html").string()};
     User([&] { f.ToAMicrosoftExcelFile1Click(); });
     User([&] { f.ToAnHTMLFile1Click(); });
-    EXPECT_THAT(services.Events, ElementsAre("error: Unable to write to " + missingFolder.string(),
-                                             "error: Unable to write to " + (folder.Path() / "taken.html").string()));
+    EXPECT_THAT(services.Events,
+                ElementsAre("error: Unable to write to " + missingFolder.string(),
+                            "error: Unable to write to " + (folder.Path() / "taken.html").string()));
     EXPECT_THAT(FilesIn(folder.Path()), ElementsAre("kept.xls", "program", "shared", "taken.html"));
     EXPECT_EQ(ReadWholeFile(existing), "earlier export");
 }

@@ -17,23 +17,24 @@ TEST(HtmlPageTest, MarkupInTheDataNeverReachesThePageAsMarkup) {
     grid.SetCell(1, 1, "<script>alert('x')</script>");
     const std::string page = BuildHtmlPage(grid, 0);
     EXPECT_EQ(page.find("<script"), std::string::npos);
-    EXPECT_NE(page.find("<TR><TD><B>&lt;i&gt;&amp;&quot;&lt;/i&gt;</B></TD><TD></TR>\r\n"), std::string::npos);
-    EXPECT_NE(page.find("<TR><TD>&lt;script&gt;alert('x')&lt;/script&gt;</TD><TD></TR>\r\n"), std::string::npos);
+    EXPECT_NE(page.find("<TR><TD><B>&lt;i&gt;&amp;&quot;&lt;/i&gt;</B></TD><TD></TR>\r\n"),
+              std::string::npos);
+    EXPECT_NE(page.find("<TR><TD>&lt;script&gt;alert('x')&lt;/script&gt;</TD><TD></TR>\r\n"),
+              std::string::npos);
 }
 
 TEST(HtmlPageTest, EmptyGridHoldsTheHeadingRowAloneWithTheGivenBorder) {
     const TGrid grid("grdSpecs", {{"A"}, {"B"}});
     const std::string page = BuildHtmlPage(grid, 12);
-    EXPECT_EQ(page.substr(page.find("<TABLE")),
-              "<TABLE BORDER = 12 >\r\n"
-              "<TR><TD><B>A</B></TD><TD><B>B</B></TD><TD></TR>\r\n"
-              "</TABLE>\r\n</BODY>\r\n</HTML>\r\n");
+    EXPECT_EQ(page.substr(page.find("<TABLE")), "<TABLE BORDER = 12 >\r\n"
+                                                "<TR><TD><B>A</B></TD><TD><B>B</B></TD><TD></TR>\r\n"
+                                                "</TABLE>\r\n</BODY>\r\n</HTML>\r\n");
 }
 
 TEST(HtmlPageTest, DataFileBytesAreDecodedToUtf8) {
     TGrid grid("grdSpecs", {{"Description"}});
     grid.SetRowCount(2);
-    grid.SetCell(1, 1, "90\xB0 \x80");          // Windows-1252: degree sign, euro sign
+    grid.SetCell(1, 1, "90\xB0 \x80");            // Windows-1252: degree sign, euro sign
     grid.SetCell(1, 2, "already \xC3\xA9 UTF-8"); // kept
     const std::string page = BuildHtmlPage(grid, 3);
     EXPECT_NE(page.find("<TD>90\xC2\xB0 \xE2\x82\xAC</TD>"), std::string::npos);

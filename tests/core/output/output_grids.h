@@ -14,10 +14,10 @@ namespace dorvik::testing {
 inline std::vector<TGridColumn> SpecsHeadings() {
     std::vector<TGridColumn> columns;
     for (const char* heading :
-         {"Part Number", "Frequency Band (MHz)", "Description", "Mid Band Frequency (MHz)", "Attenuation (dB/100 ft)",
-          "Attenuation (dB/100m)", "Total Attenuation (dB)", "Insertion Loss (dB)", "Efficiency (%)",
-          "Peak Power (kW)", "Avg. Power (kW)", "VSWR Derated Avg. Pwr. (kW)", "List Price Per Foot (USD)",
-          "List Price Per Meter (USD)"})
+         {"Part Number", "Frequency Band (MHz)", "Description", "Mid Band Frequency (MHz)",
+          "Attenuation (dB/100 ft)", "Attenuation (dB/100m)", "Total Attenuation (dB)", "Insertion Loss (dB)",
+          "Efficiency (%)", "Peak Power (kW)", "Avg. Power (kW)", "VSWR Derated Avg. Pwr. (kW)",
+          "List Price Per Foot (USD)", "List Price Per Meter (USD)"})
         columns.push_back({heading});
     return columns;
 }
@@ -35,11 +35,11 @@ struct ResultGrids {
     ResultGrids() {
         specs.SetRowCount(2);
         FillRow(specs, 1,
-                {"TC-100", "800-1000", "Test foam cable 1/2 in", "900", "4.00", "13.12", "2.00", "2.50", "56.23",
-                 "10.00", "3.33", "3.00", "USD 10.00", "USD 32.81"});
+                {"TC-100", "800-1000", "Test foam cable 1/2 in", "900", "4.00", "13.12", "2.00", "2.50",
+                 "56.23", "10.00", "3.33", "3.00", "USD 10.00", "USD 32.81"});
         FillRow(specs, 2,
-                {"TX-9", "100-300", "Jacket <script>alert(1)</script> & \"PE\" 90\xB0 bend", "200", "", "", "N/A",
-                 "N/A", "N/A", "50.00", "1.00", "0.90", "USD 5.50", "USD 18.04"});
+                {"TX-9", "100-300", "Jacket <script>alert(1)</script> & \"PE\" 90\xB0 bend", "200", "", "",
+                 "N/A", "N/A", "N/A", "50.00", "1.00", "0.90", "USD 5.50", "USD 18.04"});
         specs.SetCurrentRow(2);
         connectors1.SetRowCount(2);
         FillRow(connectors1, 1, {"NM-1", "N male connector", "USD 45.00"});

@@ -44,7 +44,8 @@ std::filesystem::path ChooseFile(IPlatformServices& services, TFileDialog& dialo
 void TfrmMain::btnClipboardClick() {
     // Built completely before the clipboard is touched, so a failure leaves the clipboard as it was. The
     // clipboard of this platform is Unicode and breaks lines at line feeds.
-    const std::string text = BuildClipboardText(grdSpecs, grdConnectors, grdConnectors2, "\n", CellBytes::Utf8);
+    const std::string text =
+        BuildClipboardText(grdSpecs, grdConnectors, grdConnectors2, "\n", CellBytes::Utf8);
     if (!services_.SetClipboardText(text))
         services_.ShowMessage("Cannot open clipboard", MessageIcon::Error);
 }
