@@ -116,7 +116,7 @@ std::string UsageText() {
            "  --rates FILE       the exchange rates (default: xcngrate.dat beside the program, when "
            "present)\n"
            "  --currency CODE    prices in this currency (USD, EUR, GBP, JPY, ...; needs exchange rates);\n"
-           "                     default: the currency chosen in the program, else US dollars\n"
+           "                     default: US dollars\n"
            "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML "
            "export),\n"
            "                     json (with the connectors and part numbers of every line)\n"

@@ -103,6 +103,10 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
         if (!currency)
             return UsageFailure(err, "unknown currency code '" + *options.currency + "'");
     }
+    // The chosen currency (US dollars without --currency) stands in the copy in place of the stored one, so the
+    // search restores it as the desktop program restores the stored currency.
+    store.CreateKey(kSettingsKey);
+    store.WriteDword(kSettingsKey, "Currency", static_cast<std::uint32_t>(currency ? currency->Tag : 1));
     try {
         // FormCreate runs the command-line set-up and the search, as at the desktop program's start.
         form.FormCreate();
@@ -110,8 +114,6 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return kFailed;
         if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
             return kNoLines;
-        if (currency)
-            form.US1Click(*currency); // in place of the stored currency; refills the grids
         out << FormatResults(form, options.format);
         out.flush();
     } catch (const std::exception& error) {

@@ -58,7 +58,7 @@ TEST_F(QueryToolOutputTest, JsonHasEveryConnectorWithItsPartNumbersInTheChosenCu
     EXPECT_EQ(result.out, ReadBytes(data / "band_800_1000_eur.json"));
 }
 
-TEST_F(QueryToolOutputTest, StoredCurrencyAppliesUnlessAnotherIsChosen) {
+TEST_F(QueryToolOutputTest, ChosenCurrencyStandsInPlaceOfTheStoredOne) {
     {
         RegistryFileStore user(config / "Veltrane" / "registry.reg");
         ASSERT_TRUE(user.CreateKey(kSettingsKey));
@@ -67,16 +67,16 @@ TEST_F(QueryToolOutputTest, StoredCurrencyAppliesUnlessAnotherIsChosen) {
     const std::string stored = ReadBytes(config / "Veltrane" / "registry.reg");
     const auto args =
         WithTestFiles({"--rates", Data("xcngrate.dat"), "--format", "tsv", Data("band_800_1000.dvk")});
-    const auto pounds = Run(args);
-    EXPECT_EQ(pounds.status, 0);
-    EXPECT_NE(pounds.out.find("\tGBP 8.00\tGBP 26.25\t\r\n"), std::string::npos);
-
-    auto withCurrency = args;
-    withCurrency.insert(withCurrency.begin(), {"--currency", "usd"});
-    const auto dollars = Run(withCurrency);
+    const auto dollars = Run(args);
     EXPECT_EQ(dollars.status, 0);
     EXPECT_NE(dollars.out.find("List Price Per Foot (USD)\t"), std::string::npos);
     EXPECT_NE(dollars.out.find("\tUSD 10.00\tUSD 32.81\t\r\n"), std::string::npos);
+
+    auto withCurrency = args;
+    withCurrency.insert(withCurrency.begin(), {"--currency", "GBP"});
+    const auto pounds = Run(withCurrency);
+    EXPECT_EQ(pounds.status, 0);
+    EXPECT_NE(pounds.out.find("\tGBP 8.00\tGBP 26.25\t\r\n"), std::string::npos);
     // Choosing a currency in the tool never changes the user's settings.
     EXPECT_EQ(ReadBytes(config / "Veltrane" / "registry.reg"), stored);
 }
