@@ -1,0 +1,59 @@
+// The desktop program.
+#include "core/forms/app_environment.h"
+#include "core/forms/main_window/frm_main.h"
+#include "core/store/registry_file_store.h"
+#include "gui/main_window/main_window_view.h"
+#include "gui/platform/qt_platform_services.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <cstdlib>
+
+namespace {
+
+std::filesystem::path DataHome() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return xdg;
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : ".") / ".local" / "share";
+}
+
+char LocaleDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(dorvik::kApplicationTitle));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(dorvik::kApplicationTitle));
+
+    dorvik::TAppEnvironment environment;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    for (const QString& argument : arguments)
+        environment.Params.push_back(argument.toStdString());
+    environment.ProgramFolder = QApplication::applicationDirPath().toStdString();
+    environment.OutputFolder = dorvik::WritableDataFolder(environment.ProgramFolder, DataHome());
+    environment.DecimalSeparator = LocaleDecimalSeparator();
+
+    dorvik::RegistryFileStore store(dorvik::DefaultStorePath());
+    dorvik::gui::QtPlatformServices services;
+    dorvik::TfrmMain form(environment, store, services);
+    dorvik::gui::MainWindowView view(form);
+    form.Dispatch([&form] { form.FormCreate(); });
+    int status = 0;
+    if (!form.TerminateRequested) {
+        services.SetParentWindow(&view);
+        view.Refresh();
+        view.show();
+        status = QApplication::exec();
+    }
+    services.SetParentWindow(nullptr);
+    form.Dispatch([&form] { form.FormDestroy(); });
+    return status;
+}

@@ -1,0 +1,332 @@
+#include "gui/main_window/main_window_view.h"
+
+#include "gui/grid/grid_table_model.h"
+#include "gui/main_window/bindings.h"
+#include "gui/main_window/logo.h"
+#include "gui/platform/qt_text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTableView>
+
+namespace dorvik::gui {
+
+namespace {
+constexpr const char* kHintProperty = "dorvikHint";
+
+template <typename W> W* Place(QWidget* parent, const TBounds& b) {
+    auto* widget = new W(parent);
+    widget->setGeometry(b.Left, b.Top, b.Width, b.Height);
+    return widget;
+}
+
+QLabel* Label(QWidget* parent, const QString& text, int left, int top, int width = 140, int height = 17) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(left, top, width, height);
+    return label;
+}
+
+// The logo: a picture that behaves as a link.
+class LogoLabel : public QLabel {
+public:
+    LogoLabel(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+} // namespace
+
+MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(parent), form_(form) {
+    setObjectName(QStringLiteral("frmMain"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setProperty(kHintProperty, ToQString(kMakerNotice));
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(BuildQueryPage());
+    pages_->addWidget(BuildResultsPage());
+    setCentralWidget(pages_);
+    statusText_ = new QLabel(this);
+    statusBar()->addWidget(statusText_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setProperty(kHintProperty, ToQString(kMakerNotice));
+    BuildMenu();
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->installEventFilter(this);
+    Refresh();
+}
+
+MainWindowView::~MainWindowView() = default;
+
+void MainWindowView::Register(const TControl& control, QWidget& widget) {
+    widget.setObjectName(QString::fromStdString(control.Name));
+    if (!control.Hint.empty()) {
+        widget.setProperty(kHintProperty, ToQString(control.Hint));
+        widget.setToolTip(ToQString(control.Hint));
+    }
+    if (!control.TabStop)
+        widget.setFocusPolicy(Qt::ClickFocus);
+    widgets_[&control] = &widget;
+}
+
+QWidget* MainWindowView::WidgetOf(const TControl& control) const {
+    const auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+GridTableModel* MainWindowView::GridModel(const TGrid& grid) const {
+    const auto it = gridModels_.find(&grid);
+    return it == gridModels_.end() ? nullptr : it->second;
+}
+
+QWidget* MainWindowView::BuildQueryPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsQueryValues"));
+    page->setProperty(kHintProperty, ToQString(kMakerNotice));
+    const Action act = [this](const std::function<void()>& action) { Act(action); };
+    auto add = [this](const TControl& control, QWidget* widget, Refresher refresher) {
+        Register(control, *widget);
+        refreshers_.push_back(std::move(refresher));
+    };
+
+    auto* queryBy = Label(page, QStringLiteral("Query\nBy"), 6, 4, 40, 30);
+    queryBy->setAlignment(Qt::AlignCenter);
+    queryBy->setObjectName(QStringLiteral("Label7"));
+
+    auto* chkFrequency = Place<QCheckBox>(page, {16, 44, 18, 18});
+    add(form_.chkFrequency, chkFrequency, BindCheckBox(form_.chkFrequency, *chkFrequency, act));
+    Label(page, QStringLiteral("Beginning Frequency"), 48, 44, 130);
+    auto* cbxBegin = Place<QComboBox>(page, {186, 40, 110, 22});
+    add(form_.cbxBeginningFrequency, cbxBegin, BindComboBox(form_.cbxBeginningFrequency, *cbxBegin, act));
+    Label(page, QStringLiteral("MHz"), 302, 44, 40);
+    Label(page, QStringLiteral("Ending Frequency"), 48, 72, 130);
+    auto* cbxEnd = Place<QComboBox>(page, {186, 68, 110, 22});
+    add(form_.cbxEndingFrequency, cbxEnd, BindComboBox(form_.cbxEndingFrequency, *cbxEnd, act));
+    Label(page, QStringLiteral("MHz"), 302, 72, 40);
+
+    auto* chkLoss = Place<QCheckBox>(page, {16, 110, 18, 18});
+    add(form_.chkInsertionLoss, chkLoss, BindCheckBox(form_.chkInsertionLoss, *chkLoss, act));
+    Label(page, QStringLiteral("Maximum Insertion Loss:"), 48, 110, 138);
+    auto* edtMaxLoss = Place<QLineEdit>(page, {186, 106, 70, 22});
+    add(form_.edtMaxLoss, edtMaxLoss, BindEdit(form_.edtMaxLoss, *edtMaxLoss, act));
+    Label(page, QStringLiteral("dB"), 262, 110, 30);
+    Label(page, QStringLiteral("Length:"), 48, 138, 130);
+    auto* edtLength = Place<QLineEdit>(page, {186, 134, 70, 22});
+    add(form_.edtLength, edtLength, BindEdit(form_.edtLength, *edtLength, act));
+    auto* rbMeters = Place<QRadioButton>(page, {262, 128, 80, 18});
+    rbMeters->setText(ToQString(form_.rbMeters.Caption));
+    add(form_.rbMeters, rbMeters, BindRadioButton(form_.rbMeters, *rbMeters, act));
+    auto* rbFeet = Place<QRadioButton>(page, {262, 146, 80, 18});
+    rbFeet->setText(ToQString(form_.rbFeet.Caption));
+    add(form_.rbFeet, rbFeet, BindRadioButton(form_.rbFeet, *rbFeet, act));
+
+    auto* chkConnector = Place<QCheckBox>(page, {16, 184, 18, 18});
+    add(form_.chkConnector, chkConnector, BindCheckBox(form_.chkConnector, *chkConnector, act));
+    Label(page, QStringLiteral("Connector #1"), 48, 184, 80);
+    auto* cbxConnector = Place<QComboBox>(page, {130, 180, 150, 22});
+    add(form_.cbxConnector, cbxConnector, BindComboBox(form_.cbxConnector, *cbxConnector, act));
+    auto* chkConnector2 = Place<QCheckBox>(page, {16, 214, 18, 18});
+    add(form_.chkConnector2, chkConnector2, BindCheckBox(form_.chkConnector2, *chkConnector2, act));
+    Label(page, QStringLiteral("Connector #2"), 48, 214, 80);
+    auto* cbxConnector2 = Place<QComboBox>(page, {130, 210, 150, 22});
+    add(form_.cbxConnector2, cbxConnector2, BindComboBox(form_.cbxConnector2, *cbxConnector2, act));
+    auto* image1 = new LogoLabel(page, [this] { Act([this] { form_.Image1Click(); }); });
+    image1->setGeometry(290, 176, 82, 60);
+    image1->setPixmap(MakerLogo(82, 60));
+    Register(form_.Image1, *image1);
+
+    Label(page, QStringLiteral("VSWR"), 48, 250, 80);
+    auto* edtVSWR = Place<QLineEdit>(page, {130, 246, 60, 22});
+    add(form_.edtVSWR, edtVSWR, BindEdit(form_.edtVSWR, *edtVSWR, act));
+
+    auto* groupBox1 = Place<QGroupBox>(page, {8, 280, 364, 50});
+    groupBox1->setTitle(ToQString(form_.GroupBox1.Caption));
+    Register(form_.GroupBox1, *groupBox1);
+    int left = 12;
+    for (TCheckBox* box : {&form_.chkAir, &form_.chkFoam, &form_.chkWaveguide}) {
+        auto* widget = Place<QCheckBox>(groupBox1, {left, 22, box == &form_.chkWaveguide ? 140 : 100, 18});
+        widget->setText(ToQString(box->Caption));
+        add(*box, widget, BindCheckBox(*box, *widget, act));
+        left += 110;
+    }
+
+    auto* btnSearch = Place<QPushButton>(page, {8, 340, 364, 28});
+    add(form_.btnSearch, btnSearch, BindButton(form_.btnSearch, *btnSearch, act));
+    btnSearch->setDefault(true);
+    auto* progress = Place<QProgressBar>(page, {8, 376, 270, 16});
+    progress->setTextVisible(false);
+    add(form_.ProgressBar1, progress, BindProgressBar(form_.ProgressBar1, *progress));
+    auto* btnClose = Place<QPushButton>(page, {292, 372, 80, 24});
+    add(form_.btnClose, btnClose, BindButton(form_.btnClose, *btnClose, act));
+
+    QWidget::setTabOrder(cbxBegin, cbxEnd);
+    QWidget::setTabOrder(cbxEnd, edtMaxLoss);
+    QWidget::setTabOrder(edtMaxLoss, edtLength);
+    QWidget::setTabOrder(edtLength, rbMeters);
+    QWidget::setTabOrder(rbMeters, rbFeet);
+    QWidget::setTabOrder(rbFeet, cbxConnector);
+    QWidget::setTabOrder(cbxConnector, cbxConnector2);
+    QWidget::setTabOrder(cbxConnector2, btnSearch);
+    QWidget::setTabOrder(btnSearch, edtVSWR);
+    return page;
+}
+
+void MainWindowView::BindGrid(TGrid& grid, QTableView& view) {
+    auto* model = new GridTableModel(grid, &view);
+    view.setModel(model);
+    ConfigureGridView(view, grid);
+    gridModels_[&grid] = model;
+    QObject::connect(view.selectionModel(), &QItemSelectionModel::currentRowChanged, &view,
+                     [this, &grid](const QModelIndex& current) {
+                         if (!refreshing_ && current.isValid() && current.row() + 1 != grid.CurrentRow())
+                             Act([&grid, row = current.row() + 1] { grid.SetCurrentRow(row); });
+                     });
+    QObject::connect(&view, &QTableView::clicked, &view, [this, &grid](const QModelIndex& index) {
+        if (index.isValid())
+            Act([&grid, row = index.row() + 1] { grid.UserClick(row); });
+    });
+    refreshers_.push_back([this, model, &view, &grid] {
+        model->Sync();
+        SyncGridView(view, grid);
+    });
+}
+
+QWidget* MainWindowView::BuildResultsPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsResults"));
+    page->setProperty(kHintProperty, ToQString(kMakerNotice));
+    const Action act = [this](const std::function<void()>& action) { Act(action); };
+
+    auto group = [this, page](TStatic& model, bool bold) {
+        auto* box = Place<QGroupBox>(page, model.Bounds);
+        if (bold) {
+            QFont font = box->font();
+            font.setBold(true);
+            box->setFont(font);
+        }
+        Register(model, *box);
+        refreshers_.push_back(BindGroupBox(model, *box));
+        return box;
+    };
+    auto grid = [this](TGrid& model, QWidget* parent) {
+        auto* view = Place<QTableView>(parent, model.Bounds);
+        QFont font = parent->font();
+        font.setBold(false);
+        view->setFont(font);
+        Register(model, *view);
+        BindGrid(model, *view);
+        return view;
+    };
+    auto list = [this, act](TListBox& model, QWidget* parent) {
+        auto* view = Place<QListWidget>(parent, model.Bounds);
+        Register(model, *view);
+        refreshers_.push_back(BindListBox(model, *view, act));
+    };
+    grid(form_.grdSpecs, group(form_.gbxSpecifications, true));
+    list(form_.lstConnectors, group(form_.gbxConnector, false));
+    list(form_.lstConnectors2, group(form_.GroupBox2, false));
+    grid(form_.grdConnectors, group(form_.gbxPartNumbers, false));
+    grid(form_.grdConnectors2, group(form_.GroupBox3, false));
+    for (TButton* button : {&form_.btnPrint, &form_.btnClipboard, &form_.btnNewQuery, &form_.Button1}) {
+        auto* widget = Place<QPushButton>(page, button->Bounds);
+        Register(*button, *widget);
+        refreshers_.push_back(BindButton(*button, *widget, act));
+    }
+    auto* image2 = new LogoLabel(page, [this] { Act([this] { form_.Image1Click(); }); });
+    image2->setGeometry(form_.Image2.Bounds.Left, form_.Image2.Bounds.Top, 120, 50);
+    image2->setPixmap(MakerLogo(120, 50));
+    Register(form_.Image2, *image2);
+    return page;
+}
+
+void MainWindowView::Act(const std::function<void()>& action) {
+    form_.Dispatch(action);
+    Refresh();
+}
+
+void MainWindowView::Refresh() {
+    refreshing_ = true;
+    for (const auto& refresh : refreshers_)
+        refresh();
+    refreshing_ = false;
+    if (pages_->currentIndex() != form_.PageControl1.ActivePageIndex())
+        pages_->setCurrentIndex(form_.PageControl1.ActivePageIndex());
+    if (windowTitle() != ToQString(form_.Caption))
+        setWindowTitle(ToQString(form_.Caption));
+    if (statusText_->text() != ToQString(form_.StatusBar1.Caption))
+        statusText_->setText(ToQString(form_.StatusBar1.Caption));
+    ApplyWindowGeometry();
+    if (form_.ActiveControl != activeControl_) {
+        activeControl_ = form_.ActiveControl;
+        if (QWidget* widget = activeControl_ ? WidgetOf(*activeControl_) : nullptr)
+            widget->setFocus();
+    }
+    if (form_.Closed && isVisible())
+        close();
+}
+
+void MainWindowView::ApplyWindowGeometry() {
+    if (form_.Width == width_ && form_.Height == height_ && form_.CenterRevision == centerRevision_)
+        return;
+    width_ = form_.Width;
+    height_ = form_.Height;
+    // The model's sizes are outer sizes of a window with a thin frame and a caption (8 and 46 pixels).
+    const int menuHeight = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
+    setFixedSize(form_.Width - 8, form_.Height - 46 + menuHeight);
+    if (form_.CenterRevision != centerRevision_) {
+        centerRevision_ = form_.CenterRevision;
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    form_.Close();
+    event->accept();
+}
+
+void MainWindowView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Act([this] { form_.FormActivate(); });
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) {
+        // A control without a hint of its own shows the hint of the nearest control around it.
+        for (QObject* object = watched; object; object = object->parent()) {
+            const QVariant hint = object->property(kHintProperty);
+            if (hint.isValid()) {
+                const std::string text = FromQString(hint.toString());
+                if (text != form_.StatusBar1.Caption)
+                    Act([this, text] { form_.ApplicationEvents1Hint(text); });
+                break;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace dorvik::gui

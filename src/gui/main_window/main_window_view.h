@@ -1,0 +1,62 @@
+#pragma once
+// The main window drawn from its model. Every user action goes to the model through its general error
+// handler; afterwards the view redraws what changed.
+#include "core/forms/main_window/frm_main.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class QLabel;
+class QStackedWidget;
+class QTableView;
+class QMenu;
+
+namespace dorvik::gui {
+
+class GridTableModel;
+
+class MainWindowView : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindowView(TfrmMain& form, QWidget* parent = nullptr);
+    ~MainWindowView() override;
+
+    // Runs a user action through the model, then redraws.
+    void Act(const std::function<void()>& action);
+    void Refresh();
+
+    QWidget* WidgetOf(const TControl& control) const;
+    GridTableModel* GridModel(const TGrid& grid) const;
+    QStackedWidget* Pages() const { return pages_; }
+    QLabel* StatusText() const { return statusText_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* BuildQueryPage();
+    QWidget* BuildResultsPage();
+    void BuildMenu();
+    void AddMenuItems(QMenu& menu, TMenuItem& parent);
+    void BindGrid(TGrid& grid, QTableView& view);
+    void ApplyWindowGeometry();
+    void Register(const TControl& control, QWidget& widget);
+
+    TfrmMain& form_;
+    QStackedWidget* pages_ = nullptr;
+    QLabel* statusText_ = nullptr;
+    std::vector<std::function<void()>> refreshers_;
+    std::map<const TControl*, QWidget*> widgets_;
+    std::map<const TGrid*, GridTableModel*> gridModels_;
+    unsigned centerRevision_ = ~0u;
+    int width_ = 0, height_ = 0;
+    const TControl* activeControl_ = nullptr;
+    bool refreshing_ = false;
+};
+
+} // namespace dorvik::gui

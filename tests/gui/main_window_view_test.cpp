@@ -1,0 +1,158 @@
+// The real main window over the sample data, offscreen: the widgets follow the model both ways.
+#include "core/forms/fake_services.h"
+#include "core/store/memory_settings_store.h"
+#include "gui/grid/grid_table_model.h"
+#include "gui/main_window/main_window_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+namespace dorvik::gui {
+namespace {
+
+class MainWindowViewTest : public ::testing::Test {
+protected:
+    std::filesystem::path folder;
+    MemorySettingsStore store;
+    dorvik::testing::FakeServices services;
+    std::unique_ptr<TfrmMain> form;
+    std::unique_ptr<MainWindowView> view;
+
+    void SetUp() override {
+        std::random_device rd;
+        folder = std::filesystem::temp_directory_path() / ("dorvik-gui-" + std::to_string(rd()));
+        std::filesystem::create_directories(folder / "shared");
+        const std::filesystem::path sample = DORVIK_SAMPLE_DATA;
+        for (const char* name : {"Freq_TLine_Connectors.dat", "xcngrate.dat"})
+            std::filesystem::copy_file(sample / name, folder / name);
+        std::filesystem::copy_file(sample / "M_lom.dat", folder / "shared" / "M_lom.dat");
+        store.CreateKey(kCommonFilesKey);
+        store.WriteString(kCommonFilesKey, "Path", (folder / "shared").string());
+        TAppEnvironment env;
+        env.ProgramFolder = folder;
+        env.OutputFolder = folder;
+        form = std::make_unique<TfrmMain>(env, store, services);
+        view = std::make_unique<MainWindowView>(*form);
+        form->Dispatch([this] { form->FormCreate(); });
+        view->Refresh();
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    }
+    void TearDown() override {
+        view.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(folder, ec);
+    }
+    template <typename W> W* Widget(const TControl& control) { return qobject_cast<W*>(view->WidgetOf(control)); }
+    void SaveScreenshot(const QString& name) {
+        std::filesystem::create_directories(DORVIK_ARTIFACTS);
+        EXPECT_TRUE(view->grab().save(QStringLiteral(DORVIK_ARTIFACTS "/") + name));
+    }
+};
+
+TEST_F(MainWindowViewTest, QueryPageShowsTheModel) {
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Select Query Values"));
+    auto* begin = Widget<QComboBox>(form->cbxBeginningFrequency);
+    ASSERT_NE(begin, nullptr);
+    EXPECT_EQ(begin->count(), static_cast<int>(form->BeginFrequencyList.size()));
+    EXPECT_EQ(begin->currentText().toStdString(), form->cbxBeginningFrequency.Text());
+    EXPECT_EQ(Widget<QComboBox>(form->cbxConnector)->count(), static_cast<int>(form->cbxConnector.Items().size()));
+    EXPECT_EQ(Widget<QLineEdit>(form->edtVSWR)->text(), QStringLiteral("1.1"));
+    EXPECT_TRUE(Widget<QPushButton>(form->btnSearch)->isEnabled());
+    EXPECT_EQ(view->Pages()->currentIndex(), 0);
+    SaveScreenshot(QStringLiteral("query_page.png"));
+}
+
+TEST_F(MainWindowViewTest, TypingAndSwitchesGoThroughTheRules) {
+    auto* vswr = Widget<QLineEdit>(form->edtVSWR);
+    vswr->selectAll();
+    QTest::keyClicks(vswr, QStringLiteral("x"));
+    EXPECT_EQ(form->edtVSWR.Text(), "0");
+    EXPECT_EQ(vswr->text(), QStringLiteral("0"));
+    ASSERT_EQ(services.Messages().size(), 1u);
+
+    auto* length = Widget<QLineEdit>(form->edtLength);
+    length->clear();
+    QTest::keyClicks(length, QStringLiteral("12.5"));
+    EXPECT_EQ(form->edtLength.Text(), "12.5");
+    EXPECT_EQ(length->cursorPosition(), 4);
+
+    auto* byLoss = Widget<QCheckBox>(form->chkInsertionLoss);
+    auto* byFrequency = Widget<QCheckBox>(form->chkFrequency);
+    QTest::mouseClick(byFrequency, Qt::LeftButton);
+    EXPECT_FALSE(form->chkFrequency.Checked());
+    EXPECT_FALSE(byLoss->isEnabled());
+    EXPECT_FALSE(Widget<QLineEdit>(form->edtMaxLoss)->isEnabled());
+    view->Act([this] { form->chkInsertionLoss.SetChecked(true); });
+    EXPECT_TRUE(byFrequency->isChecked());
+    EXPECT_TRUE(byLoss->isEnabled());
+}
+
+TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
+    auto* begin = Widget<QComboBox>(form->cbxBeginningFrequency);
+    auto* end = Widget<QComboBox>(form->cbxEndingFrequency);
+    begin->lineEdit()->selectAll();
+    QTest::keyClicks(begin->lineEdit(), QStringLiteral("824"));
+    end->lineEdit()->selectAll();
+    QTest::keyClicks(end->lineEdit(), QStringLiteral("960"));
+    // Each keystroke runs the frequency rules, as typing does in the program.
+    EXPECT_EQ(form->cbxBeginningFrequency.Text(), form->BeginFrequencyList.front());
+    EXPECT_EQ(form->cbxEndingFrequency.Text(), "960");
+    form->edtLength.SetText("50");
+    view->Refresh();
+    QTest::mouseClick(Widget<QPushButton>(form->btnSearch), Qt::LeftButton);
+    ASSERT_TRUE(services.Messages().empty()) << services.Messages().front();
+    EXPECT_EQ(view->Pages()->currentIndex(), 1);
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Query Results"));
+    auto* grid = Widget<QTableView>(form->grdSpecs);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->model()->rowCount(), form->grdSpecs.RowCount());
+    EXPECT_GT(grid->model()->rowCount(), 1);
+    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 0)).toString().toStdString(), form->grdSpecs.Cell(1, 1));
+    EXPECT_EQ(Widget<QGroupBox>(form->gbxSpecifications)->title().toStdString(), form->gbxSpecifications.Caption);
+    auto* connectors = Widget<QListWidget>(form->lstConnectors);
+    EXPECT_EQ(connectors->count(), static_cast<int>(form->lstConnectors.Items().size()));
+    EXPECT_EQ(connectors->currentRow(), 0);
+
+    // Moving to the second line refills the connector lists.
+    view->Act([this] { form->grdSpecs.SetCurrentRow(2); });
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    EXPECT_EQ(form->lstConnectors.Items().size(), static_cast<std::size_t>(connectors->count()));
+    view->Act([this] { form->grdSpecs.SetCurrentRow(1); });
+    SaveScreenshot(QStringLiteral("results_page.png"));
+
+    QTest::mouseClick(Widget<QPushButton>(form->btnNewQuery), Qt::LeftButton);
+    EXPECT_EQ(view->Pages()->currentIndex(), 0);
+}
+
+TEST_F(MainWindowViewTest, MenuFollowsThePage) {
+    const auto action = [this](const char* name) { return view->menuBar()->findChild<QAction*>(name); };
+    ASSERT_NE(action("OpenFile1"), nullptr);
+    form->Dispatch([this] { form->SetResultsMenus(false); });
+    view->Refresh();
+    EXPECT_TRUE(action("OpenFile1")->isVisible());
+    EXPECT_FALSE(action("Print1")->isVisible());
+    EXPECT_TRUE(action("CurrencySettings1")->isVisible());
+    EXPECT_FALSE(action("CurrencySettings1")->isEnabled());
+    EXPECT_EQ(action("SaveQuerySettingsToFile1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(action("SaveSettingsOnExit1")->isChecked());
+    action("SaveSettingsOnExit1")->trigger();
+    EXPECT_FALSE(form->SaveSettingsOnExit1->Checked());
+    EXPECT_FALSE(action("SaveSettingsOnExit1")->isChecked());
+}
+
+} // namespace
+} // namespace dorvik::gui
