@@ -119,10 +119,10 @@ LineFigures MakeLine(Random& random) {
 
 } // namespace
 
-GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const GeneratorSpec& spec) {
+GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const GeneratorPlan& plan) {
     std::filesystem::create_directories(folder);
     GeneratedFiles files{folder / "Freq_TLine_Connectors.dat", folder / "M_lom.dat", 0};
-    Random random(spec.Seed);
+    Random random(plan.Seed);
     LineWriter catalogue(files.Catalogue);
     LineWriter prices(files.PriceList);
     int priceLines = 0;
@@ -148,7 +148,7 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
     priceLines += 2;
     catalogue.Line("Low|High|Size|Part|Type|Family|Derating|K1|K2|AvgConst|Peak|Connector|N1|N2|N3|N4|P1|P2|"
                    "P3|P4|P5|P6|");
-    for (int i = 0; i < spec.TransmissionLines; ++i) {
+    for (int i = 0; i < plan.TransmissionLines; ++i) {
         const std::string part = "VB" + Padded(i, 6) + "-50";
         const LineFigures f = MakeLine(random);
         std::string head = Figure(f.Low) + "|" + Figure(f.High) + "|" + Figure(f.Size) + " in|" + part + "|" +
@@ -159,7 +159,7 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
               random.Between(1, 150));
         // The first two connectors are the ones the benchmark query asks for, except on a few lines.
         const bool withoutWanted = random.Percent(1);
-        for (int c = 0; c < spec.ConnectorsPerLine; ++c) {
+        for (int c = 0; c < plan.ConnectorsPerLine; ++c) {
             const auto name =
                 kConnectorNames[withoutWanted ? 4 + static_cast<std::size_t>(c) % 8
                                               : static_cast<std::size_t>(c) % kConnectorNames.size()];
@@ -180,7 +180,7 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
             catalogue.Line(line);
         }
     }
-    for (int i = 0; priceLines < spec.PriceLines; ++i) {
+    for (int i = 0; priceLines < plan.PriceLines; ++i) {
         if (i % 1000 == 0) {
             prices.Line("; discontinued parts");
             ++priceLines;

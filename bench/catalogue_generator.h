@@ -8,7 +8,7 @@
 
 namespace dorvik::bench {
 
-struct GeneratorSpec {
+struct GeneratorPlan {
     int TransmissionLines = 10'000;
     int ConnectorsPerLine = 10; // catalogue lines per transmission line
     int PriceLines = 1'000'000; // every line and connector part number, then filler part numbers
@@ -21,7 +21,7 @@ struct GeneratedFiles {
     std::uintmax_t Bytes = 0;        // both files together
 };
 
-GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const GeneratorSpec& spec = {});
+GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const GeneratorPlan& plan = {});
 
 // A query with every filter on that the generated catalogue answers with about 95 in 100 of its lines.
 SearchCriteria BenchmarkCriteria();

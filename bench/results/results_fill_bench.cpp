@@ -35,11 +35,11 @@ struct ResultsFixture {
     explicit ResultsFixture(int lines) {
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
-        GeneratorSpec spec;
-        spec.TransmissionLines = lines;
-        spec.ConnectorsPerLine = 3;
-        spec.PriceLines = lines * 4;
-        const auto files = GenerateCatalogueFiles(folder, spec);
+        GeneratorPlan plan;
+        plan.TransmissionLines = lines;
+        plan.ConnectorsPerLine = 3;
+        plan.PriceLines = lines * 4;
+        const auto files = GenerateCatalogueFiles(folder, plan);
         TAppEnvironment env;
         env.ProgramFolder = folder;
         env.OutputFolder = folder;
