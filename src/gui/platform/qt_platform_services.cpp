@@ -1,37 +1,67 @@
 #include "gui/platform/qt_platform_services.h"
 
+#include "core/forms/main_window/frm_main.h"
 #include "gui/platform/file_filter.h"
 #include "gui/platform/qt_text.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QProcess>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace dorvik::gui {
 
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A text that names a scheme ("https://...", "mailto:...") is a URL; anything else is a file.
+QUrl TargetUrl(const QString& target) {
+    const QUrl url(target, QUrl::StrictMode);
+    if (url.isValid() && url.scheme().size() > 1 && !QFileInfo::exists(target))
+        return url;
+    return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+}
+
+constexpr int kDownloadTimeoutMs = 60'000;
+constexpr int kMimeQueryTimeoutMs = 3'000;
+
+} // namespace
+
 void QtPlatformServices::ShowMessage(const std::string& text, MessageIcon icon) {
-    const QMessageBox::Icon qtIcon = icon == MessageIcon::Information ? QMessageBox::Information
-                                     : icon == MessageIcon::Warning   ? QMessageBox::Warning
-                                                                      : QMessageBox::Critical;
-    QMessageBox box(qtIcon, QCoreApplication::applicationName(), MessageText(text), QMessageBox::Ok, parent_);
+    QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool QtPlatformServices::Confirm(const std::string& text) {
-    return QMessageBox::question(parent_, QCoreApplication::applicationName(), MessageText(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), MessageText(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtPlatformServices::Beep() {
@@ -39,68 +69,117 @@ void QtPlatformServices::Beep() {
 }
 
 bool QtPlatformServices::ExecuteFileDialog(TFileDialog& dialog) {
-    QFileDialog box(parent_, ToQString(dialog.Title));
-    box.setAcceptMode(dialog.kind == TFileDialog::Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    box.setFileMode(dialog.kind == TFileDialog::Kind::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QFileDialog box(parent_);
+    const bool save = dialog.kind == TFileDialog::Kind::Save;
+    box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!dialog.Title.empty())
+        box.setWindowTitle(ToQString(dialog.Title));
+    if (const QString filter = ToQtFileFilter(dialog.Filter); !filter.isEmpty())
+        box.setNameFilter(filter);
     QString suffix = ToQString(dialog.DefaultExt);
-    if (suffix.startsWith(QChar('.')))
+    while (suffix.startsWith(QChar('.')))
         suffix.remove(0, 1);
-    box.setDefaultSuffix(suffix);
-    box.setNameFilter(ToQtFileFilter(dialog.Filter));
-    if (!dialog.OverwritePrompt)
-        box.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!suffix.isEmpty())
+        box.setDefaultSuffix(suffix);
+    if (save && !dialog.OverwritePrompt)
+        box.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!dialog.InitialDir.empty())
         box.setDirectory(ToQString(dialog.InitialDir));
-    if (!dialog.FileName.empty())
-        box.selectFile(ToQString(dialog.FileName));
-    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+    if (!dialog.FileName.empty()) {
+        const QFileInfo proposed(ToQString(dialog.FileName));
+        if (proposed.isAbsolute()) {
+            box.setDirectory(proposed.absolutePath());
+            box.selectFile(proposed.fileName());
+        } else {
+            box.selectFile(proposed.filePath());
+        }
+    }
+    if (box.exec() != QDialog::Accepted)
         return false;
-    dialog.FileName = FromQString(box.selectedFiles().front());
+    const QStringList chosen = box.selectedFiles();
+    if (chosen.isEmpty())
+        return false;
+    dialog.FileName = FromQString(QDir::toNativeSeparators(chosen.front()));
     return true;
 }
 
 void QtPlatformServices::ShellOpen(const std::string& target) {
-    const QString text = ToQString(target);
-    const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
-    QDesktopServices::openUrl(url);
+    QDesktopServices::openUrl(TargetUrl(ToQString(target)));
 }
 
 bool QtPlatformServices::SetClipboardText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (clipboard == nullptr)
         return false;
-    clipboard->setText(QString::fromStdString(text));
-    return true;
+    const QString value = ToQString(text);
+    clipboard->setText(value);
+    // The platform may refuse the clipboard silently; reading back tells.
+    return clipboard->text() == value;
 }
 
 bool QtPlatformServices::HasDefaultApplication(const std::string& mimeType) {
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), ToQString(mimeType)});
-    if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+    const QString name = ToQString(mimeType);
+    if (!QMimeDatabase().mimeTypeForName(name).isValid())
         return false;
-    return !query.readAllStandardOutput().trimmed().isEmpty();
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (tool.isEmpty())
+        return false;
+    QProcess query;
+    query.start(tool, {QStringLiteral("query"), QStringLiteral("default"), name});
+    if (!query.waitForFinished(kMimeQueryTimeoutMs)) {
+        query.kill();
+        query.waitForFinished();
+        return false;
+    }
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return false;
+    return !QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed().isEmpty();
 }
 
 bool QtPlatformServices::Download(const std::string& url, const std::string& path) {
-    QNetworkAccessManager manager;
-    QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(ToQString(url))));
+    const QUrl source(ToQString(url));
+    if (!source.isValid())
+        return false;
+    QNetworkAccessManager network;
+    QNetworkRequest request(source);
+    request.setTransferTimeout(kDownloadTimeoutMs);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkReply* reply = network.get(request);
+    QSaveFile file(ToQString(path));
+    bool ok = file.open(QIODevice::WriteOnly);
+    QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
+        const QByteArray chunk = reply->readAll();
+        if (ok && file.write(chunk) != chunk.size())
+            ok = false;
+    });
+    // The download blocks the window, as the program's other work does; only non-input events run.
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    const bool ok = reply->error() == QNetworkReply::NoError;
-    const QByteArray body = reply->readAll();
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (ok) {
+        const QByteArray rest = reply->readAll();
+        ok = file.write(rest) == rest.size();
+    }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    ok = ok && reply->error() == QNetworkReply::NoError && (status == 0 || (status >= 200 && status < 300));
     reply->deleteLater();
-    if (!ok)
+    if (!ok) {
+        file.cancelWriting();
         return false;
-    QSaveFile file(ToQString(path));
-    return file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.commit();
+    }
+    return file.commit();
 }
 
 void QtPlatformServices::SetBusyCursor(bool busy) {
-    if (busy)
+    if (busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
+        ++busyDepth_;
+    } else if (busyDepth_ > 0) {
         QApplication::restoreOverrideCursor();
+        --busyDepth_;
+    }
 }
 
 CalendarDate QtPlatformServices::Today() {
@@ -109,7 +188,17 @@ CalendarDate QtPlatformServices::Today() {
 }
 
 void QtPlatformServices::ProcessEvents() {
+    if (beforeProcessEvents_)
+        beforeProcessEvents_();
+    // Only painting and timers: a click now would run a handler inside the one that is running.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+char SystemDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() > 0x20 && point[0].unicode() < 0x7F)
+        return static_cast<char>(point[0].unicode());
+    return '.';
 }
 
 } // namespace dorvik::gui

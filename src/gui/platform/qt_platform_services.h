@@ -1,14 +1,22 @@
 #pragma once
-// The platform services of the desktop program, with Qt.
+// The platform services of the desktop program, implemented with Qt.
 #include "core/forms/services.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
 
 namespace dorvik::gui {
 
-class QtPlatformServices : public IPlatformServices {
+class QtPlatformServices final : public IPlatformServices {
 public:
-    void SetParentWindow(QWidget* window) { parent_ = window; }
+    QtPlatformServices() = default;
+
+    // The window that owns the dialogs (none: they are top-level).
+    void SetDialogParent(QWidget* parent) { parent_ = parent; }
+    // Runs before pending events are processed in a long handler, so the window can show its progress.
+    void SetBeforeProcessEvents(std::function<void()> hook) { beforeProcessEvents_ = std::move(hook); }
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     bool Confirm(const std::string& text) override;
@@ -23,7 +31,13 @@ public:
     void ProcessEvents() override;
 
 private:
-    QWidget* parent_ = nullptr;
+    QPointer<QWidget> parent_;
+    std::function<void()> beforeProcessEvents_;
+    int busyDepth_ = 0;
 };
+
+// The user's locale's decimal separator as the core wants it: one character, '.' when the locale's is not
+// a single ASCII character.
+char SystemDecimalSeparator();
 
 } // namespace dorvik::gui

@@ -28,6 +28,35 @@ enum SpecsColumn {
     colPricePerMeter
 };
 
+void WriteIdentity(TGrid& grid, int r, const TTransmissionLine& line, char sep) {
+    grid.SetCell(colPartNumber, r, line.PartNumber);
+    grid.SetCell(colBand, r, FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
+    grid.SetCell(colDescription, r, line.Description);
+}
+
+// Mid-band frequency, attenuation and power columns.
+void WriteFigures(TGrid& grid, int r, const TTransmissionLine& line, double f1, double f2, double vswr, char sep) {
+    grid.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
+    const double attenuation = Attenuation(line, f1, f2);
+    grid.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
+    grid.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
+    grid.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
+    grid.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
+    // Derated from the average power as displayed, rounded to two decimals.
+    const double shownAverage = ReadNumber(grid.Cell(colAveragePower, r), sep);
+    grid.SetCell(colDeratedPower, r,
+                 FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2, line.DeratingParameter,
+                                                                line.PartNumber),
+                              sep));
+}
+
+void WriteLosses(TGrid& grid, int r, const TTransmissionLine& line, bool feet, double length, double f1, double f2,
+                 char sep) {
+    grid.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
+    grid.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
+    grid.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
+}
+
 } // namespace
 
 TTransmissionLine& TfrmMain::CurrentLine() {
@@ -47,7 +76,6 @@ void TfrmMain::FillSpecsGrid() {
     // The page's values are the same for every row: read them once (the first row would raise the same error).
     const double f1 = ReadQueryNumber(cbxBeginningFrequency.Text());
     const double f2 = ReadQueryNumber(cbxEndingFrequency.Text());
-    const std::string midBand = FormatGeneral((f1 + f2) / 2, sep);
     const double vswr = ReadQueryNumber(edtVSWR.Text());
     const double length = ReadQueryNumber(edtLength.Text());
     const bool feet = rbFeet.Checked();
@@ -58,28 +86,13 @@ void TfrmMain::FillSpecsGrid() {
     for (std::size_t i = 0; i < Hits.size(); ++i) {
         const TTransmissionLine& line = *Hits[i];
         const int r = static_cast<int>(i) + 1;
-        grdSpecs.SetCell(colPartNumber, r, line.PartNumber);
-        grdSpecs.SetCell(colBand, r, FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
-        grdSpecs.SetCell(colDescription, r, line.Description);
-        grdSpecs.SetCell(colMidBand, r, midBand);
-        const double attenuation = Attenuation(line, f1, f2);
-        grdSpecs.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
-        grdSpecs.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
-        grdSpecs.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
-        grdSpecs.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
-        // Derated from the average power as displayed, rounded to two decimals.
-        const double shownAverage = ReadNumber(grdSpecs.Cell(colAveragePower, r), sep);
-        grdSpecs.SetCell(colDeratedPower, r,
-                         FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2,
-                                                                        line.DeratingParameter, line.PartNumber),
-                                      sep));
+        WriteIdentity(grdSpecs, r, line, sep);
+        WriteFigures(grdSpecs, r, line, f1, f2, vswr, sep);
         const double price = rate ? line.ListPrice / *rate : line.ListPrice;
         grdSpecs.SetCell(colPricePerFoot, r, code + " " + FormatFixed2(price, sep));
         grdSpecs.SetCell(colPricePerMeter, r, code + " " + FormatFixed2(price * kFeetPerMeter, sep));
         if (length != 0) {
-            grdSpecs.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
-            grdSpecs.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
-            grdSpecs.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
+            WriteLosses(grdSpecs, r, line, feet, length, f1, f2, sep);
         } else {
             for (const int col : {colTotalAttenuation, colInsertionLoss, colEfficiency})
                 grdSpecs.SetCell(col, r, "N/A");
@@ -108,26 +121,11 @@ void TfrmMain::FillSpecsGridForPartNumber() {
     for (std::size_t i = 0; i < Hits.size(); ++i) {
         const TTransmissionLine& line = *Hits[i];
         const int r = static_cast<int>(i) + 1;
-        grdSpecs.SetCell(colPartNumber, r, line.PartNumber);
-        grdSpecs.SetCell(colBand, r, FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
-        grdSpecs.SetCell(colDescription, r, line.Description);
+        WriteIdentity(grdSpecs, r, line, sep);
         if (computed) {
-            const double f1 = line.LowFrequency;
-            const double f2 = line.HighFrequency;
-            grdSpecs.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
-            const double attenuation = Attenuation(line, f1, f2);
-            grdSpecs.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
-            grdSpecs.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
-            grdSpecs.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
-            grdSpecs.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
-            grdSpecs.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
-            grdSpecs.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
-            grdSpecs.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
-            const double shownAverage = ReadNumber(grdSpecs.Cell(colAveragePower, r), sep);
-            grdSpecs.SetCell(colDeratedPower, r,
-                             FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, 1.1, f1, f2,
-                                                                            line.DeratingParameter, line.PartNumber),
-                                          sep));
+            // The line's own band, and a VSWR of 1.1.
+            WriteFigures(grdSpecs, r, line, line.LowFrequency, line.HighFrequency, 1.1, sep);
+            WriteLosses(grdSpecs, r, line, feet, length, line.LowFrequency, line.HighFrequency, sep);
         } else {
             for (int col = colMidBand; col <= colDeratedPower; ++col)
                 grdSpecs.SetColumnVisible(col, false);
