@@ -6,7 +6,6 @@
 #include "gui/platform/qt_platform_services.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QStringList>
 
 #include <cstdlib>
@@ -18,11 +17,6 @@ std::filesystem::path DataHome() {
         return xdg;
     const char* home = std::getenv("HOME");
     return std::filesystem::path(home ? home : ".") / ".local" / "share";
-}
-
-char LocaleDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
 }
 
 } // namespace
@@ -39,7 +33,7 @@ int main(int argc, char** argv) {
         environment.Params.push_back(argument.toStdString());
     environment.ProgramFolder = QApplication::applicationDirPath().toStdString();
     environment.OutputFolder = dorvik::WritableDataFolder(environment.ProgramFolder, DataHome());
-    environment.DecimalSeparator = LocaleDecimalSeparator();
+    environment.DecimalSeparator = dorvik::gui::SystemDecimalSeparator();
 
     dorvik::RegistryFileStore store(dorvik::DefaultStorePath());
     dorvik::gui::QtPlatformServices services;
@@ -48,12 +42,14 @@ int main(int argc, char** argv) {
     form.Dispatch([&form] { form.FormCreate(); });
     int status = 0;
     if (!form.TerminateRequested) {
-        services.SetParentWindow(&view);
+        services.SetDialogParent(&view);
+        services.SetBeforeProcessEvents([&view] { view.Refresh(); });
         view.Refresh();
         view.show();
         status = QApplication::exec();
     }
-    services.SetParentWindow(nullptr);
+    services.SetDialogParent(nullptr);
+    services.SetBeforeProcessEvents({});
     form.Dispatch([&form] { form.FormDestroy(); });
     return status;
 }
