@@ -9,14 +9,18 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -70,14 +74,26 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setProperty(kHintProperty, ToQString(kMakerNotice));
     BuildMenu();
-    for (QWidget* widget : findChildren<QWidget*>())
-        widget->installEventFilter(this);
+    // Hints come from the mouse entering and leaving this window's widgets; activations of the program's
+    // other windows decide whether the next activation of this one counts (changeEvent).
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == nullptr || now->window() != this)
+            return;
+        for (const QWidget* widget = now; widget; widget = widget->parentWidget())
+            if (const auto it = controls_.find(widget); it != controls_.end()) {
+                form_.ActiveControl = it->second;
+                return;
+            }
+    });
     Refresh();
 }
 
-MainWindowView::~MainWindowView() = default;
+MainWindowView::~MainWindowView() {
+    qApp->removeEventFilter(this);
+}
 
-void MainWindowView::Register(const TControl& control, QWidget& widget) {
+void MainWindowView::Register(TControl& control, QWidget& widget) {
     widget.setObjectName(QString::fromStdString(control.Name));
     if (!control.Hint.empty()) {
         widget.setProperty(kHintProperty, ToQString(control.Hint));
@@ -86,6 +102,7 @@ void MainWindowView::Register(const TControl& control, QWidget& widget) {
     if (!control.TabStop)
         widget.setFocusPolicy(Qt::ClickFocus);
     widgets_[&control] = &widget;
+    controls_[&widget] = &control;
 }
 
 QWidget* MainWindowView::WidgetOf(const TControl& control) const {
@@ -103,7 +120,7 @@ QWidget* MainWindowView::BuildQueryPage() {
     page->setObjectName(QStringLiteral("tsQueryValues"));
     page->setProperty(kHintProperty, ToQString(kMakerNotice));
     const Action act = [this](const std::function<void()>& action) { Act(action); };
-    auto add = [this](const TControl& control, QWidget* widget, Refresher refresher) {
+    auto add = [this](TControl& control, QWidget* widget, Refresher refresher) {
         Register(control, *widget);
         refreshers_.push_back(std::move(refresher));
     };
@@ -259,15 +276,21 @@ QWidget* MainWindowView::BuildResultsPage() {
 }
 
 void MainWindowView::Act(const std::function<void()>& action) {
-    form_.Dispatch(action);
+    if (acting_ || refreshing_)
+        return;
+    {
+        const QScopedValueRollback guard(acting_, true);
+        form_.Dispatch(action);
+    }
     Refresh();
 }
 
 void MainWindowView::Refresh() {
-    refreshing_ = true;
+    if (refreshing_)
+        return;
+    const QScopedValueRollback guard(refreshing_, true);
     for (const auto& refresh : refreshers_)
         refresh();
-    refreshing_ = false;
     if (pages_->currentIndex() != form_.PageControl1.ActivePageIndex())
         pages_->setCurrentIndex(form_.PageControl1.ActivePageIndex());
     if (windowTitle() != ToQString(form_.Caption))
@@ -275,13 +298,20 @@ void MainWindowView::Refresh() {
     if (statusText_->text() != ToQString(form_.StatusBar1.Caption))
         statusText_->setText(ToQString(form_.StatusBar1.Caption));
     ApplyWindowGeometry();
-    if (form_.ActiveControl != activeControl_) {
-        activeControl_ = form_.ActiveControl;
-        if (QWidget* widget = activeControl_ ? WidgetOf(*activeControl_) : nullptr)
-            widget->setFocus();
-    }
+    FollowActiveControl();
     if (form_.Closed && isVisible())
         close();
+}
+
+void MainWindowView::FollowActiveControl() {
+    // The model's active control mirrors the focus (see the constructor), so a difference is a request.
+    if (form_.ActiveControl == nullptr)
+        return;
+    QWidget* widget = WidgetOf(*form_.ActiveControl);
+    if (widget == nullptr || !widget->isVisibleTo(this) || !widget->isEnabled())
+        return;
+    if (focusWidget() != widget && !widget->isAncestorOf(focusWidget()))
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindowView::ApplyWindowGeometry() {
@@ -302,6 +332,20 @@ void MainWindowView::ApplyWindowGeometry() {
     }
 }
 
+void MainWindowView::setVisible(bool visible) {
+    if (visible && !shownOnce_) {
+        shownOnce_ = true;
+        // The window takes the active page's size and caption, and the menu shows that page's items.
+        const int page = form_.PageControl1.ActivePageIndex();
+        Act([this, page] {
+            const auto& handlers = form_.PageControl1.OnShow;
+            if (page >= 0 && page < static_cast<int>(handlers.size()) && handlers[static_cast<std::size_t>(page)])
+                handlers[static_cast<std::size_t>(page)]();
+        });
+    }
+    QMainWindow::setVisible(visible);
+}
+
 void MainWindowView::closeEvent(QCloseEvent* event) {
     form_.Close();
     event->accept();
@@ -309,24 +353,60 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 
 void MainWindowView::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Act([this] { form_.FormActivate(); });
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    // The main window "becomes the active window" when it first shows and when another window of the
+    // program (a dialog of its own) hands the activation back; not when a message box or a file dialog closes,
+    // nor when the user comes back from another program. A reminder check that reports an error would
+    // otherwise open its message again each time the previous one closed.
+    const bool activate = !activatedOnce_ || ownWindowWasActive_;
+    activatedOnce_ = true;
+    ownWindowWasActive_ = false;
+    if (activate)
+        QMetaObject::invokeMethod(this, [this] { Act([this] { form_.FormActivate(); }); }, Qt::QueuedConnection);
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter) {
-        // A control without a hint of its own shows the hint of the nearest control around it.
-        for (QObject* object = watched; object; object = object->parent()) {
-            const QVariant hint = object->property(kHintProperty);
-            if (hint.isValid()) {
-                const std::string text = FromQString(hint.toString());
-                if (text != form_.StatusBar1.Caption)
-                    Act([this, text] { form_.ApplicationEvents1Hint(text); });
-                break;
-            }
-        }
+    const auto inThisWindow = [this](const QObject* object) {
+        return object->isWidgetType() && static_cast<const QWidget*>(object)->window() == this;
+    };
+    switch (event->type()) {
+    case QEvent::Enter:
+        if (inThisWindow(watched))
+            ShowHintOf(watched);
+        break;
+    case QEvent::Leave:
+        if (!inThisWindow(watched))
+            break;
+        // Leaving a control for the one around it: the hint becomes that one's.
+        if (const QWidget* under = QApplication::widgetAt(QCursor::pos()); under && under->window() == this)
+            ShowHintOf(under);
+        break;
+    case QEvent::WindowActivate:
+        if (watched != this && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+            ownWindowWasActive_ =
+                !qobject_cast<QMessageBox*>(watched) && !qobject_cast<QFileDialog*>(watched);
+        break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+std::string MainWindowView::HintFor(const QObject* object) const {
+    // A control without a hint of its own shows the hint of the nearest control around it.
+    for (; object; object = object->parent()) {
+        const QVariant hint = object->property(kHintProperty);
+        if (hint.isValid())
+            return FromQString(hint.toString());
+    }
+    return {};
+}
+
+void MainWindowView::ShowHintOf(const QObject* object) {
+    const std::string text = HintFor(object);
+    if (!text.empty() && text != form_.StatusBar1.Caption)
+        Act([this, text] { form_.ApplicationEvents1Hint(text); });
 }
 
 } // namespace dorvik::gui

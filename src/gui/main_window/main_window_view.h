@@ -24,7 +24,8 @@ public:
     explicit MainWindowView(TfrmMain& form, QWidget* parent = nullptr);
     ~MainWindowView() override;
 
-    // Runs a user action through the model, then redraws.
+    // Runs a user action through the model, then redraws. An action that arrives while another runs (from
+    // the nested loop of a message box, or from a signal raised by redrawing) is dropped.
     void Act(const std::function<void()>& action);
     void Refresh();
 
@@ -32,6 +33,12 @@ public:
     GridTableModel* GridModel(const TGrid& grid) const;
     QStackedWidget* Pages() const { return pages_; }
     QLabel* StatusText() const { return statusText_; }
+
+    // The hint of the control a widget draws, or of the nearest enclosing control that has one.
+    std::string HintFor(const QObject* object) const;
+
+    // The first showing runs the show handler of the active page, as a page's becoming visible does.
+    void setVisible(bool visible) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,18 +52,24 @@ private:
     void AddMenuItems(QMenu& menu, TMenuItem& parent);
     void BindGrid(TGrid& grid, QTableView& view);
     void ApplyWindowGeometry();
-    void Register(const TControl& control, QWidget& widget);
+    void Register(TControl& control, QWidget& widget);
+    void FollowActiveControl();
+    void ShowHintOf(const QObject* object);
 
     TfrmMain& form_;
     QStackedWidget* pages_ = nullptr;
     QLabel* statusText_ = nullptr;
     std::vector<std::function<void()>> refreshers_;
     std::map<const TControl*, QWidget*> widgets_;
+    std::map<const QWidget*, TControl*> controls_;
     std::map<const TGrid*, GridTableModel*> gridModels_;
     unsigned centerRevision_ = ~0u;
     int width_ = 0, height_ = 0;
-    const TControl* activeControl_ = nullptr;
     bool refreshing_ = false;
+    bool acting_ = false;
+    bool shownOnce_ = false;
+    bool activatedOnce_ = false;
+    bool ownWindowWasActive_ = false;
 };
 
 } // namespace dorvik::gui
