@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPalette>
+#include <QApplication>
 #include <QTableView>
 
 namespace dorvik::gui {
@@ -107,7 +109,19 @@ void SyncGridView(QTableView& view, const TGrid& grid) {
     QItemSelectionModel* selection = view.selectionModel();
     if (!selection || !view.model())
         return;
+    // The current row is the selected one; when the grid colours it (yellow, aqua), the selection is drawn
+    // in that colour with the grid's text colour, so the row looks as the grid paints it.
     const int current = grid.CurrentRow() - 1;
+    const TColor rowColor = current >= 0 && current < grid.RowCount() ? grid.RowColor(current + 1) : kDefaultColor;
+    QPalette palette = QApplication::palette(&view);
+    if (rowColor != kDefaultColor) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Highlight, ToQColor(rowColor));
+            palette.setColor(group, QPalette::HighlightedText, ToQColor(grid.CellTextColor));
+        }
+    }
+    if (view.palette() != palette)
+        view.setPalette(palette);
     if (current >= 0 && current < view.model()->rowCount()) {
         if (selection->currentIndex().row() != current) {
             const QSignalBlocker blocker(selection);
