@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -141,8 +142,7 @@ TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
 TEST_F(MainWindowViewTest, MenuFollowsThePage) {
     const auto action = [this](const char* name) { return view->menuBar()->findChild<QAction*>(name); };
     ASSERT_NE(action("OpenFile1"), nullptr);
-    form->Dispatch([this] { form->SetResultsMenus(false); });
-    view->Refresh();
+    // Showing the window ran the query page's show handler: the results items are hidden from the start.
     EXPECT_TRUE(action("OpenFile1")->isVisible());
     EXPECT_FALSE(action("Print1")->isVisible());
     EXPECT_TRUE(action("CurrencySettings1")->isVisible());
@@ -152,6 +152,54 @@ TEST_F(MainWindowViewTest, MenuFollowsThePage) {
     action("SaveSettingsOnExit1")->trigger();
     EXPECT_FALSE(form->SaveSettingsOnExit1->Checked());
     EXPECT_FALSE(action("SaveSettingsOnExit1")->isChecked());
+}
+
+TEST_F(MainWindowViewTest, StatusBarShowsTheHintUnderTheMouse) {
+    const auto enter = [](QWidget* widget) {
+        QEvent event(QEvent::Enter);
+        QApplication::sendEvent(widget, &event);
+    };
+    auto* vswr = Widget<QLineEdit>(form->edtVSWR);
+    enter(vswr);
+    EXPECT_EQ(view->StatusText()->text(), QStringLiteral("Enter VSWR for Derated Power Calculation"));
+    EXPECT_EQ(form->StatusBar1.Caption, "Enter VSWR for Derated Power Calculation");
+    // The editor inside a combo box has no hint of its own: the combo box's is shown.
+    enter(Widget<QComboBox>(form->cbxEndingFrequency)->lineEdit());
+    EXPECT_EQ(view->StatusText()->text(), QStringLiteral("Select Ending Frequency"));
+    // A box inside the cable-type group has its own; a label shows the window's notice.
+    enter(view->findChild<QCheckBox*>(QStringLiteral("chkFoam")));
+    EXPECT_EQ(form->StatusBar1.Caption, "Foam Coaxial");
+    enter(view->findChild<QLabel*>(QStringLiteral("Label7")));
+    EXPECT_EQ(form->StatusBar1.Caption, kMakerNotice);
+}
+
+TEST_F(MainWindowViewTest, FocusGoesWhereTheModelAsks) {
+    form->edtMaxLoss.SetText("2");
+    form->chkInsertionLoss.SetChecked(true);
+    view->Refresh();
+    // Loss query with a length of 0: the driver complains and asks for the length field.
+    QTest::mouseClick(Widget<QPushButton>(form->btnSearch), Qt::LeftButton);
+    ASSERT_FALSE(services.Messages().empty());
+    EXPECT_EQ(view->focusWidget(), Widget<QLineEdit>(form->edtLength));
+    // Focus moved by the person is the model's active control, so asking again moves it back.
+    Widget<QLineEdit>(form->edtVSWR)->setFocus();
+    EXPECT_EQ(form->ActiveControl, &form->edtVSWR);
+    QTest::mouseClick(Widget<QPushButton>(form->btnSearch), Qt::LeftButton);
+    EXPECT_EQ(view->focusWidget(), Widget<QLineEdit>(form->edtLength));
+}
+
+TEST_F(MainWindowViewTest, GridShowsHundredThousandRows) {
+    form->grdSpecs.SetRowCount(100000);
+    for (int row = 1; row <= 100000; row += 999)
+        form->grdSpecs.SetCell(1, row, "P" + std::to_string(row));
+    view->Refresh();
+    auto* grid = Widget<QTableView>(form->grdSpecs);
+    EXPECT_EQ(grid->model()->rowCount(), 100000);
+    view->Act([this] { form->grdSpecs.SetCurrentRow(99901); });
+    EXPECT_EQ(grid->currentIndex().row(), 99900);
+    EXPECT_EQ(grid->model()->data(grid->model()->index(99900, 0)).toString(), QStringLiteral("P99901"));
+    EXPECT_EQ(grid->model()->data(grid->model()->index(99900, 0), Qt::BackgroundRole).value<QColor>(),
+              QColor(255, 255, 0));
 }
 
 } // namespace
