@@ -3,35 +3,17 @@
 #include "core/forms/fake_services.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/memory_settings_store.h"
+#include "support/test_files.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
 
 namespace dorvik::testing {
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("dorvik-test-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using TempFolder = dorvik::test::TempFolder;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -93,8 +75,7 @@ protected:
 };
 
 inline void MainWindowTest::WriteFile(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
+    dorvik::test::WriteBytes(path, content);
 }
 
 } // namespace dorvik::testing

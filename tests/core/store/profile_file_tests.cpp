@@ -1,6 +1,6 @@
 #include "core/errors.h"
 #include "core/store/profile_file.h"
-#include "store_test_support.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
-#include "store_test_support.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// Temporary folders and write failures for the store tests. Tests run as root, where read-only folders
+// Temporary folders, file bytes and write failures for the tests. Tests run as root, where read-only folders
 // still accept writes, so failures are made with a file-size limit or a path below a regular file.
 #include <csignal>
 #include <cstdlib>
@@ -17,7 +17,7 @@ namespace dorvik::test {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dorvik-store-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "dorvik-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a temporary folder");
         path_ = pattern;
