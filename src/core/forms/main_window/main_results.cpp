@@ -57,6 +57,12 @@ void WriteLosses(TGrid& grid, int r, const TTransmissionLine& line, bool feet, d
     grid.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
 }
 
+void HighlightCurrentRow(TGrid& grid, TColor color) {
+    grid.ResetRowColors();
+    if (grid.CurrentRow() >= 1)
+        grid.SetRowColor(grid.CurrentRow(), color);
+}
+
 } // namespace
 
 TTransmissionLine& TfrmMain::CurrentLine() {
@@ -235,22 +241,16 @@ void TfrmMain::lstConnectors2Click() {
 }
 
 void TfrmMain::grdSpecsRowChanged() {
-    grdSpecs.ResetRowColors();
-    if (grdSpecs.CurrentRow() >= 1)
-        grdSpecs.SetRowColor(grdSpecs.CurrentRow(), clYellow);
+    HighlightCurrentRow(grdSpecs, clYellow);
     grdSpecsClick();
 }
 
 void TfrmMain::grdConnectorsRowChanged() {
-    grdConnectors.ResetRowColors();
-    if (grdConnectors.CurrentRow() >= 1)
-        grdConnectors.SetRowColor(grdConnectors.CurrentRow(), clAqua);
+    HighlightCurrentRow(grdConnectors, clAqua);
 }
 
 void TfrmMain::grdConnectors2RowChanged() {
-    grdConnectors2.ResetRowColors();
-    if (grdConnectors2.CurrentRow() >= 1)
-        grdConnectors2.SetRowColor(grdConnectors2.CurrentRow(), clAqua);
+    HighlightCurrentRow(grdConnectors2, clAqua);
 }
 
 void TfrmMain::btnNewQueryClick() {
