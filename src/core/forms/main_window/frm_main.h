@@ -4,6 +4,7 @@
 #include "core/catalogue/price_list.h"
 #include "core/catalogue/records.h"
 #include "core/forms/app_environment.h"
+#include "core/forms/chart/chart_of_lines.h"
 #include "core/forms/controls/check_box.h"
 #include "core/forms/controls/combo_box.h"
 #include "core/forms/controls/control.h"
@@ -99,6 +100,7 @@ public:
     TMenuItem* Print1 = nullptr;
     TMenuItem* CopyToClipboard1 = nullptr;
     TMenuItem* SaveQuerySettingsToFile1 = nullptr;
+    TMenuItem* ChartOfLines1 = nullptr;
     TMenuItem* ExportData1 = nullptr;
     TMenuItem* ToAMicrosoftExcelFile1 = nullptr;
     TMenuItem* ToAnHTMLFile1 = nullptr;
@@ -136,6 +138,7 @@ public:
     std::function<void()> OnShowUpdate;
     std::function<void()> OnUpdateReminder;
     std::function<void()> OnPrint;
+    std::function<void()> OnShowChart;
 
     // --- start-up and shutdown (main_startup.cpp) -----------------------------------------------------------
     void FormCreate();
@@ -212,6 +215,12 @@ public:
     void ToAnHTMLFile1Click();
     void CreateHtml(const std::string& extension, int border);
     bool ExcelInstalled();
+
+    // --- chart of the lines found (main_chart.cpp) ----------------------------------------------------------
+    // The chart window's model for the hit list and the page as they stand; throws when the page's
+    // frequencies or maximum loss do not read.
+    TChartOfLines ChartOfLines();
+    void ChartOfLines1Click();
 
     IPlatformServices& Services() { return services_; }
     ISettingsStore& Store() { return store_; }

@@ -169,6 +169,7 @@ void TfrmMain::BuildMainMenu() {
     Print1 = &File1->Add("Print1", "Print", "Ctrl+P");
     CopyToClipboard1 = &File1->Add("CopyToClipboard1", "Copy To Clipboard", "Ctrl+C");
     SaveQuerySettingsToFile1 = &File1->Add("SaveQuerySettingsToFile1", "Save Query Settings To File", "Ctrl+S");
+    ChartOfLines1 = &File1->Add("ChartOfLines1", "Chart Of Lines");
     ExportData1 = &File1->Add("ExportData1", "Export Data");
     ToAMicrosoftExcelFile1 = &ExportData1->Add("ToAMicrosoftExcelFile1", "To A Microsoft Excel File");
     ToAnHTMLFile1 = &ExportData1->Add("ToAnHTMLFile1", "To An HTML File");
@@ -213,6 +214,7 @@ void TfrmMain::BindEvents() {
     Print1->OnClick = btnPrint.OnClick;
     CopyToClipboard1->OnClick = [this] { btnClipboardClick(); };
     SaveQuerySettingsToFile1->OnClick = [this] { SaveQuerySettingsToFile1Click(); };
+    ChartOfLines1->OnClick = [this] { ChartOfLines1Click(); };
     ToAMicrosoftExcelFile1->OnClick = [this] { ToAMicrosoftExcelFile1Click(); };
     ToAnHTMLFile1->OnClick = [this] { ToAnHTMLFile1Click(); };
     GetTransmissionLines1->OnClick = [this] { btnSearchClick(); };

@@ -165,7 +165,7 @@ void TfrmMain::SetResultsMenus(bool results) {
     N1->SetVisible(results);
     CurrencySettings1->SetEnabled(results);
     CurrencySettings1->SetVisible(CurrencyAvailable);
-    for (TMenuItem* item : {Print1, CopyToClipboard1, SaveQuerySettingsToFile1, ExportData1, NewQuery1})
+    for (TMenuItem* item : {Print1, CopyToClipboard1, SaveQuerySettingsToFile1, ChartOfLines1, ExportData1, NewQuery1})
         item->SetVisible(results);
     GetTransmissionLines1->SetVisible(!results);
     OpenFile1->SetVisible(!results);

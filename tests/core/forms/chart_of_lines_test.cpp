@@ -1,0 +1,137 @@
+#include "core/forms/chart/chart_of_lines.h"
+
+#include "core/engine/formulas.h"
+#include "core/forms/main_window_fixture.h"
+
+namespace dorvik::testing {
+namespace {
+
+std::vector<TTransmissionLine> Lines(int n) {
+    std::vector<TTransmissionLine> lines(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        TTransmissionLine& line = lines[static_cast<std::size_t>(i)];
+        line.PartNumber = "L" + std::to_string(i + 1);
+        line.CableType = "FOAM";
+        line.LowFrequency = 1;
+        line.HighFrequency = 2000;
+        line.AttenuationK1 = 0.1;
+        line.AttenuationK2 = 0.001 * (i + 1);
+        line.AveragePowerConstant = 40;
+        line.PeakPower = 10;
+    }
+    return lines;
+}
+
+std::vector<const TTransmissionLine*> Pointers(const std::vector<TTransmissionLine>& lines) {
+    std::vector<const TTransmissionLine*> out;
+    for (const TTransmissionLine& line : lines)
+        out.push_back(&line);
+    return out;
+}
+
+std::vector<int> ChosenOf(const TChartOfLines& chart) {
+    std::vector<int> out;
+    for (int i = 0; i < chart.Count(); ++i)
+        if (chart.Chosen(i))
+            out.push_back(i);
+    return out;
+}
+
+TEST(ChartOfLines, ChoosesTheCurrentLineAndTheFirstOnesUpToTen) {
+    const auto lines = Lines(14);
+    EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(lines), 0)), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    // The current line beyond the first ten is one of the ten.
+    EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(lines), 12)), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 12}));
+    const auto few = Lines(3);
+    EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(few), -1)), (std::vector<int>{0, 1, 2}));
+}
+
+TEST(ChartOfLines, NeverMoreThanTenChosen) {
+    const auto lines = Lines(12);
+    TChartOfLines chart({}, Pointers(lines), 0);
+    EXPECT_FALSE(chart.SetChosen(11, true));
+    EXPECT_FALSE(chart.Chosen(11));
+    EXPECT_TRUE(chart.SetChosen(3, true)); // already chosen: no change, no refusal
+    EXPECT_TRUE(chart.SetChosen(3, false));
+    EXPECT_TRUE(chart.SetChosen(11, true));
+    EXPECT_EQ(chart.ChosenCount(), 10);
+    EXPECT_FALSE(chart.SetChosen(12, true));
+    EXPECT_FALSE(chart.SetChosen(-1, false));
+}
+
+TEST(ChartOfLines, FigureHasOneSeriesPerChosenLineInUnits) {
+    const auto lines = Lines(3);
+    ChartQuery query;
+    query.Band = FrequencyRange{800, 1000};
+    query.Feet = false;
+    TChartOfLines chart(query, Pointers(lines), 0);
+    chart.SetChosen(1, false);
+    ChartFigure figure = chart.Figure();
+    ASSERT_EQ(figure.Series.size(), 2u);
+    EXPECT_EQ(figure.Series[0].PartNumber, "L1");
+    EXPECT_EQ(figure.Series[1].PartNumber, "L3");
+    EXPECT_EQ(figure.Series[1].Legend, "L3"); // not by loss: no budget
+    EXPECT_EQ(figure.YAxisLabel, "Attenuation (dB/100 m)");
+    EXPECT_EQ(figure.ValueUnit, "dB/100 m");
+    ASSERT_TRUE(figure.MidBand);
+    EXPECT_EQ(*figure.MidBand, 900);
+    const CurvePoint p = figure.Series[1].Points[5];
+    EXPECT_DOUBLE_EQ(p.Value, Attenuation(lines[2], p.FrequencyMHz, p.FrequencyMHz) * kFeetPerMeter);
+
+    chart.Quantity = ChartQuantity::AveragePower;
+    figure = chart.Figure();
+    EXPECT_EQ(figure.YAxisLabel, "Average Power (kW)");
+    const CurvePoint q = figure.Series[0].Points[7];
+    EXPECT_DOUBLE_EQ(q.Value, AveragePower(lines[0], q.FrequencyMHz, q.FrequencyMHz));
+}
+
+TEST(ChartOfLines, LegendCarriesTheLongestRunWhenQueryingByLoss) {
+    auto lines = Lines(2);
+    lines[1].AttenuationK1 = 0;
+    lines[1].AttenuationK2 = 0;
+    ChartQuery query;
+    query.Band = FrequencyRange{800, 1000};
+    query.MaxLoss = 6;
+    query.DecimalSeparator = ',';
+    TChartOfLines chart(query, Pointers(lines), 0);
+    const ChartFigure figure = chart.Figure();
+    EXPECT_EQ(figure.Series[0].Legend, "L1  (151,41 ft within 6 dB)");
+    EXPECT_EQ(figure.Series[1].Legend, "L2"); // no attenuation: no run, and no failed chart
+    query.MaxLoss = 0.05;
+    EXPECT_EQ(TChartOfLines(query, Pointers(lines), 0).Figure().Series[0].Legend,
+              "L1  (connectors exceed the budget)");
+}
+
+class MainWindowChartTest : public MainWindowTest {};
+
+TEST_F(MainWindowChartTest, BuiltFromTheResultsPage) {
+    auto& f = Start();
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    f.chkInsertionLoss.SetChecked(true);
+    f.edtMaxLoss.SetText("6");
+    f.edtLength.SetText("10");
+    f.rbMeters.SetChecked(true);
+    Search();
+    ASSERT_GE(f.grdSpecs.RowCount(), 1);
+    EXPECT_TRUE(f.ChartOfLines1->Visible);
+    const TChartOfLines chart = f.ChartOfLines();
+    EXPECT_EQ(chart.Count(), f.grdSpecs.RowCount());
+    EXPECT_FALSE(chart.Query().Feet);
+    ASSERT_TRUE(chart.Query().MaxLoss);
+    EXPECT_EQ(*chart.Query().MaxLoss, 6);
+    ASSERT_TRUE(chart.Query().Band);
+    EXPECT_EQ(chart.Query().Band->From, 800);
+    EXPECT_EQ(chart.Query().Band->To, 1000);
+    EXPECT_EQ(chart.Line(0).PartNumber, f.grdSpecs.Cell(1, 1));
+
+    int shown = 0;
+    f.OnShowChart = [&] { ++shown; };
+    User([&] { f.ChartOfLines1->Click(); });
+    EXPECT_EQ(shown, 1);
+    User([&] { f.btnNewQueryClick(); });
+    EXPECT_FALSE(f.ChartOfLines1->Visible);
+}
+
+} // namespace
+} // namespace dorvik::testing
