@@ -3,11 +3,13 @@
 #include "cli/connector_reader.h"
 #include "cli/formatters.h"
 #include "cli/stderr_services.h"
+#include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/output/html_page.h"
 #include "core/output/spreadsheet_text.h"
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
+#include "core/text/text_file.h"
 
 #include <ostream>
 #include <system_error>
@@ -19,6 +21,18 @@ namespace {
 bool IsFile(const std::filesystem::path& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
+}
+
+// A file that exists but cannot be read would run as an empty query, as a missing one would.
+bool IsReadableFile(const std::filesystem::path& path) {
+    if (!IsFile(path))
+        return false;
+    try {
+        ReadWholeFile(path);
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
 }
 
 // The code in the parentheses that end a currency item's caption: "Euros (EUR)" gives EUR.
@@ -77,12 +91,13 @@ int UsageFailure(std::ostream& err, const std::string& message) {
 
 int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out, std::ostream& err) {
     // The desktop program would read an empty query from a missing file; a tool should say so instead.
-    if (options.queryFile && !IsFile(*options.queryFile))
+    if (options.queryFile && !IsReadableFile(*options.queryFile))
         return UsageFailure(err, "cannot read the query file " + options.queryFile->string());
     const auto ratesFile = options.ratesFile.value_or(tool.programFolder / "xcngrate.dat");
     if (options.ratesFile && !IsFile(ratesFile))
         return UsageFailure(err, "cannot read the exchange-rate file " + ratesFile.string());
-    if (options.currency && !IsFile(ratesFile))
+    // US dollars are the catalogue's own prices: they need no rates.
+    if (options.currency && *options.currency != "USD" && !IsFile(ratesFile))
         return UsageFailure(
             err, "--currency needs the exchange rates: xcngrate.dat beside the program, or --rates FILE");
 
@@ -103,8 +118,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
         if (!currency)
             return UsageFailure(err, "unknown currency code '" + *options.currency + "'");
     }
-    // The chosen currency (US dollars without --currency) stands in the copy in place of the stored one, so the
-    // search restores it as the desktop program restores the stored currency.
+    // The chosen currency (US dollars without --currency) stands in the copy in place of the stored one, so
+    // the search restores it as the desktop program restores the stored currency.
     store.CreateKey(kSettingsKey);
     store.WriteDword(kSettingsKey, "Currency", static_cast<std::uint32_t>(currency ? currency->Tag : 1));
     try {
@@ -112,6 +127,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
         form.FormCreate();
         if (form.TerminateRequested || !form.Loaded)
             return kFailed;
+        if (form.QueryRefused)
+            return kRefused;
         if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
             return kNoLines;
         out << FormatResults(form, options.format);

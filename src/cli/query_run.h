@@ -8,7 +8,8 @@
 
 namespace dorvik::cli {
 
-enum ExitStatus { kLinesListed = 0, kNoLines = 1, kFailed = 2 };
+// kRefused: a check of the query page refused the query (cable type, loss without length, frequencies).
+enum ExitStatus { kLinesListed = 0, kNoLines = 1, kFailed = 2, kRefused = 3 };
 
 struct ToolEnvironment {
     std::filesystem::path programFolder; // the catalogue and the rates beside the program

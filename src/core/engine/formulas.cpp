@@ -117,6 +117,10 @@ double InsertionLoss(const TTransmissionLine& line, bool feet, double length, do
 
 double Efficiency(const TTransmissionLine& line, bool feet, double length, double f1, double f2) {
     const double insertionLoss = InsertionLoss(line, feet, length, f1, f2);
+    // A loss below 0 dB (a negative length or attenuation) would claim more power out than in.
+    if (insertionLoss < 0)
+        Fail("efficiency", line.PartNumber, MidBand(f1, f2),
+             "its insertion loss of " + Figure(insertionLoss) + " dB is negative");
     return Checked(100 * std::pow(10.0, -insertionLoss / 10), "efficiency", line.PartNumber, MidBand(f1, f2));
 }
 

@@ -16,7 +16,7 @@ double CableLoss(const TTransmissionLine& line, bool feet, double length, double
 // The part number only names the line in an error message.
 double ConnectorPairLoss(double f1, double f2, std::string_view partNumber = {});
 double InsertionLoss(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
-// Percent.
+// Percent, never above 100: a negative insertion loss throws.
 double Efficiency(const TTransmissionLine& line, bool feet, double length, double f1, double f2);
 // kW, capped by the peak power.
 double AveragePower(const TTransmissionLine& line, double f1, double f2);

@@ -31,6 +31,12 @@ public:
 
     // Modal message box with an OK button; "\r" in the text is a line break.
     virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+    // The same, with a longer text the user can unfold ("\r" also breaks lines there); where there is nothing
+    // to unfold it in, the message alone is shown.
+    virtual void ShowDetailedMessage(const std::string& text, MessageIcon icon,
+                                     const std::string& /*details*/) {
+        ShowMessage(text, icon);
+    }
     // Yes/No question; true for Yes.
     virtual bool Confirm(const std::string& text) = 0;
     virtual void Beep() = 0;

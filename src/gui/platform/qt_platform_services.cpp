@@ -53,7 +53,16 @@ constexpr int kMimeQueryTimeoutMs = 3'000;
 } // namespace
 
 void QtPlatformServices::ShowMessage(const std::string& text, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok, parent_);
+    QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+void QtPlatformServices::ShowDetailedMessage(const std::string& text, MessageIcon icon,
+                                             const std::string& details) {
+    QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok,
+                    parent_);
+    box.setDetailedText(MessageText(details));
     box.exec();
 }
 

@@ -19,6 +19,7 @@ public:
     void SetBeforeProcessEvents(std::function<void()> hook) { beforeProcessEvents_ = std::move(hook); }
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
+    void ShowDetailedMessage(const std::string& text, MessageIcon icon, const std::string& details) override;
     bool Confirm(const std::string& text) override;
     void Beep() override;
     bool ExecuteFileDialog(TFileDialog& dialog) override;

@@ -27,13 +27,13 @@ TEST_F(QueryToolStatusTest, MessagesInTheDesktopProgramsOrderAndTheExitStatus) {
     const std::vector<StatusCase> cases{
         {"lines found", {Data("band_800_1000.dvk")}, 0, ""},
         {"no lines", {Data("no_lines.dvk")}, 1, kNoLines},
-        {"no cable type: the check disarms the no-lines message",
+        {"no cable type: the check disarms the no-lines message, and refused queries exit with 3",
          {Data("no_cable_type.dvk")},
-         1,
+         3,
          "Please select a cable type.\n"},
         {"frequency check, then the no-lines message",
          {Data("reversed_band.dvk")},
-         1,
+         3,
          "The beginning frequency value cannot be greater than the ending frequency value.\n\n"
          "Please check your frequency values.\n" +
              std::string(kNoLines)},
@@ -47,6 +47,10 @@ TEST_F(QueryToolStatusTest, MessagesInTheDesktopProgramsOrderAndTheExitStatus) {
          {"--part", "TC-100|x|M"},
          2,
          "'x' is not a valid floating point value\n"},
+        {"negative length of a part number",
+         {"--part", "TC-100|-5|M"},
+         3,
+         "The length cannot be negative.\n"},
         {"the FILE form without its path",
          {"--part", "file"},
          2,
@@ -74,7 +78,7 @@ TEST_F(QueryToolStatusTest, UsageErrorsExitWithTwoBeforeAnyQuery) {
          {"--rates", Data("xcngrate.dat"), "--currency", "XYZ", Data("band_800_1000.dvk")},
          2,
          "unknown currency code 'XYZ'"},
-        {"currency without rates",
+        {"USD needs no rates, any other currency does",
          {"--currency", "EUR", Data("band_800_1000.dvk")},
          2,
          "--currency needs the exchange rates"},
@@ -83,6 +87,11 @@ TEST_F(QueryToolStatusTest, UsageErrorsExitWithTwoBeforeAnyQuery) {
          2,
          "cannot read the exchange-rate file"},
         {"missing query file", {Data("none.dvk")}, 2, "cannot read the query file"},
+        {"query file that cannot be read",
+         {"/proc/self/mem"},
+         2,
+         "cannot read the query file /proc/self/mem"},
+        {"query file that is a folder", {data.string()}, 2, "cannot read the query file"},
     };
     for (const auto& c : cases) {
         const auto result = Run(WithTestFiles(c.args));
@@ -90,6 +99,36 @@ TEST_F(QueryToolStatusTest, UsageErrorsExitWithTwoBeforeAnyQuery) {
         EXPECT_EQ(result.err.rfind("dorvik-query: ", 0), 0u) << c.name << ": " << result.err;
         EXPECT_NE(result.err.find(c.err), std::string::npos) << c.name << ": " << result.err;
         EXPECT_EQ(result.out, "") << c.name;
+    }
+}
+
+TEST_F(QueryToolStatusTest, UsDollarsNeedNoRatesAndCodesIgnoreLetterCase) {
+    const auto usd = Run(WithTestFiles({"--currency", "usd", "--format", "tsv", Data("band_800_1000.dvk")}));
+    EXPECT_EQ(usd.status, 0);
+    EXPECT_EQ(usd.err, "");
+    EXPECT_NE(usd.out.find("USD 10.00\tUSD 32.81"), std::string::npos);
+    const auto eur = Run(WithTestFiles({"--rates", Data("xcngrate.dat"), "--currency", "eUr", "--format",
+                                        "tsv", Data("band_800_1000.dvk")}));
+    EXPECT_EQ(eur.status, 0);
+    EXPECT_NE(eur.out.find("EUR 20.00"), std::string::npos);
+}
+
+// An unusable rate: one message on standard error naming the rates file, the prices in US dollars, exit 0.
+TEST_F(QueryToolStatusTest, UnusableRateFallsBackToUsDollars) {
+    for (const std::string rates : {"EUR|0.5\n", "EUR|0|\n"}) {
+        const auto file = folder.Path() / "rates.dat";
+        dorvik::test::WriteBytes(file, rates);
+        const auto result = Run(WithTestFiles(
+            {"--rates", file.string(), "--currency", "EUR", "--format", "tsv", Data("band_800_1000.dvk")}));
+        EXPECT_EQ(result.status, 0) << rates;
+        EXPECT_NE(result.out.find("USD 10.00\tUSD 32.81"), std::string::npos) << rates;
+        EXPECT_EQ(result.out.find("EUR "), std::string::npos) << rates;
+        EXPECT_EQ(result.err.rfind("The exchange rate for EUR cannot be used: line 1 of " + file.string() +
+                                       " reads \"" + rates.substr(0, rates.size() - 1) + "\", and ",
+                                   0),
+                  0u)
+            << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 2) << result.err;
     }
 }
 

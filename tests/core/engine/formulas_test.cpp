@@ -155,6 +155,13 @@ TEST(Formulas, ComputationsWithoutAValueThrowNamingLineAndQuantity) {
     EXPECT_THROW(ConnectorPairLoss(-1, -1), ComputationError);
     coax = Coax();
     EXPECT_THROW(Efficiency(coax, true, -1e308, 800, 1000), ComputationError);
+    // A negative length or attenuation never gives more than 100 %.
+    EXPECT_EQ(MessageOf([&] {
+                  Efficiency(coax, false, -5, 800, 1000);
+              }).rfind("Cannot compute the efficiency of VF4-50 at 900 MHz: its insertion loss of -", 0),
+              0u);
+    EXPECT_LT(Efficiency(coax, false, 0, 800, 1000), 100);
+    EXPECT_EQ(Efficiency(coax, false, 0, 0, 0), 100);
     EXPECT_THROW(CableLoss(coax, false, 1e308, 800, 1000), ComputationError);
 }
 

@@ -45,30 +45,81 @@ TEST_F(CurrencyTest, EuroPricesAndHeadings) {
     EXPECT_TRUE(services.Events.empty());
 }
 
-TEST_F(CurrencyTest, RateLinesThatDoNotServe) {
+TEST_F(CurrencyTest, LowerCaseCodeIsNotMatched) {
+    auto& f = SearchWithRates("eur|0.5|\r\n");
+    Pick("Euro1");
+    EXPECT_TRUE(services.Messages().empty());
+    EXPECT_EQ(f.grdSpecs.Cell(13, 1), "EUR 10.00"); // rate 1.0 under the picked code
+}
+
+TEST_F(CurrencyTest, FirstOfTwoRateLinesOfACodeWins) {
+    auto& f = SearchWithRates("EUR|0.5|\r\nEUR|0.25|\r\n");
+    Pick("Euro1");
+    EXPECT_EQ(f.grdSpecs.Cell(13, 1), "EUR 20.00");
+    // An unusable first line is not passed over for a later one.
+    std::filesystem::remove(programFolder / "xcngrate.dat");
+    store.WriteDword(kSettingsKey, "Currency", 1);
+    auto& g = SearchWithRates("EUR|0|\r\nEUR|0.25|\r\n");
+    Pick("Euro1");
+    EXPECT_EQ(g.grdSpecs.Cell(13, 1), "USD 10.00");
+}
+
+// A rate that cannot divide a price is reported once, naming the file, the code and the line; US dollars
+// stand in for it as the selection and as the stored currency, and the grids are filled.
+TEST_F(CurrencyTest, UnusableRateFallsBackToUsDollars) {
     struct Case {
-        std::string rates, price, message;
+        std::string rates, reason;
     };
     const Case cases[] = {
-        {"eur|0.5|\r\n", "EUR 10.00", ""}, // lower-case code: not matched, rate 1.0
-        {"EUR|0.5\r\n", "", "error: '' is not a valid floating point value"},
-        {"EUR|0|\r\n", "", "error: The exchange rate for EUR in xcngrate.dat is not usable: '0'."},
-        {"EUR|-2|\r\n", "", "error: The exchange rate for EUR in xcngrate.dat is not usable: '-2'."},
+        {"EUR|0.5\r\n", "reads \"EUR|0.5\", and the rate needs a \"|\" after it."},
+        {"EUR||\r\n", "reads \"EUR||\", and the rate is empty."},
+        {"GBP|2|\r\nEUR|0|\r\n", "line 2 of "},
+        {"EUR|0|\r\n", "reads \"EUR|0|\", and a rate must be a number above 0."},
+        {"EUR|-2|\r\n", "a rate must be a number above 0"},
+        {"EUR|1,5x|\r\n", "'1,5x' is not a valid floating point value"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(programFolder / "xcngrate.dat");
         store.CreateKey(kSettingsKey);
-        store.WriteDword(kSettingsKey, "Currency", 1); // the previous case stored euros
+        store.WriteDword(kSettingsKey, "Currency", 1);
         services.Events.clear();
         auto& f = SearchWithRates(c.rates);
         Pick("Euro1");
-        if (c.message.empty()) {
-            EXPECT_TRUE(services.Messages().empty()) << c.rates;
-            EXPECT_EQ(f.grdSpecs.Cell(13, 1), c.price) << c.rates;
-        } else {
-            EXPECT_THAT(services.Messages(), ElementsAre(c.message)) << c.rates;
-        }
+        ASSERT_EQ(services.Messages().size(), 1u) << c.rates;
+        const std::string message = services.Messages().front();
+        EXPECT_THAT(message,
+                    ::testing::StartsWith("warning: The exchange rate for EUR cannot be used: line "))
+            << c.rates;
+        EXPECT_THAT(message, ::testing::HasSubstr((programFolder / "xcngrate.dat").string())) << c.rates;
+        EXPECT_THAT(message, ::testing::HasSubstr(c.reason)) << c.rates;
+        EXPECT_THAT(message, ::testing::EndsWith("\rPrices are shown in US dollars.")) << c.rates;
+        EXPECT_EQ(Selected(), "USD") << c.rates;
+        EXPECT_TRUE(Item("US1").Checked() && Item("USDollarsUSD1").Checked()) << c.rates;
+        EXPECT_EQ(f.grdSpecs.Cell(13, 1), "USD 10.00") << c.rates;
+        EXPECT_EQ(f.grdConnectors.Cell(3, 1), "USD 45.00") << c.rates;
+        EXPECT_EQ(store.ReadValue(kSettingsKey, "Currency")->number, 1u) << c.rates;
     }
+}
+
+TEST_F(CurrencyTest, StoredUnusableCurrencyNoLongerStopsTheSearch) {
+    // An earlier run stored euros while their line was unusable.
+    store.CreateKey(kSettingsKey);
+    store.WriteDword(kSettingsKey, "Currency", 17);
+    WithRates("EUR|0.5\r\n");
+    auto& f = Start();
+    f.SaveSettingsOnExit1Click(); // off: the broken value is still replaced
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    Search();
+    ASSERT_EQ(services.Messages().size(), 1u);
+    EXPECT_THAT(services.Messages().front(), ::testing::HasSubstr("EUR"));
+    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
+    EXPECT_EQ(f.grdSpecs.Cell(13, 1), "USD 10.00");
+    EXPECT_EQ(store.ReadValue(kSettingsKey, "Currency")->number, 1u);
+    f.btnNewQueryClick();
+    Search();
+    EXPECT_EQ(services.Messages().size(), 1u); // reported once
+    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
 }
 
 TEST_F(CurrencyTest, BothDollarItemsMoveTogether) {
@@ -115,10 +166,11 @@ TEST_F(CurrencyTest, FirstRunWithoutSettingsKey) {
 TEST_F(CurrencyTest, KeyWithoutCurrencyValueLeavesSelection) {
     store.CreateKey(kSettingsKey);
     auto& f = SearchWithRates();
-    Pick("Yen1");
     f.SaveSettingsOnExit1Click();
+    Pick("GBP1");
     Search();
-    EXPECT_EQ(Selected(), "JPY");
+    EXPECT_EQ(Selected(), "GBP");
+    EXPECT_FALSE(store.ReadValue(kSettingsKey, "Currency"));
 }
 
 TEST_F(CurrencyTest, WithoutRateFileEverythingIsDollars) {

@@ -19,6 +19,7 @@ public:
     std::string Clipboard;
     bool HasSpreadsheetProgram = true;
     bool ConfirmAnswer = true;
+    std::vector<std::string> Details; // the unfolding text of each detailed message, in order
 
     std::vector<std::string> Messages() const {
         std::vector<std::string> out;
@@ -29,8 +30,14 @@ public:
     }
 
     void ShowMessage(const std::string& text, MessageIcon icon) override {
-        const char* prefix = icon == MessageIcon::Information ? "info: " : icon == MessageIcon::Warning ? "warning: " : "error: ";
+        const char* prefix = icon == MessageIcon::Information ? "info: "
+                             : icon == MessageIcon::Warning   ? "warning: "
+                                                              : "error: ";
         Events.push_back(prefix + text);
+    }
+    void ShowDetailedMessage(const std::string& text, MessageIcon icon, const std::string& details) override {
+        ShowMessage(text, icon);
+        Details.push_back(details);
     }
     bool Confirm(const std::string& text) override {
         Events.push_back("confirm: " + text);

@@ -5,7 +5,8 @@ namespace {
 
 using ::testing::ElementsAre;
 
-constexpr const char* kNoLines = "info: Sorry, no Transmission Lines available for this query.\r\rPlease try again.";
+constexpr const char* kNoLines =
+    "info: Sorry, no Transmission Lines available for this query.\r\rPlease try again.";
 constexpr const char* kLoss =
     "warning: You must enter a maximum insertion loss and a length\rwhen querying by insertion loss";
 constexpr const char* kCableType = "error: Please select a cable type.";
@@ -49,7 +50,8 @@ TEST_F(SearchDriverTest, MessageSequences) {
         std::vector<std::string> events;
     };
     const std::vector<Case> cases{
-        {"invalid frequency", [](TfrmMain& f) { f.cbxEndingFrequency.SetTextByProgram("abc"); },
+        {"invalid frequency",
+         [](TfrmMain& f) { f.cbxEndingFrequency.SetTextByProgram("abc"); },
          {"info: One or both frequency values contain invalid values.\r\rPlease check your frequency values.",
           "beep", kNoLines}},
         {"no cable type",
@@ -130,7 +132,8 @@ TEST_F(SearchDriverTest, WaveguideBelowCutoffAbandonsTheSearch) {
     f.chkFrequency.SetChecked(false);
     Search();
     ASSERT_EQ(services.Messages().size(), 1u);
-    EXPECT_THAT(services.Messages()[0], ::testing::StartsWith("error: Cannot compute the attenuation of TW-300"));
+    EXPECT_THAT(services.Messages()[0],
+                ::testing::StartsWith("error: Cannot compute the attenuation of TW-300"));
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
 }
 
@@ -147,6 +150,71 @@ TEST_F(SearchDriverTest, MenuItemRunsTheDriverWhenFilesAreMissing) {
     services.Events.clear();
     User([&] { f.GetTransmissionLines1->Click(); });
     EXPECT_EQ(services.Events.back(), kNoLines);
+}
+
+} // namespace
+} // namespace dorvik::testing
+
+namespace dorvik::testing {
+namespace {
+
+// A negative length or maximum loss would give efficiencies above 100 %: the search refuses it with a message
+// and searches nothing; the no-lines message does not follow.
+TEST_F(SearchDriverTest, NegativeLengthOrMaximumLossIsRefused) {
+    struct Case {
+        std::string maxLoss, length;
+        std::vector<std::string> events;
+        bool refused;
+    };
+    const std::string length = "warning: The length cannot be negative.";
+    const std::string loss = "warning: The maximum insertion loss cannot be negative.";
+    const std::vector<Case> cases{
+        {"0", "-5", {"beep", length}, true},
+        {"0", "-0.5", {"beep", length}, true}, // '.' read as in the search
+        {"-1", "100", {"beep", loss}, true},
+        {"-1", "-1", {"beep", loss, "beep", length}, true},
+        {"0", "-0", {}, false},
+        {"0", "5", {}, false},
+    };
+    for (const auto& c : cases) {
+        services.Events.clear();
+        auto& f = StartAt("800", "1000");
+        f.edtMaxLoss.SetText(c.maxLoss);
+        f.edtLength.SetText(c.length);
+        Search();
+        EXPECT_EQ(services.Events, c.events) << c.maxLoss << " " << c.length;
+        EXPECT_EQ(f.QueryRefused, c.refused) << c.maxLoss << " " << c.length;
+        EXPECT_EQ(f.PageControl1.ActivePageIndex(), c.refused ? 0 : 1) << c.maxLoss << " " << c.length;
+        EXPECT_EQ(f.Hits.empty(), c.refused) << c.maxLoss << " " << c.length;
+        if (c.refused) {
+            EXPECT_EQ(f.ActiveControl, c.length[0] == '-' ? &f.edtLength : &f.edtMaxLoss);
+        }
+    }
+}
+
+TEST_F(SearchDriverTest, NegativeLengthOfThePartNumberParameterIsRefused) {
+    auto& f = Start({"TC-100|-5|M"});
+    EXPECT_THAT(services.Events, ElementsAre("beep", "warning: The length cannot be negative."));
+    EXPECT_TRUE(f.QueryRefused);
+    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
+    services.Events.clear();
+    auto& g = Start({"TC-100|0|M"});
+    EXPECT_TRUE(services.Events.empty());
+    EXPECT_EQ(g.PageControl1.ActivePageIndex(), 1);
+    EXPECT_FALSE(g.QueryRefused);
+}
+
+TEST_F(SearchDriverTest, ChecksThatFailMarkTheQueryRefused) {
+    auto& f = StartAt("1000", "800"); // the frequency check
+    Search();
+    EXPECT_TRUE(f.QueryRefused);
+    f.cbxBeginningFrequency.SetTextByProgram("5000");
+    f.cbxEndingFrequency.SetTextByProgram("6000"); // passes, finds nothing
+    Search();
+    EXPECT_FALSE(f.QueryRefused);
+    f.chkInsertionLoss.SetChecked(true); // loss without length
+    Search();
+    EXPECT_TRUE(f.QueryRefused);
 }
 
 } // namespace

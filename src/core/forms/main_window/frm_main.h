@@ -25,7 +25,11 @@ namespace dorvik {
 
 inline constexpr const char* kApplicationTitle = "Veltrane Insertion Loss Calculator";
 inline constexpr const char* kMakerHomePage = "https://www.veltrane.example/";
-inline constexpr const char* kMakerNotice = "Veltrane Transmission Systems - feeder lines and connectors for RF engineers";
+inline constexpr const char* kMakerNotice =
+    "Veltrane Transmission Systems - feeder lines and connectors for RF engineers";
+
+// The codes of the currencies that are looked up in the rates file (every one but US dollars), in menu order.
+std::vector<std::string> ConvertedCurrencyCodes();
 
 class TfrmMain {
 public:
@@ -38,11 +42,12 @@ public:
     // application's general error handler, and the program goes on.
     void Dispatch(const std::function<void()>& action);
 
-    // --- window ---------------------------------------------------------------------------------------------
+    // --- window
+    // ---------------------------------------------------------------------------------------------
     std::string Caption = "Select Query Values";
-    int Width = 388, Height = 490; // outer size
-    unsigned CenterRevision = 0;   // bumped when the window is to be centred on the screen
-    bool Closed = false;           // the window was closed: the program ends
+    int Width = 388, Height = 490;   // outer size
+    unsigned CenterRevision = 0;     // bumped when the window is to be centred on the screen
+    bool Closed = false;             // the window was closed: the program ends
     bool TerminateRequested = false; // the command-line set-up told the program to end
     TControl* ActiveControl = nullptr;
     void Close();
@@ -50,7 +55,8 @@ public:
     TPageControl PageControl1{"PageControl1"};
     TStatic StatusBar1{"StatusBar1"}; // Caption is the first panel's text
 
-    // --- query page -----------------------------------------------------------------------------------------
+    // --- query page
+    // -----------------------------------------------------------------------------------------
     TCheckBox chkFrequency{"chkFrequency"};
     TComboBox cbxBeginningFrequency{"cbxBeginningFrequency", TComboBox::Style::DropDown, false};
     TComboBox cbxEndingFrequency{"cbxEndingFrequency", TComboBox::Style::DropDown, false};
@@ -74,7 +80,8 @@ public:
     TStatic Image1{"Image1"};
     TStatic Label7{"Label7"};
 
-    // --- results page ---------------------------------------------------------------------------------------
+    // --- results page
+    // ---------------------------------------------------------------------------------------
     TStatic gbxSpecifications{"gbxSpecifications"};
     TGrid grdSpecs;
     TStatic gbxConnector{"gbxConnector"};
@@ -91,7 +98,8 @@ public:
     TButton Button1{"Button1"};
     TStatic Image2{"Image2"};
 
-    // --- main menu ------------------------------------------------------------------------------------------
+    // --- main menu
+    // ------------------------------------------------------------------------------------------
     TMenuItem MainMenu1{"MainMenu1"};
     TMenuItem* File1 = nullptr;
     TMenuItem* OpenFile1 = nullptr;
@@ -115,12 +123,14 @@ public:
     // The currency items in menu order (37, two of them US dollars with Tag 1).
     std::vector<TMenuItem*> CurrencyItems;
 
-    // --- dialogs --------------------------------------------------------------------------------------------
+    // --- dialogs
+    // --------------------------------------------------------------------------------------------
     TFileDialog OpenDialog1;
     TFileDialog HtmlSave;
     TFileDialog ExcelSave;
 
-    // --- data -----------------------------------------------------------------------------------------------
+    // --- data
+    // -----------------------------------------------------------------------------------------------
     Catalogue TheCatalogue;
     PriceList PriceLines;
     std::vector<std::string> BeginFrequencyList;
@@ -140,7 +150,8 @@ public:
     std::function<void()> OnPrint;
     std::function<void()> OnShowChart;
 
-    // --- start-up and shutdown (main_startup.cpp) -----------------------------------------------------------
+    // --- start-up and shutdown (main_startup.cpp)
+    // -----------------------------------------------------------
     void FormCreate();
     void FormDestroy();
     void FormActivate();
@@ -150,7 +161,8 @@ public:
     std::filesystem::path PriceFilePath() const;
     std::filesystem::path RatesFilePath() const;
 
-    // --- query page (main_query_page.cpp) -------------------------------------------------------------------
+    // --- query page (main_query_page.cpp)
+    // -------------------------------------------------------------------
     bool IsNumericField(const std::string& text);
     void edtMaxLossChange();
     void edtLengthChange();
@@ -167,16 +179,21 @@ public:
     void SaveSettingsOnExit1Click();
     void ApplicationEvents1Hint(const std::string& hint);
 
-    // --- registry settings (main_settings.cpp) --------------------------------------------------------------
+    // --- registry settings (main_settings.cpp)
+    // --------------------------------------------------------------
     void SaveSettings();
     void LoadSettings();
 
-    // --- search driver (main_search.cpp) --------------------------------------------------------------------
+    // --- search driver (main_search.cpp)
+    // --------------------------------------------------------------------
     void btnSearchClick();
+    // A check of the query page refused the last search (it then searched nothing).
+    bool QueryRefused = false;
     void AttachPartData(TTransmissionLine& line);
     std::string NormaliseDecimalPoint(const std::string& text) const;
 
-    // --- results page (main_results.cpp) --------------------------------------------------------------------
+    // --- results page (main_results.cpp)
+    // --------------------------------------------------------------------
     void FillSpecsGrid();
     void FillSpecsGridForPartNumber();
     void tsResultsShow();
@@ -193,23 +210,30 @@ public:
     void btnNewQueryClick();
     void btnCloseClick();
 
-    // --- currency (main_currency.cpp) -----------------------------------------------------------------------
+    // --- currency (main_currency.cpp)
+    // -----------------------------------------------------------------------
     std::pair<std::string, std::string> GetCurrencyCode() const; // "EUR", "(EUR)"
     double ConvertPrice(double amount) const;
     // The rate the selected currency divides by; nullopt when prices stay in US dollars.
     std::optional<double> SelectedExchangeRate() const;
     double GetExchangeRate(const std::string& code) const;
+    // The message for a currency whose line in the rates file cannot divide a price, or nothing.
+    std::optional<std::string> UnusableRateMessage(const std::string& code) const;
+    // The item itself, or, after reporting its unusable rate, the US-dollar item that stands in for it.
+    TMenuItem& UsableCurrency(TMenuItem& item);
     void SelectCurrency(TMenuItem& item);
     void SaveCurrency(int tag);
     void LoadCurrency();
     void US1Click(TMenuItem& item);
 
-    // --- query files and command line (main_query_files.cpp) ------------------------------------------------
+    // --- query files and command line (main_query_files.cpp)
+    // ------------------------------------------------
     void OpenFile1Click();
     void SaveQuerySettingsToFile1Click();
     void ApplyCommandLine();
 
-    // --- exports (main_exports.cpp) -------------------------------------------------------------------------
+    // --- exports (main_exports.cpp)
+    // -------------------------------------------------------------------------
     void btnClipboardClick();
     void ToAMicrosoftExcelFile1Click();
     void ToAnHTMLFile1Click();
@@ -227,16 +251,21 @@ public:
     char DecimalSeparator() const { return env_.DecimalSeparator; }
 
 private:
-    void DesignControls();  // main_design.cpp: captions, hints, sizes, defaults as designed
-    void BuildMainMenu();   // main_design.cpp
+    void DesignControls();    // main_design.cpp: captions, hints, sizes, defaults as designed
+    void BuildMainMenu();     // main_design.cpp
     void BuildCurrencyMenu(); // main_currency.cpp
-    void BindEvents();      // main_design.cpp
-    void LoadDataFiles();   // main_startup.cpp
+    void BindEvents();        // main_design.cpp
+    void LoadDataFiles();     // main_startup.cpp
+    void ReportCatalogueProblems(const std::vector<std::string>& problems);
     void ReadSharedDataFolder();
     TTransmissionLine& CurrentLine(); // item (current row - 1) of the hit list
     // A start with a part number (any parameters but the "FILE" form).
     bool PartNumberMode() const { return !LookupPartNumber.empty(); }
     double ReadQueryNumber(const std::string& text) const;
+    // The length text of a part-number parameter "PART|LENGTH|UNIT"; nothing without a "|".
+    std::optional<std::string> PartNumberLengthText() const;
+    // A negative length or maximum loss: the message, and true.
+    bool RefuseNegativeValues();
 
     TAppEnvironment env_;
     ISettingsStore& store_;

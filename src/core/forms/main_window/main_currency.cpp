@@ -1,11 +1,9 @@
 // Currency conversion: the currency menu, the exchange rates, the stored choice.
+#include "core/catalogue/exchange_rates.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
-#include "core/text/fields.h"
-#include "core/text/numbers.h"
 
 #include <array>
-#include <cmath>
 
 namespace dorvik {
 
@@ -77,6 +75,14 @@ const char* CodeOfTag(int tag) {
 
 } // namespace
 
+std::vector<std::string> ConvertedCurrencyCodes() {
+    std::vector<std::string> codes;
+    for (const auto& currency : kCurrencies)
+        if (currency.tag != 1)
+            codes.emplace_back(currency.code);
+    return codes;
+}
+
 void TfrmMain::BuildCurrencyMenu() {
     CurrencyItems.clear();
     auto addItem = [this](TMenuItem& parent, const CurrencyDefinition& currency) {
@@ -112,17 +118,34 @@ std::pair<std::string, std::string> TfrmMain::GetCurrencyCode() const {
 double TfrmMain::GetExchangeRate(const std::string& code) const {
     if (!CurrencyAvailable)
         return 1.0;
-    for (const auto& line : ExchangeRates) {
-        if (FieldOf(line, 1) != code)
-            continue;
-        const std::string rateText = FieldOf(line, 2);
-        const double rate = ReadNumber(rateText, DecimalSeparator(), true);
-        // A rate that cannot divide would show "inf" or "nan" as a price.
-        if (!(rate > 0) || !std::isfinite(rate))
-            throw DorvikError("The exchange rate for " + code + " in xcngrate.dat is not usable: '" + rateText + "'.");
-        return rate;
+    const auto line = FindRateLine(ExchangeRates, code);
+    if (!line)
+        return 1.0;
+    if (const auto message = UnusableRateMessage(code))
+        throw DorvikError(*message);
+    return RateOf(line->Text, DecimalSeparator());
+}
+
+std::optional<std::string> TfrmMain::UnusableRateMessage(const std::string& code) const {
+    if (!CurrencyAvailable || code == "USD")
+        return std::nullopt;
+    const auto line = FindRateLine(ExchangeRates, code);
+    if (!line)
+        return std::nullopt;
+    const auto problem = RateProblem(line->Text, DecimalSeparator());
+    if (!problem)
+        return std::nullopt;
+    return "The exchange rate for " + code + " cannot be used: line " + std::to_string(line->Number) +
+           " of " + RatesFilePath().string() + " reads \"" + std::string(line->Text) + "\", and " + *problem +
+           ".\rPrices are shown in US dollars.";
+}
+
+TMenuItem& TfrmMain::UsableCurrency(TMenuItem& item) {
+    if (const auto message = UnusableRateMessage(CodeOfTag(item.Tag))) {
+        services_.ShowMessage(*message, MessageIcon::Warning);
+        return *CurrencySettings1->Find("US1");
     }
-    return 1.0;
+    return item;
 }
 
 std::optional<double> TfrmMain::SelectedExchangeRate() const {
@@ -175,13 +198,17 @@ void TfrmMain::LoadCurrency() {
     }
     for (TMenuItem* item : CurrencyItems)
         if (item->Tag == tag) {
-            SelectCurrency(*item);
+            TMenuItem& usable = UsableCurrency(*item);
+            SelectCurrency(usable);
+            // A stored currency whose rate cannot be used would stop every later search: replace it.
+            if (&usable != item)
+                SaveCurrency(usable.Tag);
             return;
         }
 }
 
 void TfrmMain::US1Click(TMenuItem& item) {
-    SelectCurrency(item);
+    SelectCurrency(UsableCurrency(item));
     FillSpecsGrid();
     lstConnectorsClick();
     lstConnectors2Click();

@@ -30,12 +30,14 @@ enum SpecsColumn {
 
 void WriteIdentity(TGrid& grid, int r, const TTransmissionLine& line, char sep) {
     grid.SetCell(colPartNumber, r, line.PartNumber);
-    grid.SetCell(colBand, r, FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
+    grid.SetCell(colBand, r,
+                 FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
     grid.SetCell(colDescription, r, line.Description);
 }
 
 // Mid-band frequency, attenuation and power columns.
-void WriteFigures(TGrid& grid, int r, const TTransmissionLine& line, double f1, double f2, double vswr, char sep) {
+void WriteFigures(TGrid& grid, int r, const TTransmissionLine& line, double f1, double f2, double vswr,
+                  char sep) {
     grid.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
     const double attenuation = Attenuation(line, f1, f2);
     grid.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
@@ -45,13 +47,13 @@ void WriteFigures(TGrid& grid, int r, const TTransmissionLine& line, double f1, 
     // Derated from the average power as displayed, rounded to two decimals.
     const double shownAverage = ReadNumber(grid.Cell(colAveragePower, r), sep);
     grid.SetCell(colDeratedPower, r,
-                 FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2, line.DeratingParameter,
-                                                                line.PartNumber),
+                 FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2,
+                                                                line.DeratingParameter, line.PartNumber),
                               sep));
 }
 
-void WriteLosses(TGrid& grid, int r, const TTransmissionLine& line, bool feet, double length, double f1, double f2,
-                 char sep) {
+void WriteLosses(TGrid& grid, int r, const TTransmissionLine& line, bool feet, double length, double f1,
+                 double f2, char sep) {
     grid.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
     grid.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
     grid.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
@@ -79,7 +81,8 @@ void TfrmMain::FillSpecsGrid() {
     grdSpecs.ClearCells();
     if (Hits.empty())
         return;
-    // The page's values are the same for every row: read them once (the first row would raise the same error).
+    // The page's values are the same for every row: read them once (the first row would raise the same
+    // error).
     const double f1 = ReadQueryNumber(cbxBeginningFrequency.Text());
     const double f2 = ReadQueryNumber(cbxEndingFrequency.Text());
     const double vswr = ReadQueryNumber(edtVSWR.Text());
@@ -109,17 +112,13 @@ void TfrmMain::FillSpecsGrid() {
 void TfrmMain::FillSpecsGridForPartNumber() {
     const char sep = DecimalSeparator();
     const std::string& parameter = LookupPartNumber;
-    const auto firstBar = parameter.find('|');
-    const bool computed = firstBar != std::string::npos;
+    const auto lengthText = PartNumberLengthText();
+    const bool computed = lengthText.has_value();
     double length = 0;
     bool feet = true;
     if (computed) {
-        const auto secondBar = parameter.find('|', firstBar + 1);
-        // A parameter with one "|" has no length field: it reads as the empty text, a conversion error.
-        const std::string lengthText = secondBar == std::string::npos
-                                           ? std::string()
-                                           : parameter.substr(firstBar + 1, secondBar - firstBar - 1);
-        length = ReadNumber(lengthText, sep);
+        length = ReadNumber(*lengthText, sep);
+        const auto secondBar = parameter.find('|', parameter.find('|') + 1);
         feet = parameter.substr(secondBar + 1) != "M";
     }
     grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
@@ -148,7 +147,8 @@ void TfrmMain::tsResultsShow() {
     Caption = "Query Results";
     SetResultsMenus(true);
     const std::size_t n = Hits.size();
-    gbxSpecifications.SetCaption("Transmission Lines (" + std::to_string(n) + (n == 1 ? " Item)" : " Items)"));
+    gbxSpecifications.SetCaption("Transmission Lines (" + std::to_string(n) +
+                                 (n == 1 ? " Item)" : " Items)"));
     grdSpecsClick();
     ActiveControl = &grdSpecs;
 }

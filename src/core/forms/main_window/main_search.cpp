@@ -7,7 +7,8 @@
 namespace dorvik {
 
 namespace {
-constexpr const char* kNoLinesMessage = "Sorry, no Transmission Lines available for this query.\r\rPlease try again.";
+constexpr const char* kNoLinesMessage =
+    "Sorry, no Transmission Lines available for this query.\r\rPlease try again.";
 constexpr const char* kLossMessage =
     "You must enter a maximum insertion loss and a length\rwhen querying by insertion loss";
 
@@ -27,6 +28,8 @@ public:
 private:
     IPlatformServices& services_;
 };
+constexpr const char* kNegativeLengthMessage = "The length cannot be negative.";
+constexpr const char* kNegativeMaxLossMessage = "The maximum insertion loss cannot be negative.";
 } // namespace
 
 std::string TfrmMain::NormaliseDecimalPoint(const std::string& text) const {
@@ -49,6 +52,46 @@ void TfrmMain::AttachPartData(TTransmissionLine& line) {
         line.Description = entry->Description;
         line.ListPrice = entry->Price;
     }
+}
+
+std::optional<std::string> TfrmMain::PartNumberLengthText() const {
+    const auto firstBar = LookupPartNumber.find('|');
+    if (firstBar == std::string::npos)
+        return std::nullopt;
+    // A parameter with one "|" has no length field: it reads as the empty text, a conversion error.
+    const auto secondBar = LookupPartNumber.find('|', firstBar + 1);
+    if (secondBar == std::string::npos)
+        return std::string();
+    return LookupPartNumber.substr(firstBar + 1, secondBar - firstBar - 1);
+}
+
+bool TfrmMain::RefuseNegativeValues() {
+    // Texts that do not read are left to the conversion error of the search or the fill.
+    const auto negative = [this](const std::optional<std::string>& text, bool normalise) {
+        if (!text)
+            return false;
+        const auto value =
+            TryReadNumber(normalise ? NormaliseDecimalPoint(*text) : *text, DecimalSeparator());
+        return value && *value < 0;
+    };
+    bool refused = false;
+    const auto refuse = [&](const char* message, TControl* focus) {
+        services_.Beep();
+        services_.ShowMessage(message, MessageIcon::Warning);
+        if (focus != nullptr)
+            ActiveControl = focus;
+        refused = true;
+    };
+    if (PartNumberMode()) {
+        if (negative(PartNumberLengthText(), false))
+            refuse(kNegativeLengthMessage, nullptr);
+        return refused;
+    }
+    if (negative(edtMaxLoss.Text(), true))
+        refuse(kNegativeMaxLossMessage, &edtMaxLoss);
+    if (negative(edtLength.Text(), true))
+        refuse(kNegativeLengthMessage, &edtLength);
+    return refused;
 }
 
 void TfrmMain::btnSearchClick() {
@@ -75,7 +118,12 @@ void TfrmMain::btnSearchClick() {
         ok = false;
         noLinesMessageArmed = false;
     }
+    if (RefuseNegativeValues()) {
+        ok = false;
+        noLinesMessageArmed = false;
+    }
     const std::string units = rbMeters.Checked() ? "Meters" : "Feet";
+    QueryRefused = !ok;
     if (ok) {
         if (!LookupPartNumber.empty()) {
             Hits = FindByPartNumber(TheCatalogue, LookupPartNumber.substr(0, LookupPartNumber.find('|')));

@@ -18,12 +18,15 @@ bool FileExists(const std::filesystem::path& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
+// The message names this many problems; the rest are counted, and listed under the message's details.
+constexpr std::size_t kProblemsNamed = 20;
+
+std::string JoinLines(const std::vector<std::string>& lines, std::size_t count) {
     std::string text;
-    for (const auto& line : lines) {
-        if (!text.empty())
+    for (std::size_t i = 0; i < count && i < lines.size(); ++i) {
+        if (i > 0)
             text += '\r';
-        text += line;
+        text += lines[i];
     }
     return text;
 }
@@ -54,6 +57,14 @@ void TfrmMain::ReadSharedDataFolder() {
     services_.ShowMessage("Unable to create path from Registry", MessageIcon::Error);
 }
 
+void TfrmMain::ReportCatalogueProblems(const std::vector<std::string>& problems) {
+    std::string text = "Some lines of the catalogue could not be read and were left out:\r\r" +
+                       JoinLines(problems, kProblemsNamed);
+    if (problems.size() > kProblemsNamed)
+        text += "\rand " + std::to_string(problems.size() - kProblemsNamed) + " more";
+    services_.ShowDetailedMessage(text, MessageIcon::Warning, JoinLines(problems, problems.size()));
+}
+
 void TfrmMain::LoadDataFiles() {
     const auto cataloguePath = CatalogueFilePath();
     const auto pricePath = PriceFilePath();
@@ -63,19 +74,27 @@ void TfrmMain::LoadDataFiles() {
     }
     const auto ratesPath = RatesFilePath();
     CurrencyAvailable = FileExists(ratesPath);
-    if (CurrencyAvailable)
-        ExchangeRates = ReadTextLines(ratesPath);
+    if (CurrencyAvailable) {
+        try {
+            ExchangeRates = ReadTextLines(ratesPath);
+        } catch (const FileError& error) {
+            // The rates are optional: without them the program runs in US dollars.
+            CurrencyAvailable = false;
+            ExchangeRates.clear();
+            services_.ShowMessage(std::string(error.what()) + "\rPrices are shown in US dollars.",
+                                  MessageIcon::Warning);
+        }
+    }
     auto catalogueLines = ReadTextLines(cataloguePath);
     PriceLines = PriceList(ReadTextLines(pricePath), DecimalSeparator());
-    LoadedCatalogue loaded = LoadCatalogue(catalogueLines, DecimalSeparator(), cataloguePath.filename().string());
+    LoadedCatalogue loaded =
+        LoadCatalogue(catalogueLines, DecimalSeparator(), cataloguePath.filename().string());
     TheCatalogue = std::move(loaded.Lines);
     BeginFrequencyList = std::move(loaded.BeginFrequencyList);
     EndFrequencyList = std::move(loaded.EndFrequencyList);
     Loaded = true;
     if (!loaded.Problems.empty())
-        services_.ShowMessage("Some lines of the catalogue could not be read and were left out:\r\r" +
-                                  JoinLines(loaded.Problems),
-                              MessageIcon::Warning);
+        ReportCatalogueProblems(loaded.Problems);
     if (!HasParams()) {
         cbxBeginningFrequency.SetItems(BeginFrequencyList);
         cbxEndingFrequency.SetItems(EndFrequencyList);
