@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -22,9 +23,9 @@ std::string WithSeparator(std::string text, char separator) {
     }
     return text;
 }
-// The decimal exponent of the first significant digit of intDigits.fracDigits times 10^exponent; the digit
-// texts may hold other characters (the separator), which are skipped.
-long long DecimalOrder(std::string_view intDigits, std::string_view fracDigits, long long exponent) {
+// The decimal exponent of the first significant digit of intDigits.fracDigits times 10^exponent, or nothing
+// when every digit is zero; the digit texts may hold other characters (the separator), which are skipped.
+std::optional<long long> DecimalOrder(std::string_view intDigits, std::string_view fracDigits, long long exponent) {
     long long significant = 0;
     for (const char c : intDigits)
         if (IsDigit(c) && (significant > 0 || c != '0'))
@@ -39,8 +40,17 @@ long long DecimalOrder(std::string_view intDigits, std::string_view fracDigits, 
             return -leadingZeros - 1 + exponent;
         ++leadingZeros;
     }
-    return -1; // zero
+    return std::nullopt;
 }
+
+// Exponents saturate here instead of overflowing: far beyond any digit count a text can have, so that a
+// saturated exponent still decides between too large and zero.
+constexpr long long kExponentLimit = 1'000'000'000'000'000LL;
+// Orders of magnitude outside these never need the exact conversion: above, no double holds the value; below,
+// it rounds to zero (the smallest double is about 4.9e-324).
+constexpr long long kLargestOrder = 308;
+constexpr long long kSmallestOrder = -400;
+
 } // namespace
 
 std::optional<double> TryReadNumber(std::string_view text, char separator, bool alsoPoint) {
@@ -84,7 +94,7 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
             ++i;
         }
         while (i < n && IsDigit(text[i])) {
-            if (exponentValue < 100000)
+            if (exponentValue < kExponentLimit)
                 exponentValue = exponentValue * 10 + (text[i] - '0');
             ++i;
         }
@@ -95,6 +105,13 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
         ++i;
     if (i != n)
         return std::nullopt;
+    const double zero = canonical.front() == '-' ? -0.0 : 0.0;
+    const auto order =
+        DecimalOrder(text.substr(intStart, fracStart - intStart), text.substr(fracStart), exponentValue);
+    if (!order || *order < kSmallestOrder)
+        return zero;
+    if (*order > kLargestOrder)
+        return std::nullopt;
     canonical += 'e';
     canonical += std::to_string(exponentValue);
     double value = 0.0;
@@ -104,9 +121,8 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
     if (ec == std::errc::result_out_of_range) {
         // Too small to represent reads as zero; too large does not read. Which of the two it is depends on
         // the place of the first significant digit, not on the exponent's sign alone ("1000...0e-1").
-        if (DecimalOrder(text.substr(intStart, fracStart - intStart), text.substr(fracStart), exponentValue) <
-            0)
-            return canonical.front() == '-' ? -0.0 : 0.0;
+        if (*order < 0)
+            return zero;
         return std::nullopt;
     }
     if (ec != std::errc() || ptr != last || !std::isfinite(value))
@@ -117,7 +133,7 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
 double ReadNumber(std::string_view text, char separator, bool alsoPoint) {
     if (const auto value = TryReadNumber(text, separator, alsoPoint))
         return *value;
-    throw ConversionError(std::string(text));
+    throw ConversionError(text);
 }
 
 double ParseNumberOrDefault(std::string_view text, std::string_view defaultText, char separator,
@@ -133,19 +149,17 @@ double ParseNumberOrDefault(std::string_view text, std::string_view defaultText,
 std::string FormatFixed2(double value, char separator) {
     if (!std::isfinite(value))
         throw ComputationError("Cannot format a value that is not a finite number.");
-    // Exact ties (value * 200 an odd integer) are the only cases where round-half-even, which to_chars does
-    // on the exact binary value, differs from halves away from zero.
-    const double scaled = value * 200.0;
-    if (std::fabs(scaled) < 9007199254740992.0 && std::fma(value, 200.0, -scaled) == 0.0 &&
-        scaled == std::trunc(scaled) && std::fmod(std::fabs(scaled), 2.0) == 1.0) {
-        const auto hundredths = static_cast<std::uint64_t>((std::fabs(scaled) + 1.0) / 2.0);
-        std::string digits = std::to_string(hundredths);
-        while (digits.size() < 3)
-            digits.insert(digits.begin(), '0');
+    // to_chars rounds the exact binary value, ties to even. A tie at the third decimal is x.125, x.375, x.625 or
+    // x.875, exactly the values whose eightfold is an odd integer: those are rounded away from zero here, at
+    // every magnitude (such a value is below 2^50, so its whole part fits).
+    const double magnitude = std::fabs(value);
+    const double eighths = magnitude * 8.0;
+    if (eighths < 9007199254740992.0 && std::fmod(eighths, 2.0) == 1.0) {
+        static constexpr std::array<const char*, 8> kRoundedEighths{"", "13", "", "38", "", "63", "", "88"};
         std::string out = value < 0 ? "-" : "";
-        out += digits.substr(0, digits.size() - 2);
+        out += std::to_string(static_cast<std::uint64_t>(magnitude));
         out += separator;
-        out += digits.substr(digits.size() - 2);
+        out += kRoundedEighths[static_cast<std::size_t>(std::fmod(eighths, 8.0))];
         return out;
     }
     char buffer[400];
@@ -153,6 +167,9 @@ std::string FormatFixed2(double value, char separator) {
     if (ec != std::errc())
         throw ComputationError("Cannot format the value.");
     std::string out(buffer, ptr);
+    // A negative value that rounds to zero shows no sign.
+    if (out.front() == '-' && out.find_first_of("123456789") == std::string::npos)
+        out.erase(0, 1);
     return WithSeparator(std::move(out), separator);
 }
 

@@ -66,6 +66,17 @@ TEST(TryReadNumber, FollowsTheNumberRule) {
         {"0." + zeros + "1e300", '.', false, 1e-101},
         {"0." + zeros + "1", '.', false, 0},
         {"1.7976931348623157e308", '.', false, std::numeric_limits<double>::max()},
+        {"1.79769313486232e+308", '.', false, std::nullopt}, // rounds above the largest double
+        // Exponents of any length saturate instead of being cut: the place of the first digit decides.
+        {"0." + std::string(99999, '0') + "1e1000000", '.', false, std::nullopt},
+        {"1" + std::string(200000, '0') + "e-1234567", '.', false, 0},
+        {"0." + std::string(99999, '0') + "1e100005", '.', false, 1e5},
+        {"1" + std::string(200000, '0') + "e-199998", '.', false, 100},
+        {"1e99999999999999999999999999", '.', false, std::nullopt},
+        {"1e-99999999999999999999999999", '.', false, 0},
+        {"0e99999999999999999999999999", '.', false, 0},
+        {"4.9e-324", '.', false, 4.9e-324},
+        {"2e-324", '.', false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("'" + c.Text.substr(0, 40) + "' separator " + c.Separator);
@@ -86,6 +97,23 @@ TEST(ReadNumber, ThrowsTheConversionErrorNamingTheText) {
         EXPECT_STREQ(error.what(), "' 12a' is not a valid floating point value");
         EXPECT_EQ(error.Text(), " 12a");
     }
+}
+
+TEST(ReadNumber, QuotesALongTextCutToAReadableLength) {
+    const std::string field = "12" + std::string(5'000'000, 'x');
+    try {
+        ReadNumber(field, '.');
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        const std::string message = error.what();
+        EXPECT_LT(message.size(), 120U);
+        EXPECT_EQ(message, "'12" + std::string(58, 'x') + "...' is not a valid floating point value");
+    }
+    // 60 bytes are quoted whole; a cut never splits a UTF-8 character.
+    const std::string sixty(60, '7');
+    EXPECT_EQ(QuotedExcerpt(sixty + "x"), sixty + "...");
+    EXPECT_EQ(QuotedExcerpt(sixty), sixty);
+    EXPECT_EQ(QuotedExcerpt(std::string(59, 'a') + "\xC3\xA9zzz"), std::string(59, 'a') + "...");
 }
 
 TEST(ParseNumberOrDefault, FallsBackToTheDefaultAndNeverFails) {
@@ -124,6 +152,19 @@ TEST(FormatFixed2, TwoDecimalsHalvesAwayFromZero) {
         {1e21, '.', "1000000000000000000000.00"},
         {99.995, '.', "100.00"},
         {-99.995, '.', "-100.00"},
+        // Exact ties far above 2^53 / 200, where value * 200 is no longer exact.
+        {562949953421312.125, '.', "562949953421312.13"},
+        {-562949953421312.125, '.', "-562949953421312.13"},
+        {70368744177664.375, '.', "70368744177664.38"},
+        {1125899906842623.875, ',', "1125899906842623,88"},
+        {1125899906842623.625, '.', "1125899906842623.63"},
+        {4503599627370495.5, '.', "4503599627370495.50"},
+        {9007199254740993.0, '.', "9007199254740992.00"},
+        // A value that rounds to zero never shows a sign.
+        {-0.0, '.', "0.00"},
+        {-0.004, '.', "0.00"},
+        {-1e-300, ',', "0,00"},
+        {-0.005, '.', "-0.01"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Expected);
