@@ -110,7 +110,7 @@ TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     end->lineEdit()->selectAll();
     QTest::keyClicks(end->lineEdit(), QStringLiteral("960"));
     // Each keystroke runs the frequency rules, as typing does in the program.
-    EXPECT_EQ(form->cbxBeginningFrequency.Text(), form->BeginFrequencyList.front());
+    EXPECT_EQ(form->cbxBeginningFrequency.Text(), form->BeginFrequencyList.front().Text);
     EXPECT_EQ(form->cbxEndingFrequency.Text(), "960");
     form->edtLength.SetText("50");
     view->Refresh();

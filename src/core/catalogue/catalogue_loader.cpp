@@ -72,12 +72,22 @@ TConnector ReadConnectorFields(const RecordFields& fields, char separator) {
     return connector;
 }
 
-void AddBandEdges(const TTransmissionLine& line, char separator, PickList& beginList, PickList& endList) {
-    beginList.Add(FormatGeneral(line.LowFrequency, separator));
-    endList.Add(FormatGeneral(line.HighFrequency, separator));
+// The entry of a band edge: its text in general format, with the value that text stands for. The value is
+// the text's own where it reads back (15 digits, as the query page reads it), else the edge's.
+PickEntry BandEdge(double edge, char separator) {
+    auto text = FormatGeneral(edge, separator);
+    const double value = TryReadNumber(text, separator).value_or(edge);
+    return PickEntry{std::move(text), value};
 }
 
-std::string Problem(const std::string& fileName, std::size_t lineNumber, const ConversionError& error) {
+void AddBandEdges(const TTransmissionLine& line, char separator, PickList& beginList, PickList& endList) {
+    auto low = BandEdge(line.LowFrequency, separator);
+    auto high = BandEdge(line.HighFrequency, separator);
+    beginList.Add(low.Text, low.Value);
+    endList.Add(high.Text, high.Value);
+}
+
+std::string Problem(const std::string& fileName, std::size_t lineNumber, const DorvikError& error) {
     return fileName + ", line " + std::to_string(lineNumber) + ": " + error.what();
 }
 
@@ -131,33 +141,23 @@ LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char se
             line->AddConnector(std::move(connector));
             current = line.get();
             result.Lines.push_back(std::move(line));
-        } catch (const ConversionError& error) {
+        } catch (const DorvikError& error) {
+            // Every error of a line stays with that line: the rest of the file loads.
             result.Problems.push_back(Problem(fileName, lineNumber, error));
         }
     }
 
-    result.BeginFrequencyList = beginList.TakeItems();
-    result.EndFrequencyList = endList.TakeItems();
-    result.ConnectorNameList = connectorNames.TakeItems();
-    SortNumerically(result.BeginFrequencyList, separator);
-    SortNumerically(result.EndFrequencyList, separator);
+    result.BeginFrequencyList = beginList.Entries();
+    result.EndFrequencyList = endList.Entries();
+    result.ConnectorNameList = connectorNames.Items();
+    SortNumerically(result.BeginFrequencyList);
+    SortNumerically(result.EndFrequencyList);
     return result;
 }
 
-void SortNumerically(std::vector<std::string>& list, char separator) {
-    // Adjacent pairs swapped only when the later value is strictly smaller: a stable sort by value. The
-    // values are read first, so a text that does not read leaves the list as it was.
-    std::vector<std::pair<double, std::size_t>> keyed;
-    keyed.reserve(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i)
-        keyed.emplace_back(ReadNumber(list[i], separator, /*alsoPoint=*/true), i);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::string> sorted;
-    sorted.reserve(list.size());
-    for (const auto& entry : keyed)
-        sorted.push_back(std::move(list[entry.second]));
-    list = std::move(sorted);
+void SortNumerically(std::vector<PickEntry>& list) {
+    // As count - 1 passes swapping adjacent pairs whose later value is strictly smaller: stable.
+    std::stable_sort(list.begin(), list.end(), [](const PickEntry& a, const PickEntry& b) { return a.Value < b.Value; });
 }
 
 } // namespace dorvik

@@ -12,10 +12,11 @@ namespace dorvik {
 
 struct LoadedCatalogue {
     Catalogue Lines;
-    std::vector<std::string> BeginFrequencyList; // numerically ascending after loading
-    std::vector<std::string> EndFrequencyList;
+    // Number texts with the values they stand for, numerically ascending.
+    std::vector<PickEntry> BeginFrequencyList;
+    std::vector<PickEntry> EndFrequencyList;
     std::vector<std::string> ConnectorNameList; // alphabetical, case-insensitive, duplicates dropped
-    // One text per catalogue line left out: file, line number, the conversion error. Reported together.
+    // One text per catalogue line left out: file, line number, the error. Reported together.
     std::vector<std::string> Problems;
 };
 
@@ -28,7 +29,8 @@ TConnector ParseConnector(std::string_view text, char separator, PickList& conne
 LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,
                               const std::string& fileName = "Freq_TLine_Connectors.dat");
 
-// Stable sort of number texts by value, ascending.
-void SortNumerically(std::vector<std::string>& list, char separator);
+// Stable sort by value, ascending. The values were kept beside the texts when they were read: a text such as
+// the general format of the largest double need not read back.
+void SortNumerically(std::vector<PickEntry>& list);
 
 } // namespace dorvik

@@ -1,41 +1,49 @@
 #include "core/catalogue/pick_list.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace dorvik {
 
-namespace {
-unsigned char Fold(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
-} // namespace
-
-int CompareTextIgnoreCase(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto x = Fold(a[i]);
-        const auto y = Fold(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
-
-bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && CompareTextIgnoreCase(a, b) == 0;
-}
-
-bool PickList::Add(std::string_view text) {
-    const auto at = std::lower_bound(items_.begin(), items_.end(), text, [](const std::string& item, std::string_view t) {
-        return CompareTextIgnoreCase(item, t) < 0;
-    });
-    if (at != items_.end() && CompareTextIgnoreCase(*at, text) == 0)
+bool PickList::Add(std::string_view text, double value) {
+    auto key = MakeTextSortKey(text);
+    const auto [it, inserted] = index_.try_emplace(std::move(key.Folded), entries_.size());
+    if (!inserted)
         return false;
-    items_.insert(at, std::string(text));
+    entries_.push_back(PickEntry{std::string(text), value});
+    primary_.push_back(std::move(key.Primary));
     return true;
+}
+
+std::vector<PickEntry> PickList::Entries() const {
+    // The folded keys are distinct, so the order is total: no stability needed.
+    std::vector<const std::u32string*> folded(entries_.size());
+    for (const auto& [key, index] : index_)
+        folded[index] = &key;
+    std::vector<std::size_t> order(entries_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        if (const auto c = primary_[x].compare(primary_[y]); c != 0)
+            return c < 0;
+        return *folded[x] < *folded[y];
+    });
+    std::vector<PickEntry> sorted;
+    sorted.reserve(order.size());
+    for (const auto index : order)
+        sorted.push_back(entries_[index]);
+    return sorted;
+}
+
+std::vector<std::string> PickList::Items() const {
+    return TextsOf(Entries());
+}
+
+std::vector<std::string> TextsOf(const std::vector<PickEntry>& entries) {
+    std::vector<std::string> texts;
+    texts.reserve(entries.size());
+    for (const auto& entry : entries)
+        texts.push_back(entry.Text);
+    return texts;
 }
 
 } // namespace dorvik

@@ -2,8 +2,8 @@
 
 #include "core/errors.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 
@@ -113,32 +113,6 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
     return lines;
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::string failure = "Unable to write to " + path.string();
-    std::filesystem::path temp = path;
-    temp += ".tmp~";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw FileError(failure);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            throw FileError(failure);
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw FileError(failure);
-    }
-}
-
 bool IsValidUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
@@ -205,20 +179,35 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 } // namespace
 
+std::u32string DecodeCodePoints(std::string_view bytes) {
+    std::u32string out;
+    out.reserve(bytes.size());
+    if (!IsValidUtf8(bytes)) {
+        for (const char ch : bytes) {
+            const auto c = static_cast<unsigned char>(ch);
+            out += (c >= 0x80 && c < 0xA0 && kCp1252High[c - 0x80] != 0) ? kCp1252High[c - 0x80] : char32_t{c};
+        }
+        return out;
+    }
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        const int extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : 3;
+        char32_t cp = extra == 0 ? c : c & (extra == 1 ? 0x1F : extra == 2 ? 0x0F : 0x07);
+        for (int k = 1; k <= extra; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+        out += cp;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
 std::string DecodeForDisplay(std::string_view bytes) {
     if (IsValidUtf8(bytes))
         return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80)
-            out += ch;
-        else if (c < 0xA0)
-            AppendUtf8(out, kCp1252High[c - 0x80] ? kCp1252High[c - 0x80] : 0xFFFD);
-        else
-            AppendUtf8(out, c);
-    }
+    for (const char32_t c : DecodeCodePoints(bytes))
+        AppendUtf8(out, c >= 0x80 && c < 0xA0 ? 0xFFFD : c); // the unassigned bytes
     return out;
 }
 
@@ -226,33 +215,16 @@ std::string EncodeForFile(std::string_view utf8) {
     if (!IsValidUtf8(utf8))
         return std::string(utf8);
     std::string out;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        const int extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : 3;
-        char32_t cp = c & (extra == 1 ? 0x1F : extra == 2 ? 0x0F : 0x07);
-        for (int k = 1; k <= extra; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += extra + 1;
-        if (cp >= 0xA0 && cp <= 0xFF) {
+    out.reserve(utf8.size());
+    for (const char32_t cp : DecodeCodePoints(utf8)) {
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             out += static_cast<char>(cp);
             continue;
         }
-        bool found = false;
-        for (std::size_t k = 0; k < kCp1252High.size(); ++k) {
-            if (kCp1252High[k] == cp) {
-                out += static_cast<char>(0x80 + k);
-                found = true;
-                break;
-            }
-        }
-        if (!found)
+        const auto high = std::find(kCp1252High.begin(), kCp1252High.end(), cp);
+        if (high == kCp1252High.end())
             return std::string(utf8);
+        out += static_cast<char>(0x80 + (high - kCp1252High.begin()));
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include "core/errors.h"
 
 #include <gmock/gmock.h>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace dorvik {
@@ -167,7 +168,7 @@ TEST(LoadCatalogue, FieldsOneToElevenComeFromTheFirstLineOfARun) {
     ASSERT_EQ(loaded.Lines.size(), 1U);
     EXPECT_EQ(loaded.Lines[0]->LowFrequency, 800);
     EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 2);
-    EXPECT_THAT(loaded.BeginFrequencyList, ElementsAre("800"));
+    EXPECT_THAT(TextsOf(loaded.BeginFrequencyList), ElementsAre("800"));
     EXPECT_THAT(loaded.Problems, IsEmpty());
 }
 
@@ -190,8 +191,8 @@ TEST(LoadCatalogue, FrequencyListsAreDistinctAndSortedByValue) {
     d.Low = "0.5";
     d.High = "10700";
     const auto loaded = LoadCatalogue({Header(), a.Text(), b.Text(), c.Text(), d.Text()}, '.');
-    EXPECT_THAT(loaded.BeginFrequencyList, ElementsAre("0.5", "800", "1900"));
-    EXPECT_THAT(loaded.EndFrequencyList, ElementsAre("450", "1900", "10700"));
+    EXPECT_THAT(TextsOf(loaded.BeginFrequencyList), ElementsAre("0.5", "800", "1900"));
+    EXPECT_THAT(TextsOf(loaded.EndFrequencyList), ElementsAre("450", "1900", "10700"));
 }
 
 TEST(LoadCatalogue, ConnectorNamesAreAlphabeticalAndTheFirstFormStays) {
@@ -236,7 +237,7 @@ TEST(LoadCatalogue, ABadFirstLineLetsTheRunStartFromItsNextLineNotJoinThePreviou
     EXPECT_EQ(loaded.Lines[1]->ConnectorAt(0).ConnectorName, "N Female");
     EXPECT_EQ(loaded.Lines[2]->ConnectorCount(), 1);
     // The left-out line's band edge (1) does not reach the pick list.
-    EXPECT_THAT(loaded.BeginFrequencyList, ElementsAre("800"));
+    EXPECT_THAT(TextsOf(loaded.BeginFrequencyList), ElementsAre("800"));
     EXPECT_THAT(loaded.Problems, ElementsAre("cat.dat, line 3: 'abc' is not a valid floating point value"));
 }
 
@@ -263,16 +264,46 @@ TEST(LoadCatalogue, EveryBadLineIsReportedWithItsLineNumber) {
                             "Freq_TLine_Connectors.dat, line 5: '' is not a valid floating point value"));
 }
 
-TEST(SortNumerically, SortsByValueAndKeepsTheOrderOfEqualValues) {
-    std::vector<std::string> list{"1900", "450", "1e3", "1000", "0,5", "-2", "1000,0"};
-    SortNumerically(list, ',');
-    EXPECT_THAT(list, ElementsAre("-2", "0,5", "450", "1e3", "1000", "1000,0", "1900"));
+TEST(SortNumerically, SortsByTheKeptValueAndKeepsTheOrderOfEqualValues) {
+    std::vector<PickEntry> list{{"1900", 1900}, {"a", 450},   {"1e3", 1000}, {"1000", 1000},
+                                {"0,5", 0.5},   {"-2", -2},   {"x", 1000}};
+    SortNumerically(list);
+    EXPECT_THAT(TextsOf(list), ElementsAre("-2", "0,5", "a", "1e3", "1000", "x", "1900"));
 }
 
-TEST(SortNumerically, ATextThatDoesNotReadLeavesTheListAsItWas) {
-    std::vector<std::string> list{"20", "abc", "10"};
-    EXPECT_THROW(SortNumerically(list, '.'), ConversionError);
-    EXPECT_THAT(list, ElementsAre("20", "abc", "10"));
+TEST(LoadCatalogue, TheLargestDoubleAsABandEdgeLoadsAndSortsLast) {
+    // Its general format rounds above the largest double and does not read back: the list keeps the value.
+    Row huge = Part("H");
+    huge.Low = "1.7976931348623157e308";
+    huge.High = "1.7976931348623157e308";
+    Row small = Part("S");
+    small.Low = "-1e308";
+    const auto loaded = LoadCatalogue({Header(), huge.Text(), Part("A").Text(), small.Text()}, '.');
+    EXPECT_THAT(loaded.Problems, IsEmpty());
+    EXPECT_THAT(PartNumbers(loaded), ElementsAre("H", "A", "S"));
+    EXPECT_THAT(TextsOf(loaded.BeginFrequencyList), ElementsAre("-1e+308", "800", "1.79769313486232e+308"));
+    EXPECT_EQ(loaded.BeginFrequencyList.back().Value, std::numeric_limits<double>::max());
+    EXPECT_THAT(TextsOf(loaded.EndFrequencyList), ElementsAre("960", "1.79769313486232e+308"));
+}
+
+TEST(LoadCatalogue, EntriesCarryTheValueOfTheirText) {
+    // 800.0000000000001 shows as 800: the entry stands for 800, as the query page reads it.
+    Row a = Part("A");
+    a.Low = "800.0000000000001";
+    const auto loaded = LoadCatalogue({Header(), a.Text()}, ',');
+    ASSERT_EQ(loaded.BeginFrequencyList.size(), 1U);
+    EXPECT_EQ(loaded.BeginFrequencyList[0].Text, "800");
+    EXPECT_EQ(loaded.BeginFrequencyList[0].Value, 800.0);
+}
+
+TEST(LoadCatalogue, ConnectorNamesFoldEveryLetterOfTheCharacterSet) {
+    // Windows-1252 bytes: \xC9 is E acute, \xE9 e acute, \xD6 O diaeresis, \xF6 o diaeresis.
+    const auto loaded = LoadCatalogue({Header(), Part("A", "\xC9l").Text(), Part("A", "em").Text(),
+                                       Part("A", "\xE9l").Text(), Part("A", "el").Text(),
+                                       Part("A", "EL").Text(), Part("A", "\xD6se").Text(),
+                                       Part("A", "\xF6SE").Text(), Part("A", "ela").Text()},
+                                      '.');
+    EXPECT_THAT(loaded.ConnectorNameList, ElementsAre("el", "\xC9l", "ela", "em", "\xD6se"));
 }
 
 } // namespace

@@ -65,7 +65,7 @@ TEST(SampleData, CatalogueLoadsInEveryLocaleWithoutProblems) {
             EXPECT_TRUE(parts.insert(line->PartNumber).second) << line->PartNumber;
     }
     const auto comma = LoadCatalogue(lines, ',');
-    EXPECT_THAT(comma.BeginFrequencyList, ::testing::Contains("0,5"));
+    EXPECT_THAT(TextsOf(comma.BeginFrequencyList), ::testing::Contains("0,5"));
 }
 
 TEST(SampleData, EveryPartNumberHasADescriptionAndAPrice) {

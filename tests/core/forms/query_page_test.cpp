@@ -1,5 +1,7 @@
 #include "core/forms/main_window_fixture.h"
 
+#include <limits>
+
 namespace dorvik::testing {
 namespace {
 
@@ -62,15 +64,15 @@ TEST_F(QueryPageTest, EditRulesReplaceNonNumbersByZero) {
 
 TEST_F(QueryPageTest, BeginningFrequencyNarrowsEndingList) {
     auto& f = Start();
-    f.BeginFrequencyList = {"100", "200", "300"};
-    f.EndFrequencyList = {"100", "200", "300"};
+    f.BeginFrequencyList = {{"100", 100}, {"200", 200}, {"300", 300}};
+    f.EndFrequencyList = f.BeginFrequencyList;
     struct Case {
         std::string ending;
         std::vector<std::string> items;
         std::string selected;
     };
     for (const Case& c : {Case{"100", {"300"}, "300"}, Case{"300", {"300"}, "300"}, Case{"200", {"300", "200"}, "200"}}) {
-        f.cbxEndingFrequency.SetItems(f.EndFrequencyList);
+        f.cbxEndingFrequency.SetItems(TextsOf(f.EndFrequencyList));
         f.cbxEndingFrequency.SetTextByProgram(c.ending);
         User([&] { f.cbxBeginningFrequency.UserType("200"); });
         EXPECT_EQ(f.cbxEndingFrequency.Items(), c.items) << c.ending;
@@ -80,11 +82,24 @@ TEST_F(QueryPageTest, BeginningFrequencyNarrowsEndingList) {
 
 TEST_F(QueryPageTest, EndingFrequencyNarrowsBeginningList) {
     auto& f = Start();
-    f.BeginFrequencyList = {"100", "200", "300"};
+    f.BeginFrequencyList = {{"100", 100}, {"200", 200}, {"300", 300}};
     f.cbxBeginningFrequency.SetTextByProgram("300");
     User([&] { f.cbxEndingFrequency.UserType("200"); });
     EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100"));
     EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
+}
+
+TEST_F(QueryPageTest, FrequencyRulesUseTheValuesKeptBesideTheEntries) {
+    // The largest double's general format does not read back; the rules never read an entry's text.
+    auto& f = Start();
+    const std::string huge = "1.79769313486232e+308";
+    f.BeginFrequencyList = {{"100", 100}, {huge, std::numeric_limits<double>::max()}};
+    f.EndFrequencyList = f.BeginFrequencyList;
+    User([&] { f.cbxBeginningFrequency.UserType("150"); });
+    EXPECT_THAT(f.cbxEndingFrequency.Items(), ElementsAre(huge, "300"));
+    User([&] { f.cbxEndingFrequency.UserType("200"); });
+    EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100", "150"));
+    EXPECT_TRUE(services.Events.empty());
 }
 
 TEST_F(QueryPageTest, NonNumericFrequencyTakesFirstEntry) {

@@ -1,6 +1,6 @@
 #include "core/forms/controls/combo_box.h"
 
-#include "core/catalogue/pick_list.h"
+#include "core/text/collation.h"
 
 #include <algorithm>
 
@@ -9,8 +9,7 @@ namespace dorvik {
 void TComboBox::SetItems(std::vector<std::string> items) {
     items_ = std::move(items);
     if (sorted_)
-        std::stable_sort(items_.begin(), items_.end(),
-                         [](const std::string& a, const std::string& b) { return CompareTextIgnoreCase(a, b) < 0; });
+        SortTextsIgnoreCase(items_);
     itemIndex_ = -1;
     if (style_ == Style::DropDownList)
         text_.clear();
@@ -45,8 +44,9 @@ void TComboBox::SetItemIndex(int index) {
 }
 
 int TComboBox::IndexOfIgnoreCase(const std::string& text) const {
+    const auto folded = MakeTextSortKey(text).Folded;
     for (std::size_t i = 0; i < items_.size(); ++i)
-        if (SameTextIgnoreCase(items_[i], text))
+        if (MakeTextSortKey(items_[i]).Folded == folded)
             return static_cast<int>(i);
     return -1;
 }

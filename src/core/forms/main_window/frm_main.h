@@ -1,6 +1,7 @@
 #pragma once
 // The main window's model: the query page, the results page, the main menu, and every handler. Handlers are
 // split over several files by concern (main_*.cpp beside this header).
+#include "core/catalogue/pick_list.h"
 #include "core/catalogue/price_list.h"
 #include "core/catalogue/records.h"
 #include "core/forms/app_environment.h"
@@ -133,8 +134,9 @@ public:
     // -----------------------------------------------------------------------------------------------
     Catalogue TheCatalogue;
     PriceList PriceLines;
-    std::vector<std::string> BeginFrequencyList;
-    std::vector<std::string> EndFrequencyList;
+    // Band edges: their texts with the values they stand for, numerically ascending.
+    std::vector<PickEntry> BeginFrequencyList;
+    std::vector<PickEntry> EndFrequencyList;
     std::vector<std::string> ExchangeRates;
     bool CurrencyAvailable = false;
     bool Loaded = false;

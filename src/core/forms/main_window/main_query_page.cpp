@@ -38,8 +38,8 @@ void TfrmMain::cbxBeginningFrequencyChange() {
     const double begin = ReadNumber(cbxBeginningFrequency.Text(), DecimalSeparator());
     std::vector<std::string> entries;
     for (const auto& entry : EndFrequencyList)
-        if (ReadNumber(entry, DecimalSeparator()) > begin)
-            entries.push_back(entry);
+        if (entry.Value > begin)
+            entries.push_back(entry.Text);
     cbxEndingFrequency.SetItems(std::move(entries));
     cbxEndingFrequency.SetItemIndex(0);
     if (begin > ReadNumber(endText, DecimalSeparator()))
@@ -54,8 +54,8 @@ void TfrmMain::cbxEndingFrequencyChange() {
     const double end = ReadNumber(cbxEndingFrequency.Text(), DecimalSeparator());
     std::vector<std::string> entries;
     for (const auto& entry : BeginFrequencyList)
-        if (ReadNumber(entry, DecimalSeparator()) < end)
-            entries.push_back(entry);
+        if (entry.Value < end)
+            entries.push_back(entry.Text);
     cbxBeginningFrequency.SetItems(std::move(entries));
     if (ReadNumber(beginText, DecimalSeparator()) <= end)
         cbxBeginningFrequency.AddIfMissingAndSelect(beginText);

@@ -96,8 +96,8 @@ void TfrmMain::LoadDataFiles() {
     if (!loaded.Problems.empty())
         ReportCatalogueProblems(loaded.Problems);
     if (!HasParams()) {
-        cbxBeginningFrequency.SetItems(BeginFrequencyList);
-        cbxEndingFrequency.SetItems(EndFrequencyList);
+        cbxBeginningFrequency.SetItems(TextsOf(BeginFrequencyList));
+        cbxEndingFrequency.SetItems(TextsOf(EndFrequencyList));
         cbxConnector.SetItems(loaded.ConnectorNameList);
         cbxConnector2.SetItems(std::move(loaded.ConnectorNameList));
     }
