@@ -4,7 +4,10 @@
 #include "core/store/letter_case.h"
 #include "core/text/text_file.h"
 
+#include <iterator>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace dorvik {
 
@@ -81,57 +84,56 @@ std::string Sanitized(std::string_view text) {
     return out;
 }
 
-void SetKey(std::vector<std::string>& lines, const std::string& section, const std::string& key,
-            const std::string& value) {
-    std::string line = key + "=" + value;
-    const auto range = FindSection(lines, section);
+struct KeyValue {
+    std::string key;
+    std::string value;
+};
+
+// Sets each key of the section in one pass: a key's first line in the section is replaced where it stands,
+// new keys go after the section's last line that is not blank, and a missing section is added at the end.
+void SetKeys(std::vector<std::string>& lines, const std::string& section, const std::vector<KeyValue>& keys) {
+    auto range = FindSection(lines, section);
     if (!range) {
         lines.push_back("[" + section + "]");
-        lines.push_back(std::move(line));
-        return;
+        range = SectionRange{lines.size() - 1, lines.size()};
     }
-    std::size_t insertAt = range->header + 1; // after the last line of the section that is not blank
+    std::unordered_map<std::string, std::size_t> existing; // folded key -> its first line
+    std::size_t insertAt = range->header + 1;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        const auto existing = ReadKeyLine(lines[i]);
-        if (existing && EqualsNoCase(existing->key, key)) {
-            lines[i] = std::move(line);
-            return;
-        }
+        if (const auto line = ReadKeyLine(lines[i]))
+            existing.try_emplace(FoldCase(line->key), i);
         if (!TrimBlanks(lines[i]).empty())
             insertAt = i + 1;
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(line));
-}
-
-} // namespace
-
-std::vector<std::string> ReadIniSection(const std::string& section, const std::filesystem::path& file) {
-    const auto lines = ReadLinesOrNone(file);
-    std::vector<std::string> entries;
-    const auto range = FindSection(lines, section);
-    if (!range)
-        return entries;
-    std::vector<std::string_view> seen;
-    for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        const auto line = ReadKeyLine(lines[i]);
-        if (!line)
-            continue;
-        bool repeated = false;
-        for (const auto key : seen)
-            repeated = repeated || EqualsNoCase(key, line->key);
-        if (repeated)
-            continue;
-        seen.push_back(line->key);
-        entries.push_back(std::string(line->key) + "=" + std::string(line->value));
+    std::vector<std::string> added;
+    std::unordered_map<std::string, std::size_t> addedAt; // folded key -> its place in added
+    for (const auto& [key, value] : keys) {
+        std::string line = key + "=" + value;
+        auto folded = FoldCase(key);
+        if (const auto it = existing.find(folded); it != existing.end()) {
+            lines[it->second] = std::move(line);
+        } else if (const auto at = addedAt.find(folded); at != addedAt.end()) {
+            added[at->second] = std::move(line);
+        } else {
+            addedAt.emplace(std::move(folded), added.size());
+            added.push_back(std::move(line));
+        }
     }
-    return entries;
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::make_move_iterator(added.begin()),
+                 std::make_move_iterator(added.end()));
 }
 
-void WriteIniSection(const std::filesystem::path& file, const std::string& section,
-                     const std::vector<std::string>& entries) {
-    if (entries.empty())
-        return;
+// Writes the keys into the section of the file, refusing names that would not read back.
+void WriteKeys(const std::filesystem::path& file, std::string_view section, const std::vector<KeyValue>& keys) {
     const std::string failure = "Unable to write to " + file.string();
+    const auto sectionName = Sanitized(TrimBlanks(section));
+    if (sectionName.find(']') != std::string::npos)
+        throw FileError(failure + ": a section name cannot hold \"]\" (\"" + QuotedExcerpt(sectionName) + "\")");
+    for (const auto& [key, value] : keys) {
+        if (key.front() == '[' || key.find('=') != std::string::npos)
+            throw FileError(failure + ": a key cannot begin with \"[\" or hold \"=\" (\"" + QuotedExcerpt(key) +
+                            "\")");
+    }
     std::vector<std::string> lines;
     std::error_code ec;
     if (std::filesystem::status(file, ec).type() != std::filesystem::file_type::not_found) {
@@ -142,23 +144,52 @@ void WriteIniSection(const std::filesystem::path& file, const std::string& secti
             throw FileError(failure);
         }
     }
-    const auto sectionName = Sanitized(TrimBlanks(section));
-    for (const auto& entry : entries) {
-        const std::string_view text = entry;
-        const auto equals = text.find('=');
-        const auto key = Sanitized(TrimBlanks(text.substr(0, equals)));
-        if (key.empty())
-            continue; // could never be read back
-        const auto value =
-            equals == std::string_view::npos ? std::string() : Sanitized(text.substr(equals + 1));
-        SetKey(lines, sectionName, key, value);
-    }
+    SetKeys(lines, sectionName, keys);
     std::string bytes;
     for (const auto& line : lines) {
         bytes += line;
         bytes += kLineEnd;
     }
     WriteFileAtomically(file, bytes); // throws FileError(failure)
+}
+
+// A key as it is written: without surrounding blanks or line breaks; empty when it could never be read back.
+std::string KeyName(std::string_view key) {
+    return Sanitized(TrimBlanks(key));
+}
+
+} // namespace
+
+std::vector<std::string> ReadIniSection(const std::string& section, const std::filesystem::path& file) {
+    const auto lines = ReadLinesOrNone(file);
+    std::vector<std::string> entries;
+    const auto range = FindSection(lines, section);
+    if (!range)
+        return entries;
+    std::unordered_set<std::string> seen; // folded keys
+    for (std::size_t i = range->header + 1; i < range->end; ++i) {
+        const auto line = ReadKeyLine(lines[i]);
+        if (!line || !seen.insert(FoldCase(line->key)).second)
+            continue;
+        entries.push_back(std::string(line->key) + "=" + std::string(line->value));
+    }
+    return entries;
+}
+
+void WriteIniSection(const std::filesystem::path& file, const std::string& section,
+                     const std::vector<std::string>& entries) {
+    std::vector<KeyValue> keys;
+    for (const auto& entry : entries) {
+        const std::string_view text = entry;
+        const auto equals = text.find('=');
+        auto key = KeyName(text.substr(0, equals));
+        if (key.empty())
+            continue; // could never be read back
+        auto value = equals == std::string_view::npos ? std::string() : Sanitized(text.substr(equals + 1));
+        keys.push_back(KeyValue{std::move(key), std::move(value)});
+    }
+    if (!keys.empty())
+        WriteKeys(file, section, keys);
 }
 
 std::string ReadValueOrDefault(const std::vector<std::string>& list, std::string_view key,
@@ -195,10 +226,10 @@ std::string ReadProfileString(const std::filesystem::path& file, std::string_vie
 
 void WriteProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view value) {
-    std::string entry(key);
-    entry += '=';
-    entry += value;
-    WriteIniSection(file, std::string(section), {entry});
+    auto name = KeyName(key);
+    if (name.empty())
+        return;
+    WriteKeys(file, section, {KeyValue{std::move(name), Sanitized(value)}});
 }
 
 } // namespace dorvik

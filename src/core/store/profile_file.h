@@ -21,7 +21,8 @@ std::vector<std::string> ReadIniSection(const std::string& section, const std::f
 // stands, a new key is added at the end of the section, and the section and the file are created when
 // missing. The whole file is written at once (temporary file, then rename), so a failure leaves the earlier
 // file as it was; it throws FileError "Unable to write to <path>". The folder is not created. Line breaks and
-// NULs in names and values become blanks: they would split the line.
+// NULs in names and values become blanks: they would split the line. A name that could not be read back is
+// refused (FileError, nothing written): a key beginning with "[" or holding "=", a section holding "]".
 void WriteIniSection(const std::filesystem::path& file, const std::string& section,
                      const std::vector<std::string>& entries);
 

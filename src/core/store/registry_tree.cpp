@@ -60,26 +60,24 @@ const RegistryValue* RegistryTree::FindValue(std::string_view path, std::string_
     const auto it = keys_.find(FoldCase(NormalizeKeyPath(path)));
     if (it == keys_.end())
         return nullptr;
-    for (const auto& value : it->second.values) {
-        if (EqualsNoCase(value.name, name))
-            return &value;
-    }
-    return nullptr;
+    const auto& key = it->second;
+    const auto found = key.index.find(FoldCase(name));
+    return found == key.index.end() ? nullptr : &key.values[found->second];
 }
 
 void RegistryTree::SetValue(std::string_view path, RegistryValue value) {
     const auto normalized = NormalizeKeyPath(path);
     if (normalized.empty())
         return;
-    auto& values = Key(normalized).values;
-    for (auto& existing : values) {
-        if (EqualsNoCase(existing.name, value.name)) {
-            existing.data = std::move(value.data);
-            existing.raw = std::move(value.raw);
-            return;
-        }
+    auto& key = Key(normalized);
+    const auto [found, inserted] = key.index.try_emplace(FoldCase(value.name), key.values.size());
+    if (!inserted) {
+        auto& existing = key.values[found->second];
+        existing.data = std::move(value.data);
+        existing.raw = std::move(value.raw);
+        return;
     }
-    values.push_back(std::move(value));
+    key.values.push_back(std::move(value));
 }
 
 RegistryKey& RegistryTree::Key(std::string_view normalizedPath) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace dorvik {
@@ -28,6 +29,9 @@ struct RegistryValue {
 struct RegistryKey {
     std::string path; // full path with its root, as first spelt: "HKEY_CURRENT_USER\Software\Veltrane"
     std::vector<RegistryValue> values; // in the order of their first writing
+    // Folded value name -> its place in values, kept by RegistryTree: a key of many values is read in
+    // linear time and looked up in constant time.
+    std::unordered_map<std::string, std::size_t> index;
 };
 
 class RegistryTree {

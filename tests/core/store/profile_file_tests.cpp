@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace dorvik {
 namespace {
 
@@ -151,6 +153,36 @@ TEST_F(ProfileFile, ProfileStringsGiveTheDefaultOnlyForAMissingKey) {
     EXPECT_EQ(ReadProfileString(ini, "UPDATE", "days", "30"), "45");
     EXPECT_EQ(ReadProfileString(ini, "UPDATE", "autoupdate", "0"), "");
     EXPECT_EQ(FindProfileValue(ini, "UPDATE", "autoupdate"), std::optional<std::string>(""));
+}
+
+TEST_F(ProfileFile, NamesThatCouldNotBeReadBackAreRefusedAndNothingIsWritten) {
+    Write("[data]\r\nBegFreq=30\r\n");
+    const auto before = ReadBytes(file_);
+    const std::vector<std::function<void()>> refused{
+        [&] { WriteIniSection(file_, "data", {"C1=1", "[evil=1"}); },
+        [&] { WriteIniSection(file_, "data", {"  [evil  =1"}); },
+        [&] { WriteProfileString(file_, "data", "a=b", "1"); },
+        [&] { WriteProfileString(file_, "data", "[a", "1"); },
+        [&] { WriteIniSection(file_, "da]ta", {"C1=1"}); },
+        [&] { WriteProfileString(file_, "x]", "a", "1"); },
+    };
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_THROW(refused[i](), FileError);
+        EXPECT_EQ(ReadBytes(file_), before);
+    }
+    // What the reader takes as a name is fine anywhere else in it.
+    WriteIniSection(file_, "[data", {"a[b]=x=y", "k]=v"});
+    EXPECT_EQ(ReadIniSection("[data", file_), (Entries{"a[b]=x=y", "k]=v"}));
+    EXPECT_EQ(ReadIniSection("data", file_), Entries{"BegFreq=30"});
+}
+
+TEST_F(ProfileFile, ARepeatedKeyCountsOnceInAnyLetterCase) {
+    Write("[data]\r\nk=1\r\nK=2\r\nj=3\r\nk =4\r\n");
+    EXPECT_EQ(ReadIniSection("data", file_), (Entries{"k=1", "j=3"}));
+    // Writing replaces the first line of the key and adds new keys once, after the section's last line.
+    WriteIniSection(file_, "data", {"K=5", "new=6", "NEW=7"});
+    EXPECT_EQ(ReadBytes(file_), "[data]\r\nK=5\r\nK=2\r\nj=3\r\nk =4\r\nNEW=7\r\n");
 }
 
 } // namespace
