@@ -19,7 +19,7 @@ void StderrServices::ShowMessage(const std::string& text, MessageIcon /*icon*/) 
 
 bool StderrServices::Confirm(const std::string& text) {
     ShowMessage(text, MessageIcon::Information);
-    return false;
+    return confirmAnswer_;
 }
 
 CalendarDate StderrServices::Today() {

@@ -9,11 +9,13 @@ namespace dorvik::cli {
 
 class StderrServices final : public IPlatformServices {
 public:
-    explicit StderrServices(std::ostream& err) : err_(err) {}
+    // confirmAnswer: how every question is answered (shown on standard error either way).
+    explicit StderrServices(std::ostream& err, bool confirmAnswer = false)
+        : err_(err), confirmAnswer_(confirmAnswer) {}
 
     // The message in UTF-8, each "\r" as a line break, then a newline.
     void ShowMessage(const std::string& text, MessageIcon icon) override;
-    bool Confirm(const std::string& text) override; // shown, answered No
+    bool Confirm(const std::string& text) override; // shown, answered with confirmAnswer
     void Beep() override {}
     bool ExecuteFileDialog(TFileDialog&) override { return false; }
     void ShellOpen(const std::string&) override {}
@@ -27,6 +29,7 @@ public:
 
 private:
     std::ostream& err_;
+    bool confirmAnswer_ = false;
     int messages_ = 0;
 };
 

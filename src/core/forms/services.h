@@ -25,6 +25,11 @@ struct CalendarDate {
     int year = 1970, month = 1, day = 1;
 };
 
+struct CalendarDateTime {
+    CalendarDate date;
+    int hour = 0, minute = 0, second = 0;
+};
+
 class IPlatformServices {
 public:
     virtual ~IPlatformServices() = default;
@@ -52,6 +57,9 @@ public:
     virtual bool Download(const std::string& url, const std::string& path) = 0;
     virtual void SetBusyCursor(bool busy) = 0;
     virtual CalendarDate Today() = 0;
+    // The local date and time: what printed reports show as their printing time. The system clock unless
+    // overridden.
+    virtual CalendarDateTime Now();
     // The application's window messages, processed while a long handler runs (progress bar).
     virtual void ProcessEvents() {}
 };

@@ -12,16 +12,7 @@ using ::testing::ElementsAre;
 
 class ExportsTest : public MainWindowTest {
 protected:
-    TfrmMain& Results() {
-        auto& f = Start();
-        f.cbxBeginningFrequency.SetTextByProgram("800");
-        f.cbxEndingFrequency.SetTextByProgram("1000");
-        f.edtLength.SetText("100");
-        Search();
-        EXPECT_EQ(f.grdSpecs.RowCount(), 2);
-        services.Events.clear();
-        return f;
-    }
+    TfrmMain& Results() { return StartWithResults(); }
     static std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder))

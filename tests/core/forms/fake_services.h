@@ -66,6 +66,7 @@ public:
     bool Download(const std::string&, const std::string&) override { return false; }
     void SetBusyCursor(bool) override {}
     CalendarDate Today() override { return {2026, 12, 8}; }
+    CalendarDateTime Now() override { return {Today(), 14, 5, 9}; }
 };
 
 } // namespace dorvik::testing

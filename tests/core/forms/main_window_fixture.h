@@ -60,6 +60,18 @@ protected:
 
     void Search() { User([this] { form->btnSearchClick(); }); }
 
+    // The results page after a search of 800 to 1000 MHz over 100 ft (two lines), with no event recorded.
+    TfrmMain& StartWithResults() {
+        auto& f = Start();
+        f.cbxBeginningFrequency.SetTextByProgram("800");
+        f.cbxEndingFrequency.SetTextByProgram("1000");
+        f.edtLength.SetText("100");
+        Search();
+        EXPECT_EQ(f.grdSpecs.RowCount(), 2);
+        services.Events.clear();
+        return f;
+    }
+
     static std::vector<std::string> Column(const TGrid& grid, int col) {
         std::vector<std::string> out;
         for (int r = 1; r <= grid.RowCount(); ++r)

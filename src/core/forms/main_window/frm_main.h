@@ -236,6 +236,7 @@ public:
 
     // --- exports (main_exports.cpp)
     // -------------------------------------------------------------------------
+    void btnPrintClick(); // the print options window, through OnPrint
     void btnClipboardClick();
     void ToAMicrosoftExcelFile1Click();
     void ToAnHTMLFile1Click();

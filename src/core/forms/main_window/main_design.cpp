@@ -194,10 +194,7 @@ void TfrmMain::BindEvents() {
     chkInsertionLoss.OnClick = [this] { chkInsertionLossClick(); };
     btnSearch.OnClick = [this] { btnSearchClick(); };
     btnClose.OnClick = [this] { BitBtn1Click(); };
-    btnPrint.OnClick = [this] {
-        if (OnPrint)
-            OnPrint();
-    };
+    btnPrint.OnClick = [this] { btnPrintClick(); };
     btnClipboard.OnClick = [this] { btnClipboardClick(); };
     btnNewQuery.OnClick = [this] { btnNewQueryClick(); };
     Button1.OnClick = [this] { btnCloseClick(); };

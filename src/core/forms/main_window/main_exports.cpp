@@ -41,6 +41,13 @@ std::filesystem::path ChooseFile(IPlatformServices& services, TFileDialog& dialo
 
 } // namespace
 
+void TfrmMain::btnPrintClick() {
+    // The front end creates the print options window anew, shows it modally and releases it
+    // (ShowPrintOptions).
+    if (OnPrint)
+        OnPrint();
+}
+
 void TfrmMain::btnClipboardClick() {
     // Built completely before the clipboard is touched, so a failure leaves the clipboard as it was. The
     // clipboard of this platform is Unicode and breaks lines at line feeds.
