@@ -9,6 +9,7 @@
 #include "core/output/spreadsheet_text.h"
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
+#include "core/store/system_store.h"
 #include "core/text/text_file.h"
 
 #include <ostream>
@@ -102,7 +103,7 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             err, "--currency needs the exchange rates: xcngrate.dat beside the program, or --rates FILE");
 
     // A copy: whatever the run stores (the currency, the page's settings) never reaches the user's file.
-    const RegistryFileStore userStore(tool.storeFile);
+    const RegistryFileStore userStore(tool.storeFile, ReadSystemStores(tool.systemStoreFiles));
     MemorySettingsStore store(userStore);
     if (options.priceFile) {
         // The shared data folder only locates the price list, which is given: no message about the settings.

@@ -12,8 +12,10 @@ class MemorySettingsStore final : public TreeSettingsStore {
 public:
     MemorySettingsStore() = default;
     explicit MemorySettingsStore(RegistryTree tree) : TreeSettingsStore(std::move(tree)) {}
-    // A copy of another store's content; writing to the copy leaves the other store alone.
-    explicit MemorySettingsStore(const TreeSettingsStore& source) : TreeSettingsStore(source.Tree()) {}
+    // A copy of another store's content, its system layer included; writing to the copy leaves the other
+    // store alone.
+    explicit MemorySettingsStore(const TreeSettingsStore& source)
+        : TreeSettingsStore(source.Tree(), source.SystemTree()) {}
 
     // For tests of the rules on failing writes. With fail set, every write from now on fails and changes
     // nothing; FailWritesAfter(n) lets the next n writes succeed and fails every later one.

@@ -14,10 +14,12 @@ struct RegistryFileStore::Loaded {
     bool readable = true;
 };
 
-RegistryFileStore::RegistryFileStore(std::filesystem::path file) : RegistryFileStore(file, Load(file)) {}
+RegistryFileStore::RegistryFileStore(std::filesystem::path file, RegistryTree system)
+    : RegistryFileStore(file, Load(file), std::move(system)) {}
 
-RegistryFileStore::RegistryFileStore(std::filesystem::path file, Loaded loaded)
-    : TreeSettingsStore(std::move(loaded.parsed.tree)), file_(std::move(file)), writable_(loaded.readable),
+RegistryFileStore::RegistryFileStore(std::filesystem::path file, Loaded loaded, RegistryTree system)
+    : TreeSettingsStore(std::move(loaded.parsed.tree), std::move(system)), file_(std::move(file)),
+      writable_(loaded.readable),
       skippedLines_(loaded.parsed.skippedLines) {}
 
 RegistryFileStore::Loaded RegistryFileStore::Load(const std::filesystem::path& file) {

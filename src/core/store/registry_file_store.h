@@ -12,7 +12,7 @@ namespace dorvik {
 
 class RegistryFileStore final : public TreeSettingsStore {
 public:
-    explicit RegistryFileStore(std::filesystem::path file);
+    explicit RegistryFileStore(std::filesystem::path file, RegistryTree system = {});
 
     const std::filesystem::path& File() const { return file_; }
     // False when the file exists but could not be read: every write is then refused, so that settings that
@@ -23,7 +23,7 @@ public:
 
 private:
     struct Loaded;
-    RegistryFileStore(std::filesystem::path file, Loaded loaded);
+    RegistryFileStore(std::filesystem::path file, Loaded loaded, RegistryTree system);
     static Loaded Load(const std::filesystem::path& file);
     bool Persist(const RegistryTree& next, bool changed) override;
 

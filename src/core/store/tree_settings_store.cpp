@@ -12,11 +12,15 @@ std::string CurrentUserPath(std::string_view key) {
 }
 
 bool TreeSettingsStore::KeyExists(std::string_view key) const {
-    return tree_.HasKey(CurrentUserPath(key));
+    const auto path = CurrentUserPath(key);
+    return tree_.HasKey(path) || system_.HasKey(path);
 }
 
 std::optional<StoredValue> TreeSettingsStore::ReadValue(std::string_view key, std::string_view name) const {
-    const auto* value = tree_.FindValue(CurrentUserPath(key), name);
+    const auto path = CurrentUserPath(key);
+    const auto* value = tree_.FindValue(path, name);
+    if (value == nullptr)
+        value = system_.FindValue(path, name);
     if (value == nullptr)
         return std::nullopt;
     return value->data;

@@ -3,6 +3,9 @@
 // the memory store. Every key path lies under HKEY_CURRENT_USER. A value written to a key that does not exist
 // creates the key. A write is made on a copy of the tree and kept only when Persist accepts it, so a write
 // that fails changes nothing.
+// Below the store's own tree lies a read-only system layer (the system-wide store, system_store.h): a key
+// exists when either holds it, a value is read from the own tree first and from the system layer when the own
+// tree lacks it, and nothing is ever written to the system layer.
 #include "core/store/registry_tree.h"
 #include "core/store/settings_store.h"
 
@@ -18,10 +21,12 @@ public:
     bool WriteDword(std::string_view key, std::string_view name, std::uint32_t value) override;
 
     const RegistryTree& Tree() const { return tree_; }
+    const RegistryTree& SystemTree() const { return system_; }
 
 protected:
     TreeSettingsStore() = default;
-    explicit TreeSettingsStore(RegistryTree tree) : tree_(std::move(tree)) {}
+    explicit TreeSettingsStore(RegistryTree tree, RegistryTree system = {})
+        : tree_(std::move(tree)), system_(std::move(system)) {}
     TreeSettingsStore(const TreeSettingsStore&) = default;
     TreeSettingsStore& operator=(const TreeSettingsStore&) = default;
 
@@ -33,6 +38,7 @@ private:
     bool WriteValue(std::string_view key, RegistryValue value);
 
     RegistryTree tree_;
+    RegistryTree system_;
 };
 
 // "HKEY_CURRENT_USER" followed by the key path.

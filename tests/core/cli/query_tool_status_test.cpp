@@ -212,5 +212,25 @@ TEST_F(InstalledToolTest, WithoutSettingsThePriceListIsNotFound) {
     EXPECT_FALSE(std::filesystem::exists(config));
 }
 
+TEST_F(InstalledToolTest, TheSystemWideSettingsNameTheSharedFolderAndTheUsersOwnWin) {
+    std::filesystem::create_directories(systemConfig / "Veltrane");
+    test::WriteBytes(systemConfig / "Veltrane" / "registry.reg",
+                     "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common Files]\n\"Path\"=\"" +
+                         shared.string() + "\"\n");
+    const auto fresh = Run({"--currency", "EUR", (folder.Path() / "query.dvk").string()}, tool);
+    EXPECT_EQ(fresh.status, 0);
+    EXPECT_EQ(fresh.err, "");
+    EXPECT_NE(fresh.out.find("EUR 20.00"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(config)); // nothing written for the user either
+
+    {
+        RegistryFileStore user(config / "Veltrane" / "registry.reg");
+        ASSERT_TRUE(user.WriteString(kCommonFilesKey, "Path", (folder.Path() / "elsewhere").string()));
+    }
+    const auto own = Run({(folder.Path() / "query.dvk").string()}, tool);
+    EXPECT_EQ(own.status, 2);
+    EXPECT_EQ(own.err, std::string(kMissingFiles) + kNoLines);
+}
+
 } // namespace
 } // namespace dorvik::testing

@@ -58,12 +58,17 @@ protected:
     std::filesystem::path data = std::filesystem::path(DORVIK_TEST_DATA) / "cli";
     std::filesystem::path config =
         folder.Path() / "config"; // XDG_CONFIG_HOME: no settings unless a test writes them
+    // XDG_CONFIG_DIRS: no system-wide settings unless a test writes them
+    std::filesystem::path systemConfig = folder.Path() / "xdg";
     std::filesystem::path scratch = folder.Path() / "scratch";
     std::map<std::string, std::string> environment;
 
     void SetUp() override {
         std::filesystem::create_directories(scratch);
-        environment = {{"XDG_CONFIG_HOME", config.string()}, {"LC_ALL", "C"}, {"LANG", "C"}};
+        environment = {{"XDG_CONFIG_HOME", config.string()},
+                       {"XDG_CONFIG_DIRS", systemConfig.string()},
+                       {"LC_ALL", "C"},
+                       {"LANG", "C"}};
     }
 
     std::string Data(const std::string& name) const { return (data / name).string(); }

@@ -1,17 +1,16 @@
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
+#include "support/scoped_env.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <optional>
 
 namespace dorvik {
 namespace {
 
 using test::FileSizeLimit;
 using test::ReadBytes;
+using test::ScopedEnv;
 using test::TempFolder;
 using test::WriteBytes;
 using namespace std::string_literals;
@@ -144,30 +143,6 @@ TEST(RegistryFileStore, AMemoryCopyNeverWritesTheFile) {
     EXPECT_EQ(ReadBytes(file), before);
     EXPECT_EQ(store.ReadValue(kSettingsKey, "Length")->text, "100");
 }
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value != nullptr)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(RegistryFileStore, DefaultPathFollowsTheXdgConfigFolder) {
     const ScopedEnv home("HOME", "/home/engineer");
