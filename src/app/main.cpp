@@ -2,10 +2,12 @@
 #include "core/forms/app_environment.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/registry_file_store.h"
+#include "core/store/system_store.h"
 #include "gui/main_window/main_window_view.h"
 #include "gui/platform/qt_platform_services.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 
 #include <cstdlib>
@@ -25,17 +27,22 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(dorvik::kApplicationTitle));
     QApplication::setApplicationDisplayName(QString::fromLatin1(dorvik::kApplicationTitle));
+    // Ties the windows to the installed desktop entry (taskbar icon and name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(DORVIK_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(DORVIK_APP_ID)));
 
     dorvik::TAppEnvironment environment;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     for (const QString& argument : arguments)
         environment.Params.push_back(argument.toStdString());
-    environment.ProgramFolder = QApplication::applicationDirPath().toStdString();
+    environment.ProgramFolder = dorvik::ProgramFolderOf(QApplication::applicationDirPath().toStdString(),
+                                                        DORVIK_PROGRAM_FOLDER_FROM_BIN);
     environment.OutputFolder = dorvik::WritableDataFolder(environment.ProgramFolder, DataHome());
     environment.DecimalSeparator = dorvik::gui::SystemDecimalSeparator();
 
-    dorvik::RegistryFileStore store(dorvik::DefaultStorePath());
+    dorvik::RegistryFileStore store(dorvik::DefaultStorePath(),
+                                    dorvik::ReadSystemStores(dorvik::SystemStorePaths()));
     dorvik::gui::QtPlatformServices services;
     dorvik::TfrmMain form(environment, store, services);
     dorvik::gui::MainWindowView view(form);

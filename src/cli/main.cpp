@@ -1,7 +1,9 @@
 // dorvik-query: runs one query of the Insertion Loss Calculator without a display.
 #include "cli/options.h"
 #include "cli/query_run.h"
+#include "core/forms/app_environment.h"
 #include "core/store/registry_file_store.h"
+#include "core/store/system_store.h"
 
 #include <clocale>
 #include <iostream>
@@ -14,7 +16,7 @@ std::filesystem::path ProgramFolder(const char* argv0) {
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec || exe.empty())
         exe = std::filesystem::absolute(argv0 ? argv0 : "", ec);
-    return exe.parent_path();
+    return dorvik::ProgramFolderOf(exe.parent_path(), DORVIK_PROGRAM_FOLDER_FROM_BIN);
 }
 
 // The user's locale's, read once; the core never looks at the locale itself.
@@ -47,6 +49,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     const ToolEnvironment tool{ProgramFolder(argc > 0 ? argv[0] : nullptr), dorvik::DefaultStorePath(),
-                               LocaleDecimalSeparator()};
+                               dorvik::SystemStorePaths(), LocaleDecimalSeparator()};
     return RunQuery(options, tool, std::cout, std::cerr);
 }

@@ -21,6 +21,17 @@ bool CanCreateFileIn(const std::filesystem::path& folder) {
 }
 } // namespace
 
+std::filesystem::path ProgramFolderOf(const std::filesystem::path& executableFolder,
+                                      const std::filesystem::path& installedRelative) {
+    if (!installedRelative.empty() && installedRelative.is_relative()) {
+        const auto installed = (executableFolder / installedRelative).lexically_normal();
+        std::error_code ec;
+        if (std::filesystem::is_directory(installed, ec))
+            return installed;
+    }
+    return executableFolder;
+}
+
 std::filesystem::path WritableDataFolder(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& dataHome) {
     if (CanCreateFileIn(programFolder))

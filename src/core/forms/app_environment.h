@@ -20,6 +20,12 @@ struct TAppEnvironment {
     std::optional<std::filesystem::path> RatesFile;
 };
 
+// The program folder of an executable in executableFolder: in an installed layout the folder the package puts
+// the catalogue in, installedRelative to the executable's folder (such as "../share/dorvik"), when it exists;
+// otherwise the executable's own folder, as in the build tree.
+std::filesystem::path ProgramFolderOf(const std::filesystem::path& executableFolder,
+                                      const std::filesystem::path& installedRelative);
+
 // The program folder when a file can be created in it; otherwise dataHome/Veltrane/Dorvik (created).
 // dataHome is $XDG_DATA_HOME, or ~/.local/share when that is unset.
 std::filesystem::path WritableDataFolder(const std::filesystem::path& programFolder,

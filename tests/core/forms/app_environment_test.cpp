@@ -19,5 +19,24 @@ TEST(WritableDataFolder, ProgramFolderWhenWritableElsePerUserFolder) {
     EXPECT_TRUE(std::filesystem::is_directory(fallback));
 }
 
+TEST(ProgramFolderOf, TheInstalledDataFolderWhenItExistsElseTheExecutablesFolder) {
+    TempFolder folder;
+    const auto bin = folder.Path() / "prefix" / "bin";
+    std::filesystem::create_directories(bin);
+    // Build tree: nothing installed beside the executable's parent.
+    EXPECT_EQ(ProgramFolderOf(bin, "../share/dorvik"), bin);
+    // A file of that name is not the folder.
+    std::filesystem::create_directories(folder.Path() / "prefix" / "share");
+    std::ofstream(folder.Path() / "prefix" / "share" / "dorvik") << "x";
+    EXPECT_EQ(ProgramFolderOf(bin, "../share/dorvik"), bin);
+    std::filesystem::remove(folder.Path() / "prefix" / "share" / "dorvik");
+    // Installed layout: found relative to the executable, as a plain path without "..".
+    std::filesystem::create_directories(folder.Path() / "prefix" / "share" / "dorvik");
+    EXPECT_EQ(ProgramFolderOf(bin, "../share/dorvik"), folder.Path() / "prefix" / "share" / "dorvik");
+    // Only a relative layout is followed; no layout at all keeps the executable's folder.
+    EXPECT_EQ(ProgramFolderOf(bin, folder.Path() / "prefix" / "share" / "dorvik"), bin);
+    EXPECT_EQ(ProgramFolderOf(bin, ""), bin);
+}
+
 } // namespace
 } // namespace dorvik::testing
