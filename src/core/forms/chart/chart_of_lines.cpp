@@ -42,6 +42,7 @@ ChartFigure TChartOfLines::Figure() const {
     figure.XAxisLabel = "Frequency (MHz)";
     figure.ValueUnit = attenuation ? "dB/100 " + unit : "kW";
     figure.YAxisLabel = attenuation ? "Attenuation (" + figure.ValueUnit + ")" : "Average Power (kW)";
+    figure.DecimalSeparator = query_.DecimalSeparator;
     figure.QueryBand = query_.Band;
     if (query_.Band)
         figure.MidBand = (query_.Band->From + query_.Band->To) / 2;

@@ -34,6 +34,7 @@ struct ChartFigure {
     std::vector<ChartSeries> Series;
     std::optional<FrequencyRange> QueryBand;
     std::optional<double> MidBand; // MHz
+    char DecimalSeparator = '.';
 };
 
 class TChartOfLines {

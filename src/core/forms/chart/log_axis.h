@@ -1,0 +1,18 @@
+#pragma once
+// A logarithmic axis as datasheets draw one: its ends on tick values, ticks at 1-2-5 steps per decade (every
+// integer step when the range is too short for those to say anything).
+#include <vector>
+
+namespace dorvik {
+
+struct LogAxis {
+    double Low = 1;
+    double High = 10;
+    std::vector<double> Ticks;        // labelled, ascending, Low and High among them
+    std::vector<double> MinorTicks;   // grid lines between the labelled ones
+};
+
+// The axis covering [low, high]; both must be above 0. A single value gets a decade around it.
+LogAxis MakeLogAxis(double low, double high);
+
+} // namespace dorvik
