@@ -1,5 +1,6 @@
 #include "gui/main_window/main_window_view.h"
 
+#include "gui/chart/chart_hookup.h"
 #include "gui/grid/grid_table_model.h"
 #include "gui/main_window/bindings.h"
 #include "gui/main_window/logo.h"
@@ -86,6 +87,7 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
                 return;
             }
     });
+    ConnectChartOfLines(form_, *this);
     Refresh();
 }
 
