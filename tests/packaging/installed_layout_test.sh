@@ -3,10 +3,11 @@
 # the program folder is found relative to the executable, the price list through the system-wide settings.
 # Then moves the whole installation and runs it again. Validates the desktop entry, the AppStream metadata
 # and the man pages when their tools are present.
-# Usage: installed_layout_test.sh CMAKE BUILD_DIR
+# Usage: installed_layout_test.sh CMAKE BUILD_DIR SOURCE_DIR
 set -euo pipefail
 cmake=$1
 build=$2
+source=$3
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 failures=0
@@ -30,6 +31,11 @@ if [ -e "$build/src/app/dorvik" ]; then
     [ -f "$prefix/$file" ] || fail "not installed: $file"
   done
 fi
+# Every picture the programs show lies in the program folder with the catalogue.
+for picture in "$source"/data/*.gif "$source"/data/*.png; do
+  [ ! -e "$picture" ] || cmp -s "$picture" "$prefix/share/dorvik/$(basename "$picture")" ||
+    fail "not installed in the program folder: $(basename "$picture")"
+done
 [ ! -e "$prefix/bin/dorvik-install" ] || fail "the build tree's installer is installed"
 grep -qxF "\"Path\"=\"$prefix/share/veltrane/common-files\"" "$prefix/etc/xdg/Veltrane/registry.reg" ||
   fail "the system-wide settings do not name the installed price list: $(cat "$prefix/etc/xdg/Veltrane/registry.reg")"
