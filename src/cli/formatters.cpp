@@ -108,7 +108,8 @@ std::string FormatTextTable(const TGrid& specs) {
 }
 
 std::string FormatJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
-                       const std::vector<std::vector<ConnectorParts>>& connectors) {
+                       const std::vector<std::vector<ConnectorParts>>& connectors,
+                       const std::optional<LongestRuns>& runs) {
     std::vector<std::string> headings;
     for (int col = 1; col <= specs.ColCount(); ++col)
         headings.push_back(specs.Heading(col));
@@ -140,7 +141,16 @@ std::string FormatJson(const TGrid& specs, const std::vector<std::string>& conne
             out += '}';
         });
     }
-    out += "\n  ]\n}\n";
+    out += "\n  ]";
+    if (runs) {
+        out += ",\n  \"longest_run_within_budget\": {\"unit\": " + JsonString(runs->unit) +
+               ", \"max_loss_db\": " + JsonString(runs->maxLoss) + ", \"rows\": ";
+        AppendArray(out, runs->rows, [&out](const std::optional<std::string>& run) {
+            out += run ? JsonString(*run) : std::string("null");
+        });
+        out += '}';
+    }
+    out += "\n}\n";
     return out;
 }
 

@@ -3,6 +3,7 @@
 // builders). Cell texts are the data files' bytes; both formats show them in UTF-8.
 #include "core/forms/controls/grid.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,20 @@ struct ConnectorParts {
 // Columns aligned with two spaces between them, a rule under the headings; hidden columns are left out.
 std::string FormatTextTable(const TGrid& specs);
 
+// The longest run of each row's line within the loss budget of a query by loss, as figure texts (null where
+// the connectors alone exceed the budget).
+struct LongestRuns {
+    std::string unit;    // "ft" or "m"
+    std::string maxLoss; // dB, as the query gave it
+    std::vector<std::optional<std::string>> rows;
+};
+
 // {"headings": [...], "rows": [[...], ...], "connector_headings": [...], "connectors": [[...], ...]} where
-// connectors[i] lists the connectors of rows[i].
+// connectors[i] lists the connectors of rows[i]; a query by loss adds
+// "longest_run_within_budget": {"unit": ..., "max_loss_db": ..., "rows": [...]}.
 std::string FormatJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
-                       const std::vector<std::vector<ConnectorParts>>& connectors);
+                       const std::vector<std::vector<ConnectorParts>>& connectors,
+                       const std::optional<LongestRuns>& runs = std::nullopt);
 
 // A JSON string literal of the text, decoded to UTF-8 first.
 std::string JsonString(std::string_view bytes);

@@ -10,6 +10,7 @@
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
 #include "core/store/system_store.h"
+#include "core/text/numbers.h"
 #include "core/text/text_file.h"
 
 #include <ostream>
@@ -67,6 +68,20 @@ TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironme
     return env;
 }
 
+// Only a query by loss has a budget to run out of.
+std::optional<LongestRuns> LongestRunsOf(TfrmMain& form) {
+    const TChartOfLines chart = form.ChartOfLines();
+    if (!chart.Query().MaxLoss)
+        return std::nullopt;
+    const char sep = form.DecimalSeparator();
+    LongestRuns runs{chart.Query().Feet ? "ft" : "m", FormatGeneral(*chart.Query().MaxLoss, sep), {}};
+    for (int i = 0; i < chart.Count(); ++i) {
+        const std::optional<double> run = chart.LongestRun(chart.Line(i));
+        runs.rows.push_back(run ? std::optional<std::string>(FormatFixed2(*run, sep)) : std::nullopt);
+    }
+    return runs;
+}
+
 std::string FormatResults(TfrmMain& form, OutputFormat format) {
     switch (format) {
     case OutputFormat::Tsv:
@@ -77,7 +92,7 @@ std::string FormatResults(TfrmMain& form, OutputFormat format) {
         return FormatTextTable(form.grdSpecs);
     case OutputFormat::Json: {
         const auto connectors = ReadConnectors(form);
-        return FormatJson(form.grdSpecs, ConnectorHeadings(form), connectors);
+        return FormatJson(form.grdSpecs, ConnectorHeadings(form), connectors, LongestRunsOf(form));
     }
     }
     return {};

@@ -124,5 +124,29 @@ TEST_F(QueryToolOutputTest, DecimalSeparatorIsTheLocales) {
     EXPECT_NE(result.out.find("\tUSD 10,00\tUSD 32,81\t\r\n"), std::string::npos);
 }
 
+TEST_F(QueryToolOutputTest, JsonOfAQueryByLossCarriesEachRowsLongestRun) {
+    std::string query = ReadBytes(data / "band_800_1000.dvk");
+    const auto set = [&query](const std::string& key, const std::string& value) {
+        const auto at = query.find(key + "=");
+        query.replace(at, query.find('\n', at) - at, key + "=" + value);
+    };
+    set("ByLoss", "True");
+    set("MaxLoss", "6");
+    set("Length", "10");
+    set("Units", "M");
+    dorvik::test::WriteBytes(scratch / "by_loss.dvk", query);
+    const auto result = Run(WithTestFiles({"--format", "json", (scratch / "by_loss.dvk").string()}));
+    ASSERT_EQ(result.status, 0) << result.err;
+    // TC-100: 3.9 dB/100 ft at 900 MHz, (6 - 0.0948683) / 3.9 x 100 ft = 151.41 ft = 46.15 m.
+    EXPECT_NE(result.out.find("\"longest_run_within_budget\": {\"unit\": \"m\", \"max_loss_db\": \"6\", "
+                              "\"rows\": [\"46.15\""),
+              std::string::npos)
+        << result.out;
+
+    // Not by loss: no budget, no field.
+    const auto plain = Run(WithTestFiles({"--format", "json", Data("band_800_1000.dvk")}));
+    EXPECT_EQ(plain.out.find("longest_run"), std::string::npos);
+}
+
 } // namespace
 } // namespace dorvik::testing
