@@ -21,8 +21,15 @@ std::optional<std::string> NotAboveZero(double rate) {
     return std::nullopt;
 }
 
+// So small that dividing by it overflows (1e-320): every converted price would have no value.
+std::optional<std::string> QuotientNotFinite(double rate) {
+    if (!std::isfinite(1.0 / rate))
+        return "a price divided by it has no finite value";
+    return std::nullopt;
+}
+
 // Checked in order; the first that applies is the reason given.
-constexpr std::array<RateRule, 1> kRateRules{{NotAboveZero}};
+constexpr std::array<RateRule, 2> kRateRules{{NotAboveZero, QuotientNotFinite}};
 
 } // namespace
 

@@ -115,7 +115,7 @@ TEST_F(QueryToolStatusTest, UsDollarsNeedNoRatesAndCodesIgnoreLetterCase) {
 
 // An unusable rate: one message on standard error naming the rates file, the prices in US dollars, exit 0.
 TEST_F(QueryToolStatusTest, UnusableRateFallsBackToUsDollars) {
-    for (const std::string rates : {"EUR|0.5\n", "EUR|0|\n"}) {
+    for (const std::string rates : {"EUR|0.5\n", "EUR|0|\n", "EUR|1e-320|\n"}) {
         const auto file = folder.Path() / "rates.dat";
         dorvik::test::WriteBytes(file, rates);
         const auto result = Run(WithTestFiles(

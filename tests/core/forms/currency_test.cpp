@@ -77,6 +77,11 @@ TEST_F(CurrencyTest, UnusableRateFallsBackToUsDollars) {
         {"EUR|0|\r\n", "reads \"EUR|0|\", and a rate must be a number above 0."},
         {"EUR|-2|\r\n", "a rate must be a number above 0"},
         {"EUR|1,5x|\r\n", "'1,5x' is not a valid floating point value"},
+        // Dividing a price by it overflows.
+        {"EUR|1e-320|\r\n", "reads \"EUR|1e-320|\", and a price divided by it has no finite value."},
+        // A long line is quoted cut to a readable length.
+        {"EUR|0|" + std::string(5000, 'x') + "|\r\n",
+         "reads \"EUR|0|" + std::string(54, 'x') + "...\", and a rate must be a number above 0."},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(programFolder / "xcngrate.dat");

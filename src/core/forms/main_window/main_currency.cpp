@@ -136,7 +136,7 @@ std::optional<std::string> TfrmMain::UnusableRateMessage(const std::string& code
     if (!problem)
         return std::nullopt;
     return "The exchange rate for " + code + " cannot be used: line " + std::to_string(line->Number) +
-           " of " + RatesFilePath().string() + " reads \"" + std::string(line->Text) + "\", and " + *problem +
+           " of " + RatesFilePath().string() + " reads \"" + QuotedExcerpt(line->Text) + "\", and " + *problem +
            ".\rPrices are shown in US dollars.";
 }
 
