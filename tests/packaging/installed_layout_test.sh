@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and runs the installed dorvik-query from there as a fresh user:
 # the program folder is found relative to the executable, the price list through the system-wide settings.
-# Then moves the whole installation and runs it again. Validates the desktop entry, the AppStream metadata
-# and the man pages when their tools are present.
+# Then moves the whole installation and runs it again. Validates the desktop entry (and, through gio, the
+# command it starts), the AppStream metadata and the man pages when their tools are present.
 # Usage: installed_layout_test.sh CMAKE BUILD_DIR SOURCE_DIR
 set -euo pipefail
 cmake=$1
@@ -76,6 +76,29 @@ prefix=$tmp/moved
 
 if [ -f "$prefix/share/applications/$app.desktop" ] && command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop entry"
+fi
+# The desktop entry's command: "dorvik FILE QUERY" for a query file (blanks and all), a plain start without.
+desktop_launch() { # EXPECTED ARGS...
+  local expected=$1
+  shift
+  rm -f "$tmp/launched"
+  PATH="$tmp/fake:$PATH" gio launch "$prefix/share/applications/$app.desktop" "$@" >/dev/null 2>&1 ||
+    fail "gio launch $*"
+  for _ in $(seq 50); do [ -s "$tmp/launched" ] && break; sleep 0.1; done
+  [ "$(cat "$tmp/launched" 2>/dev/null)" = "$expected" ] ||
+    fail "the desktop entry started [$(cat "$tmp/launched" 2>/dev/null)], not [$expected]"
+}
+if [ -f "$prefix/share/applications/$app.desktop" ] && command -v gio >/dev/null; then
+  mkdir -p "$tmp/fake"
+  cat >"$tmp/fake/dorvik" <<FAKE
+#!/bin/sh
+{ printf dorvik; for a; do printf '<%s>' "\$a"; done; echo; } >"$tmp/launched.new"
+mv "$tmp/launched.new" "$tmp/launched"
+FAKE
+  chmod +x "$tmp/fake/dorvik"
+  touch "$tmp/my query \$1.dvk"
+  desktop_launch "dorvik<FILE><$tmp/my query \$1.dvk>" "$tmp/my query \$1.dvk"
+  desktop_launch "dorvik" # from the menu: no parameter at all
 fi
 if [ -f "$prefix/share/metainfo/$app.metainfo.xml" ] && command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >"$tmp/appstream" 2>&1 ||
