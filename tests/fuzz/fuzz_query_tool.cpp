@@ -59,7 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     std::ostringstream out;
     std::ostringstream err;
-    const cli::ToolEnvironment tool{folder, store, '.'};
+    cli::ToolEnvironment tool;
+    tool.programFolder = folder;
+    tool.storeFile = store;
     const int status = cli::RunQuery(options, tool, out, err);
     Require(status >= 0 && status <= 3, "one of the tool's exit statuses");
     if (status == 0)
