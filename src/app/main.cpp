@@ -51,12 +51,18 @@ int main(int argc, char** argv) {
     if (!form.TerminateRequested) {
         services.SetDialogParent(&view);
         services.SetBeforeProcessEvents([&view] { view.Refresh(); });
+        // The spreadsheet program is looked up in the background: its menu item follows when the answer
+        // comes.
+        services.SetDefaultApplicationChanged([&form, &view] {
+            view.Act([&form] { form.ToAMicrosoftExcelFile1->SetEnabled(form.ExcelInstalled()); });
+        });
         view.Refresh();
         view.show();
         status = QApplication::exec();
     }
     services.SetDialogParent(nullptr);
     services.SetBeforeProcessEvents({});
+    services.SetDefaultApplicationChanged({});
     form.Dispatch([&form] { form.FormDestroy(); });
     return status;
 }

@@ -1,4 +1,5 @@
 // dorvik-query: runs one query of the Insertion Loss Calculator without a display.
+#include "cli/data_check_run.h"
 #include "cli/options.h"
 #include "cli/query_run.h"
 #include "core/forms/app_environment.h"
@@ -50,5 +51,7 @@ int main(int argc, char** argv) {
     }
     const ToolEnvironment tool{ProgramFolder(argc > 0 ? argv[0] : nullptr), dorvik::DefaultStorePath(),
                                dorvik::SystemStorePaths(), LocaleDecimalSeparator()};
+    if (options.check)
+        return RunDataCheck(options, tool, std::cout, std::cerr);
     return RunQuery(options, tool, std::cout, std::cerr);
 }

@@ -50,10 +50,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
         }
-        if (name == "--help" || name == "--version") {
+        if (name == "--help" || name == "--version" || name == "--check") {
             if (value)
                 throw UsageError("option '" + name + "' takes no value");
-            (name == "--help" ? options.help : options.version) = true;
+            (name == "--help" ? options.help : name == "--version" ? options.version : options.check) = true;
             continue;
         }
         const auto takeValue = [&]() -> std::string {
@@ -85,6 +85,11 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
     }
     if (options.help || options.version)
         return options;
+    if (options.check) {
+        if (!positional.empty() || options.part)
+            throw UsageError("--check checks the data files and runs no query");
+        return options;
+    }
     if (positional.size() > 1)
         throw UsageError("only one query file can be run at a time");
     if (!positional.empty() && options.part)
@@ -102,6 +107,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
 std::string UsageText() {
     return "Usage: dorvik-query [options] QUERY.dvk\n"
            "       dorvik-query [options] --part 'PART[|LENGTH|UNIT]'\n"
+           "       dorvik-query --check [--catalogue FILE] [--prices FILE] [--rates FILE]\n"
            "\n"
            "Runs a saved query, or lists the catalogue lines of one part number, as the Veltrane Insertion "
            "Loss\n"
@@ -115,16 +121,25 @@ std::string UsageText() {
            "settings)\n"
            "  --rates FILE       the exchange rates (default: xcngrate.dat beside the program, when "
            "present)\n"
-           "  --currency CODE    prices in this currency (USD, EUR, GBP, JPY, ...; needs exchange rates);\n"
-           "                     default: US dollars\n"
+           "  --currency CODE    prices in this currency (USD, EUR, GBP, JPY, ..., in any letter case; "
+           "every\n"
+           "                     code but USD needs exchange rates); default: US dollars. A currency whose\n"
+           "                     rate cannot be used is reported and the prices stay in US dollars\n"
            "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML "
            "export),\n"
            "                     json (with the connectors and part numbers of every line)\n"
+           "  --check            check the data files instead: every problem on a line of its own as\n"
+           "                     FILE:LINE: message (numbers that do not read, lines without all their\n"
+           "                     fields, part numbers without a price line, part numbers priced twice,\n"
+           "                     exchange rates that cannot be used)\n"
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
-           "Exit status: 0 when lines were listed, 1 when none were, 2 on a usage error, a data file that\n"
-           "cannot be read, or an error while computing the results.\n";
+           "Exit status: 0 when lines were listed, 1 when none were, 2 on a usage error, a data file or\n"
+           "query file that cannot be read, or an error while computing the results, 3 when a check of the\n"
+           "query refused it (no cable type, a loss without a length, the frequencies, a negative length\n"
+           "or loss). With --check: 0 when the data files are clean, 1 when they are not, 2 when one\n"
+           "cannot be read.\n";
 }
 
 } // namespace dorvik::cli

@@ -18,6 +18,7 @@ struct QueryOptions {
     std::optional<std::filesystem::path> ratesFile;
     std::optional<std::string> currency; // upper-cased code
     OutputFormat format = OutputFormat::Text;
+    bool check = false; // check the data files instead of running a query
     bool help = false;
     bool version = false;
 };

@@ -4,15 +4,21 @@
 #include "gui/grid/grid_table_model.h"
 #include "gui/main_window/main_window_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTest>
 
@@ -57,10 +63,21 @@ protected:
         std::error_code ec;
         std::filesystem::remove_all(folder, ec);
     }
-    template <typename W> W* Widget(const TControl& control) { return qobject_cast<W*>(view->WidgetOf(control)); }
+    template <typename W> W* Widget(const TControl& control) {
+        return qobject_cast<W*>(view->WidgetOf(control));
+    }
     void SaveScreenshot(const QString& name) {
         std::filesystem::create_directories(DORVIK_ARTIFACTS);
         EXPECT_TRUE(view->grab().save(QStringLiteral(DORVIK_ARTIFACTS "/") + name));
+    }
+    // A search of the sample data over 824 to 960 MHz, run by the button.
+    void SearchBand() {
+        form->cbxBeginningFrequency.SetTextByProgram("824");
+        form->cbxEndingFrequency.SetTextByProgram("960");
+        form->edtLength.SetText("50");
+        view->Refresh();
+        QTest::mouseClick(Widget<QPushButton>(form->btnSearch), Qt::LeftButton);
+        ASSERT_EQ(view->Pages()->currentIndex(), 1);
     }
 };
 
@@ -70,7 +87,8 @@ TEST_F(MainWindowViewTest, QueryPageShowsTheModel) {
     ASSERT_NE(begin, nullptr);
     EXPECT_EQ(begin->count(), static_cast<int>(form->BeginFrequencyList.size()));
     EXPECT_EQ(begin->currentText().toStdString(), form->cbxBeginningFrequency.Text());
-    EXPECT_EQ(Widget<QComboBox>(form->cbxConnector)->count(), static_cast<int>(form->cbxConnector.Items().size()));
+    EXPECT_EQ(Widget<QComboBox>(form->cbxConnector)->count(),
+              static_cast<int>(form->cbxConnector.Items().size()));
     EXPECT_EQ(Widget<QLineEdit>(form->edtVSWR)->text(), QStringLiteral("1.1"));
     EXPECT_TRUE(Widget<QPushButton>(form->btnSearch)->isEnabled());
     EXPECT_EQ(view->Pages()->currentIndex(), 0);
@@ -122,8 +140,10 @@ TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->model()->rowCount(), form->grdSpecs.RowCount());
     EXPECT_GT(grid->model()->rowCount(), 1);
-    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 0)).toString().toStdString(), form->grdSpecs.Cell(1, 1));
-    EXPECT_EQ(Widget<QGroupBox>(form->gbxSpecifications)->title().toStdString(), form->gbxSpecifications.Caption);
+    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 0)).toString().toStdString(),
+              form->grdSpecs.Cell(1, 1));
+    EXPECT_EQ(Widget<QGroupBox>(form->gbxSpecifications)->title().toStdString(),
+              form->gbxSpecifications.Caption);
     auto* connectors = Widget<QListWidget>(form->lstConnectors);
     EXPECT_EQ(connectors->count(), static_cast<int>(form->lstConnectors.Items().size()));
     EXPECT_EQ(connectors->currentRow(), 0);
@@ -200,6 +220,75 @@ TEST_F(MainWindowViewTest, GridShowsHundredThousandRows) {
     EXPECT_EQ(grid->model()->data(grid->model()->index(99900, 0)).toString(), QStringLiteral("P99901"));
     EXPECT_EQ(grid->model()->data(grid->model()->index(99900, 0), Qt::BackgroundRole).value<QColor>(),
               QColor(255, 255, 0));
+}
+
+// "MS Sans Serif" is drawn in Liberation Sans, and every wrapped heading fits its heading row.
+TEST_F(MainWindowViewTest, HeadingsShowWhole) {
+    EXPECT_EQ(QFontInfo(view->font()).family(), QStringLiteral("Liberation Sans"));
+    SearchBand();
+    for (const TGrid* grid : {&form->grdSpecs, &form->grdConnectors, &form->grdConnectors2}) {
+        auto* table = Widget<QTableView>(*grid);
+        const QHeaderView* header = table->horizontalHeader();
+        EXPECT_TRUE(header->font().bold());
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        const QFontMetrics metrics(header->font());
+        for (int col = 1; col <= grid->ColCount(); ++col) {
+            const QRect text = metrics.boundingRect(
+                QRect(0, 0, table->columnWidth(col - 1) - 2 * margin, 10'000),
+                Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(grid->Heading(col)));
+            EXPECT_LE(text.height() + 2 * margin, header->height())
+                << grid->Name << " " << grid->Heading(col);
+        }
+        EXPECT_GE(header->height(), grid->HeadingHeight);
+    }
+}
+
+// After a search the line grid has the focus, and the current rows show yellow and aqua at once.
+TEST_F(MainWindowViewTest, SearchLeavesTheFocusInTheLineGridAndColoursTheCurrentRows) {
+    SearchBand();
+    auto* specs = Widget<QTableView>(form->grdSpecs);
+    EXPECT_EQ(view->focusWidget(), specs);
+    EXPECT_EQ(form->ActiveControl, &form->grdSpecs);
+    EXPECT_EQ(specs->palette().color(QPalette::Active, QPalette::Highlight), QColor(255, 255, 0));
+    EXPECT_EQ(
+        Widget<QTableView>(form->grdConnectors)->palette().color(QPalette::Inactive, QPalette::Highlight),
+        QColor(0, 255, 255));
+    EXPECT_EQ(
+        Widget<QTableView>(form->grdConnectors2)->palette().color(QPalette::Inactive, QPalette::Highlight),
+        QColor(0, 255, 255));
+    // Back on the query page the focus is the person's again.
+    QTest::mouseClick(Widget<QPushButton>(form->btnNewQuery), Qt::LeftButton);
+    ASSERT_EQ(view->Pages()->currentIndex(), 0);
+    EXPECT_NE(form->ActiveControl, &form->grdSpecs);
+}
+
+// Meters and Feet are one tab stop, on the checked one; the arrow keys move the check within the group.
+TEST_F(MainWindowViewTest, UnitsAreOneTabStop) {
+    view->activateWindow();
+    auto* length = Widget<QLineEdit>(form->edtLength);
+    auto* meters = Widget<QRadioButton>(form->rbMeters);
+    auto* feet = Widget<QRadioButton>(form->rbFeet);
+    ASSERT_TRUE(form->rbFeet.Checked());
+    length->setFocus();
+    QTest::keyClick(length, Qt::Key_Tab);
+    EXPECT_EQ(view->focusWidget(), feet);
+    QTest::keyClick(feet, Qt::Key_Tab);
+    EXPECT_EQ(view->focusWidget(), Widget<QWidget>(form->cbxConnector));
+    QTest::keyClick(view->focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(view->focusWidget(), feet);
+    QTest::keyClick(feet, Qt::Key_Up);
+    EXPECT_TRUE(form->rbMeters.Checked());
+    EXPECT_FALSE(form->rbFeet.Checked());
+    EXPECT_EQ(view->focusWidget(), meters);
+    EXPECT_TRUE(meters->isChecked());
+    QTest::keyClick(meters, Qt::Key_Backtab);
+    EXPECT_EQ(view->focusWidget(), length);
+    QTest::keyClick(length, Qt::Key_Tab);
+    EXPECT_EQ(view->focusWidget(), meters);
+    // The focused button shows its focus.
+    QStyleOptionButton option;
+    option.initFrom(meters);
+    EXPECT_TRUE(option.state & QStyle::State_HasFocus);
 }
 
 } // namespace

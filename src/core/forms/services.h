@@ -1,8 +1,10 @@
 #pragma once
 // Everything that leaves the process goes through this interface: the desktop program implements it with Qt,
 // tests and the command-line tool with their own. Nothing in the core blocks on a person.
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace dorvik {
 
@@ -20,6 +22,11 @@ struct TFileDialog {
     std::string FileName; // proposed when shown; the chosen name afterwards
     bool OverwritePrompt = false;
 };
+
+// Before a dialog is shown: it opens in the folder and proposes only the base name of the file it remembers,
+// with the given extension, so a name chosen in another folder or for another kind of file never carries
+// over.
+void ProposeIn(TFileDialog& dialog, const std::filesystem::path& folder, std::string_view extension);
 
 struct CalendarDate {
     int year = 1970, month = 1, day = 1;

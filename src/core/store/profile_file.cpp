@@ -54,17 +54,80 @@ struct SectionRange {
     std::size_t end = 0;
 };
 
-std::optional<SectionRange> FindSection(const std::vector<std::string>& lines, std::string_view section) {
+// A line of a file being rewritten, with the line end that followed it ("" for a last line without one).
+// Lines end at LF or CR LF only; a lone CR or a NUL is part of a line, so a rewrite keeps every byte it does
+// not replace.
+struct RawLine {
+    std::string text;
+    std::string end;
+};
+
+std::string_view TextOf(const std::string& line) {
+    return line;
+}
+
+std::string_view TextOf(const RawLine& line) {
+    return line.text;
+}
+
+template <typename Line>
+std::optional<SectionRange> FindSection(const std::vector<Line>& lines, std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto name = SectionName(lines[i]);
+        const auto name = SectionName(TextOf(lines[i]));
         if (!name || !EqualsNoCase(*name, section))
             continue;
         std::size_t end = i + 1;
-        while (end < lines.size() && !SectionName(lines[end]))
+        while (end < lines.size() && !SectionName(TextOf(lines[end])))
             ++end;
         return SectionRange{i, end};
     }
     return std::nullopt;
+}
+
+std::vector<RawLine> SplitKeepingLineEnds(std::string_view bytes) {
+    std::vector<RawLine> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const auto lf = bytes.find('\n', start);
+        if (lf == std::string_view::npos) {
+            lines.push_back({std::string(bytes.substr(start)), ""});
+            break;
+        }
+        const bool crlf = lf > start && bytes[lf - 1] == '\r';
+        const auto textEnd = crlf ? lf - 1 : lf;
+        lines.push_back({std::string(bytes.substr(start, textEnd - start)), crlf ? "\r\n" : "\n"});
+        start = lf + 1;
+    }
+    return lines;
+}
+
+// New lines take the file's own line end (that of its first line that has one), CR LF in a new file.
+std::string LineEndOf(const std::vector<RawLine>& lines) {
+    for (const auto& line : lines)
+        if (!line.end.empty())
+            return line.end;
+    return std::string(kLineEnd);
+}
+
+// Inserts lines before position at; a last line without a line end gets one first, and the last new line then
+// ends the file without one, as the file did.
+void InsertLines(std::vector<RawLine>& lines, std::size_t at, std::vector<std::string> texts,
+                 const std::string& lineEnd) {
+    if (texts.empty())
+        return;
+    bool unterminated = false;
+    if (at > 0 && at == lines.size() && lines[at - 1].end.empty()) {
+        lines[at - 1].end = lineEnd;
+        unterminated = true;
+    }
+    std::vector<RawLine> added;
+    added.reserve(texts.size());
+    for (auto& text : texts)
+        added.push_back(RawLine{std::move(text), lineEnd});
+    if (unterminated)
+        added.back().end.clear();
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(added.begin()),
+                 std::make_move_iterator(added.end()));
 }
 
 std::vector<std::string> ReadLinesOrNone(const std::filesystem::path& file) {
@@ -91,18 +154,19 @@ struct KeyValue {
 
 // Sets each key of the section in one pass: a key's first line in the section is replaced where it stands,
 // new keys go after the section's last line that is not blank, and a missing section is added at the end.
-void SetKeys(std::vector<std::string>& lines, const std::string& section, const std::vector<KeyValue>& keys) {
+void SetKeys(std::vector<RawLine>& lines, const std::string& section, const std::vector<KeyValue>& keys) {
+    const std::string lineEnd = LineEndOf(lines);
     auto range = FindSection(lines, section);
     if (!range) {
-        lines.push_back("[" + section + "]");
+        InsertLines(lines, lines.size(), {"[" + section + "]"}, lineEnd);
         range = SectionRange{lines.size() - 1, lines.size()};
     }
     std::unordered_map<std::string, std::size_t> existing; // folded key -> its first line
     std::size_t insertAt = range->header + 1;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        if (const auto line = ReadKeyLine(lines[i]))
+        if (const auto line = ReadKeyLine(lines[i].text))
             existing.try_emplace(FoldCase(line->key), i);
-        if (!TrimBlanks(lines[i]).empty())
+        if (!TrimBlanks(lines[i].text).empty())
             insertAt = i + 1;
     }
     std::vector<std::string> added;
@@ -111,7 +175,7 @@ void SetKeys(std::vector<std::string>& lines, const std::string& section, const 
         std::string line = key + "=" + value;
         auto folded = FoldCase(key);
         if (const auto it = existing.find(folded); it != existing.end()) {
-            lines[it->second] = std::move(line);
+            lines[it->second].text = std::move(line);
         } else if (const auto at = addedAt.find(folded); at != addedAt.end()) {
             added[at->second] = std::move(line);
         } else {
@@ -119,8 +183,7 @@ void SetKeys(std::vector<std::string>& lines, const std::string& section, const 
             added.push_back(std::move(line));
         }
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::make_move_iterator(added.begin()),
-                 std::make_move_iterator(added.end()));
+    InsertLines(lines, insertAt, std::move(added), lineEnd);
 }
 
 // Writes the keys into the section of the file, refusing names that would not read back.
@@ -134,12 +197,12 @@ void WriteKeys(const std::filesystem::path& file, std::string_view section, cons
             throw FileError(failure + ": a key cannot begin with \"[\" or hold \"=\" (\"" + QuotedExcerpt(key) +
                             "\")");
     }
-    std::vector<std::string> lines;
+    std::vector<RawLine> lines;
     std::error_code ec;
     if (std::filesystem::status(file, ec).type() != std::filesystem::file_type::not_found) {
         // A file that exists but cannot be read must not be replaced by one holding only the new keys.
         try {
-            lines = ReadTextLines(file);
+            lines = SplitKeepingLineEnds(ReadWholeFile(file));
         } catch (const FileError&) {
             throw FileError(failure);
         }
@@ -147,8 +210,8 @@ void WriteKeys(const std::filesystem::path& file, std::string_view section, cons
     SetKeys(lines, sectionName, keys);
     std::string bytes;
     for (const auto& line : lines) {
-        bytes += line;
-        bytes += kLineEnd;
+        bytes += line.text;
+        bytes += line.end;
     }
     WriteFileAtomically(file, bytes); // throws FileError(failure)
 }

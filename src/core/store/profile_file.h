@@ -3,8 +3,9 @@
 // The rules are those of the Windows profile functions: section and key names match regardless of letter
 // case; a key's value is the rest of its line after the first "=", without surrounding blanks; when a key
 // occurs twice in its section the first occurrence counts, and when a section occurs twice the first one
-// counts; everything else in the file is ignored on reading and kept on writing. Files are 8-bit text,
-// read with any line end and written with CR LF.
+// counts; everything else in the file is ignored on reading and kept on writing, byte for byte. Files are
+// 8-bit text, read with any line end; a rewrite changes only the lines of the keys it sets, and new lines
+// take the file's own line end (CR LF in a new file).
 #include <filesystem>
 #include <optional>
 #include <string>

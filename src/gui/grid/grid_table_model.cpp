@@ -2,13 +2,16 @@
 
 #include "gui/platform/qt_text.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPalette>
-#include <QApplication>
+#include <QStyle>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace dorvik::gui {
 
@@ -20,8 +23,8 @@ QColor ToQColor(TColor color) {
 } // namespace
 
 GridTableModel::GridTableModel(const TGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), revision_(grid.Revision), layoutRevision_(grid.LayoutRevision),
-      rows_(grid.RowCount()) {}
+    : QAbstractTableModel(parent), grid_(grid), revision_(grid.Revision),
+      layoutRevision_(grid.LayoutRevision), rows_(grid.RowCount()) {}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
@@ -58,11 +61,6 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     switch (role) {
     case Qt::DisplayRole:
         return ToQString(grid_.Heading(section + 1));
-    case Qt::FontRole: {
-        QFont font;
-        font.setBold(true);
-        return font;
-    }
     case Qt::TextAlignmentRole:
         return QVariant(static_cast<int>(Qt::AlignCenter | Qt::TextWordWrap));
     default:
@@ -97,22 +95,45 @@ void ConfigureGridView(QTableView& view, const TGrid& grid) {
     view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view.verticalHeader()->setDefaultSectionSize(grid.DefaultRowHeight);
     view.horizontalHeader()->setFixedHeight(grid.HeadingHeight);
+    QFont headingFont = view.font();
+    headingFont.setBold(true);
+    view.horizontalHeader()->setFont(headingFont);
     view.horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     view.horizontalHeader()->setHighlightSections(false);
     for (int col = 1; col <= grid.ColCount(); ++col)
         view.setColumnWidth(col - 1, grid.Column(col).Width);
 }
 
+int HeadingRowHeight(const QTableView& view, const TGrid& grid) {
+    const QHeaderView& header = *view.horizontalHeader();
+    const int margin = header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+    const QFontMetrics metrics(header.font());
+    int height = grid.HeadingHeight;
+    for (int col = 1; col <= grid.ColCount(); ++col) {
+        if (!grid.Column(col).Visible)
+            continue;
+        const int width = std::max(1, view.columnWidth(col - 1) - 2 * margin);
+        const QRect text = metrics.boundingRect(
+            QRect(0, 0, width, 10'000), Qt::AlignCenter | Qt::TextWordWrap, ToQString(grid.Heading(col)));
+        height = std::max(height, text.height() + 2 * margin + 2);
+    }
+    return height;
+}
+
 void SyncGridView(QTableView& view, const TGrid& grid) {
     for (int col = 1; col <= grid.ColCount(); ++col)
         view.setColumnHidden(col - 1, !grid.Column(col).Visible);
+    // The designed heading height, or more where a wrapped heading needs it (a font's metrics differ).
+    if (const int height = HeadingRowHeight(view, grid); view.horizontalHeader()->height() != height)
+        view.horizontalHeader()->setFixedHeight(height);
     QItemSelectionModel* selection = view.selectionModel();
     if (!selection || !view.model())
         return;
     // The current row is the selected one; when the grid colours it (yellow, aqua), the selection is drawn
     // in that colour with the grid's text colour, so the row looks as the grid paints it.
     const int current = grid.CurrentRow() - 1;
-    const TColor rowColor = current >= 0 && current < grid.RowCount() ? grid.RowColor(current + 1) : kDefaultColor;
+    const TColor rowColor =
+        current >= 0 && current < grid.RowCount() ? grid.RowColor(current + 1) : kDefaultColor;
     QPalette palette = QApplication::palette(&view);
     if (rowColor != kDefaultColor) {
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
@@ -126,7 +147,8 @@ void SyncGridView(QTableView& view, const TGrid& grid) {
         if (selection->currentIndex().row() != current) {
             const QSignalBlocker blocker(selection);
             const QModelIndex index = view.model()->index(current, 0);
-            selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            selection->setCurrentIndex(index,
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             view.viewport()->update();
         }
     }

@@ -31,5 +31,7 @@ private:
 // Column widths, heights, hidden columns and the current row of the grid on the view.
 void ConfigureGridView(QTableView& view, const TGrid& grid);
 void SyncGridView(QTableView& view, const TGrid& grid);
+// The heading row's height that shows every visible wrapped heading whole; at least the designed height.
+int HeadingRowHeight(const QTableView& view, const TGrid& grid);
 
 } // namespace dorvik::gui

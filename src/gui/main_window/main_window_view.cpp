@@ -4,6 +4,7 @@
 #include "gui/grid/grid_table_model.h"
 #include "gui/main_window/bindings.h"
 #include "gui/main_window/logo.h"
+#include "gui/main_window/radio_group.h"
 #include "gui/platform/qt_text.h"
 
 #include <QApplication>
@@ -16,8 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +65,10 @@ private:
 
 MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(parent), form_(form) {
     setObjectName(QStringLiteral("frmMain"));
+    // The window is designed in Windows fonts; Liberation Sans has Arial's metrics, so the designed sizes fit
+    // (a wider font clips captions and headings).
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setProperty(kHintProperty, ToQString(kMakerNotice));
     pages_ = new QStackedWidget(this);
@@ -79,13 +84,10 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     // other windows decide whether the next activation of this one counts (changeEvent).
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == nullptr || now->window() != this)
-            return;
-        for (const QWidget* widget = now; widget; widget = widget->parentWidget())
-            if (const auto it = controls_.find(widget); it != controls_.end()) {
-                form_.ActiveControl = it->second;
-                return;
-            }
+        // A move of the focus while redrawing (a page that hides the focused widget hands the focus on) is
+        // no choice of the user's: the model's request, followed at the end of the redraw, stands.
+        if (!refreshing_)
+            MirrorFocus(now);
     });
     ConnectChartOfLines(form_, *this);
     Refresh();
@@ -157,6 +159,8 @@ QWidget* MainWindowView::BuildQueryPage() {
     auto* rbFeet = Place<QRadioButton>(page, {262, 146, 80, 18});
     rbFeet->setText(ToQString(form_.rbFeet.Caption));
     add(form_.rbFeet, rbFeet, BindRadioButton(form_.rbFeet, *rbFeet, act));
+    auto* units = new RadioGroupKeys({rbMeters, rbFeet}, page);
+    refreshers_.push_back([units] { units->SyncTabStop(); });
 
     auto* chkConnector = Place<QCheckBox>(page, {16, 184, 18, 18});
     add(form_.chkConnector, chkConnector, BindCheckBox(form_.chkConnector, *chkConnector, act));
@@ -305,13 +309,24 @@ void MainWindowView::Refresh() {
         close();
 }
 
+void MainWindowView::MirrorFocus(const QWidget* focused) {
+    if (focused == nullptr || focused->window() != this)
+        return;
+    for (const QWidget* widget = focused; widget; widget = widget->parentWidget())
+        if (const auto it = controls_.find(widget); it != controls_.end()) {
+            form_.ActiveControl = it->second;
+            return;
+        }
+}
+
 void MainWindowView::FollowActiveControl() {
     // The model's active control mirrors the focus (see the constructor), so a difference is a request.
-    if (form_.ActiveControl == nullptr)
+    QWidget* widget = form_.ActiveControl ? WidgetOf(*form_.ActiveControl) : nullptr;
+    if (widget == nullptr || !widget->isVisibleTo(this) || !widget->isEnabled()) {
+        // Nothing the focus can go to: the model mirrors where it is.
+        MirrorFocus(focusWidget());
         return;
-    QWidget* widget = WidgetOf(*form_.ActiveControl);
-    if (widget == nullptr || !widget->isVisibleTo(this) || !widget->isEnabled())
-        return;
+    }
     if (focusWidget() != widget && !widget->isAncestorOf(focusWidget()))
         widget->setFocus(Qt::OtherFocusReason);
 }
@@ -341,7 +356,8 @@ void MainWindowView::setVisible(bool visible) {
         const int page = form_.PageControl1.ActivePageIndex();
         Act([this, page] {
             const auto& handlers = form_.PageControl1.OnShow;
-            if (page >= 0 && page < static_cast<int>(handlers.size()) && handlers[static_cast<std::size_t>(page)])
+            if (page >= 0 && page < static_cast<int>(handlers.size()) &&
+                handlers[static_cast<std::size_t>(page)])
                 handlers[static_cast<std::size_t>(page)]();
         });
     }
@@ -358,14 +374,15 @@ void MainWindowView::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
     // The main window "becomes the active window" when it first shows and when another window of the
-    // program (a dialog of its own) hands the activation back; not when a message box or a file dialog closes,
-    // nor when the user comes back from another program. A reminder check that reports an error would
+    // program (a dialog of its own) hands the activation back; not when a message box or a file dialog
+    // closes, nor when the user comes back from another program. A reminder check that reports an error would
     // otherwise open its message again each time the previous one closed.
     const bool activate = !activatedOnce_ || ownWindowWasActive_;
     activatedOnce_ = true;
     ownWindowWasActive_ = false;
     if (activate)
-        QMetaObject::invokeMethod(this, [this] { Act([this] { form_.FormActivate(); }); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Act([this] { form_.FormActivate(); }); }, Qt::QueuedConnection);
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {

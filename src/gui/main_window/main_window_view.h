@@ -54,6 +54,7 @@ private:
     void ApplyWindowGeometry();
     void Register(TControl& control, QWidget& widget);
     void FollowActiveControl();
+    void MirrorFocus(const QWidget* focused);
     void ShowHintOf(const QObject* object);
 
     TfrmMain& form_;

@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace dorvik::gui {
@@ -131,19 +132,49 @@ bool QtPlatformServices::HasDefaultApplication(const std::string& mimeType) {
     const QString name = ToQString(mimeType);
     if (!QMimeDatabase().mimeTypeForName(name).isValid())
         return false;
+    MimeLookup& lookup = mimeLookups_[name];
+    if (!lookup.running)
+        StartMimeLookup(name);
+    return lookup.answer.value_or(false);
+}
+
+void QtPlatformServices::StartMimeLookup(const QString& mimeType) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (tool.isEmpty())
-        return false;
-    QProcess query;
-    query.start(tool, {QStringLiteral("query"), QStringLiteral("default"), name});
-    if (!query.waitForFinished(kMimeQueryTimeoutMs)) {
-        query.kill();
-        query.waitForFinished();
-        return false;
+    MimeLookup& lookup = mimeLookups_[mimeType];
+    const auto answered = [this, mimeType](bool answer) {
+        MimeLookup& done = mimeLookups_[mimeType];
+        done.running = false;
+        const bool changed = done.answer != answer;
+        done.answer = answer;
+        if (changed && defaultApplicationChanged_)
+            defaultApplicationChanged_();
+    };
+    if (tool.isEmpty()) {
+        lookup.answer = false;
+        return;
     }
-    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
-        return false;
-    return !QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed().isEmpty();
+    auto* query = new QProcess(&lookupContext_);
+    lookup.running = true;
+    auto* timer = new QTimer(query);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, query, [query] { query->kill(); });
+    QObject::connect(query, &QProcess::finished, &lookupContext_,
+                     [query, answered](int exitCode, QProcess::ExitStatus status) {
+                         const bool found =
+                             status == QProcess::NormalExit && exitCode == 0 &&
+                             !QString::fromLocal8Bit(query->readAllStandardOutput()).trimmed().isEmpty();
+                         query->deleteLater();
+                         answered(found);
+                     });
+    QObject::connect(query, &QProcess::errorOccurred, &lookupContext_,
+                     [query, answered](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return; // a crash or a kill ends in finished()
+                         query->deleteLater();
+                         answered(false);
+                     });
+    query->start(tool, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    timer->start(kMimeQueryTimeoutMs);
 }
 
 bool QtPlatformServices::Download(const std::string& url, const std::string& path) {

@@ -2,10 +2,14 @@
 // The platform services of the desktop program, implemented with Qt.
 #include "core/forms/services.h"
 
+#include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <map>
+#include <optional>
 
 namespace dorvik::gui {
 
@@ -17,6 +21,10 @@ public:
     void SetDialogParent(QWidget* parent) { parent_ = parent; }
     // Runs before pending events are processed in a long handler, so the window can show its progress.
     void SetBeforeProcessEvents(std::function<void()> hook) { beforeProcessEvents_ = std::move(hook); }
+    // Runs when a default-application lookup gives another answer than the one last returned.
+    void SetDefaultApplicationChanged(std::function<void()> hook) {
+        defaultApplicationChanged_ = std::move(hook);
+    }
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     void ShowDetailedMessage(const std::string& text, MessageIcon icon, const std::string& details) override;
@@ -25,6 +33,8 @@ public:
     bool ExecuteFileDialog(TFileDialog& dialog) override;
     void ShellOpen(const std::string& target) override;
     bool SetClipboardText(const std::string& text) override;
+    // Answers at once from the last lookup (false before the first one ends) and starts a new lookup in the
+    // background, unless one is running: asking the desktop takes up to a second.
     bool HasDefaultApplication(const std::string& mimeType) override;
     bool Download(const std::string& url, const std::string& path) override;
     void SetBusyCursor(bool busy) override;
@@ -32,8 +42,17 @@ public:
     void ProcessEvents() override;
 
 private:
+    struct MimeLookup {
+        std::optional<bool> answer;
+        bool running = false;
+    };
+    void StartMimeLookup(const QString& mimeType);
+
     QPointer<QWidget> parent_;
     std::function<void()> beforeProcessEvents_;
+    std::function<void()> defaultApplicationChanged_;
+    std::map<QString, MimeLookup> mimeLookups_;
+    QObject lookupContext_; // owns the lookup processes; destroying it ends them
     int busyDepth_ = 0;
 };
 

@@ -132,6 +132,50 @@ TEST_F(QueryToolStatusTest, UnusableRateFallsBackToUsDollars) {
     }
 }
 
+TEST_F(QueryToolStatusTest, CheckListsEveryProblemAsFileLineMessage) {
+    const std::filesystem::path sample = DORVIK_SAMPLE_DATA;
+    const auto clean =
+        Run({"--check", "--catalogue", (sample / "Freq_TLine_Connectors.dat").string(), "--prices",
+             (sample / "M_lom.dat").string(), "--rates", (sample / "xcngrate.dat").string()});
+    EXPECT_EQ(clean.status, 0) << clean.out;
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(clean.err, "");
+
+    const auto catalogue = folder.Path() / "cat.dat";
+    std::string text = ReadBytes(data / "Freq_TLine_Connectors.dat");
+    text += "x|1|a|BAD|FOAM|a|1|0.1|0.001|1|1|N Male|0|0|0|0|||||||\r\n";
+    dorvik::test::WriteBytes(catalogue, text);
+    const auto rates = folder.Path() / "rates.dat";
+    dorvik::test::WriteBytes(rates, "EUR|0|\n");
+    const auto bad = Run({"--check", "--catalogue", catalogue.string(), "--prices", Data("M_lom.dat"),
+                          "--rates", rates.string()});
+    EXPECT_EQ(bad.status, 1);
+    const auto lines = std::count(text.begin(), text.end(), '\n');
+    const std::string at = catalogue.string() + ":" + std::to_string(lines) + ": ";
+    EXPECT_NE(bad.out.find(at + "field 1: 'x' is not a valid floating point value\n"), std::string::npos)
+        << bad.out;
+    EXPECT_NE(bad.out.find(at + "part number BAD has no price line in " + Data("M_lom.dat") + "\n"),
+              std::string::npos)
+        << bad.out;
+    EXPECT_NE(bad.out.find(rates.string() + ":1: the exchange rate for EUR cannot be used: "),
+              std::string::npos)
+        << bad.out;
+    for (std::size_t start = 0; start < bad.out.size();) {
+        const auto end = bad.out.find('\n', start);
+        const std::string line = bad.out.substr(start, end - start);
+        EXPECT_TRUE(line.rfind(catalogue.string() + ":", 0) == 0 ||
+                    line.rfind(Data("M_lom.dat") + ":", 0) == 0 || line.rfind(rates.string() + ":", 0) == 0)
+            << line;
+        start = end + 1;
+    }
+
+    const auto unreadable = Run({"--check", "--catalogue", Data("none.dat"), "--prices", Data("M_lom.dat")});
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_NE(unreadable.err.find("none.dat"), std::string::npos);
+    const auto withQuery = Run({"--check", Data("no_lines.dvk")});
+    EXPECT_EQ(withQuery.status, 2);
+}
+
 TEST_F(QueryToolStatusTest, HelpAndVersion) {
     const auto help = Run({"--help"});
     EXPECT_EQ(help.status, 0);

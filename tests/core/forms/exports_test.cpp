@@ -65,7 +65,9 @@ TEST_F(ExportsTest, CancelledDialogsWriteAndOpenNothing) {
     User([&] { f.ToAMicrosoftExcelFile1Click(); });
     User([&] { f.ToAnHTMLFile1Click(); });
     EXPECT_EQ(services.DialogsShown.size(), 2u);
-    EXPECT_EQ(services.DialogsShown[0].FileName, (folder.Path() / "earlier.xls").string());
+    // The remembered name is proposed in the export folder: its base name only.
+    EXPECT_EQ(services.DialogsShown[0].FileName, "earlier.xls");
+    EXPECT_EQ(services.DialogsShown[0].InitialDir, (programFolder / "xls").string());
     EXPECT_TRUE(services.Events.empty());
     EXPECT_THAT(FilesIn(folder.Path()), ElementsAre("program", "shared"));
     EXPECT_TRUE(FilesIn(programFolder / "xls").empty());

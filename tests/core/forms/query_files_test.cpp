@@ -24,10 +24,11 @@ TEST_F(QueryFilesTest, SavingTheDefaults) {
     const auto path = folder.Path() / "saved";
     services.DialogAnswers.push_back(path.string());
     User([&] { f.SaveQuerySettingsToFile1Click(); });
-    EXPECT_EQ(ReadWholeFile(path.string() + ".dvk"),
-              "[data]\r\nBegFreq=100\r\nEndFreq=300\r\nC1=7-16 DIN Female\r\nC2=7-16 DIN Female\r\nMaxLoss=0\r\n"
-              "Length=0\r\nVSWR=1.1\r\nUnits=F\r\nFoam=True\r\nAir=True\r\nWaveguide=True\r\nByFreq=True\r\n"
-              "ByLoss=False\r\nByC1=False\r\nByC2=False\r\n");
+    EXPECT_EQ(
+        ReadWholeFile(path.string() + ".dvk"),
+        "[data]\r\nBegFreq=100\r\nEndFreq=300\r\nC1=7-16 DIN Female\r\nC2=7-16 DIN Female\r\nMaxLoss=0\r\n"
+        "Length=0\r\nVSWR=1.1\r\nUnits=F\r\nFoam=True\r\nAir=True\r\nWaveguide=True\r\nByFreq=True\r\n"
+        "ByLoss=False\r\nByC1=False\r\nByC2=False\r\n");
     ASSERT_EQ(services.DialogsShown.size(), 1u);
     EXPECT_EQ(services.DialogsShown[0].InitialDir, (programFolder / "dvk").string());
     EXPECT_EQ(services.DialogsShown[0].Filter, "Dorvik Files (*.dvk)|*.dvk");
@@ -128,6 +129,108 @@ TEST_F(QueryFilesTest, CommandLineForms) {
         EXPECT_EQ(f.grdSpecs.Cell(13, 1), "$5.50");
         EXPECT_FALSE(f.chkFrequency.Checked());
     }
+}
+
+TEST_F(QueryFilesTest, FileFormWithoutExactlyOnePathEndsWithoutSearching) {
+    for (const auto& params : {std::vector<std::string>{"file"}, {"FILE", "a.dvk", "b.dvk"}}) {
+        services.Events.clear();
+        auto& f = Start(params);
+        EXPECT_TRUE(f.TerminateRequested) << params.size();
+        EXPECT_THAT(services.Events, ElementsAre("error: Not enough parameters to run this program"))
+            << params.size();
+        EXPECT_TRUE(f.Hits.empty());
+        EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
+    }
+}
+
+TEST_F(QueryFilesTest, SavingWithMetersWritesUnitsM) {
+    auto& f = Start();
+    f.rbMeters.SetChecked(true);
+    const auto path = folder.Path() / "m.dvk";
+    services.DialogAnswers.push_back(path.string());
+    User([&] { f.SaveQuerySettingsToFile1Click(); });
+    EXPECT_NE(ReadWholeFile(path).find("\r\nUnits=M\r\n"), std::string::npos);
+}
+
+// Query files travel between machines: numbers written with '.' read in a comma locale too, and numbers are
+// saved with '.'.
+TEST_F(QueryFilesTest, NumbersWithAPointReadInACommaLocale) {
+    auto& f = Start({}, ',');
+    Open(f, QueryFile("BegFreq=824.5\r\nEndFreq=960\r\nMaxLoss=3.5\r\nLength=100.5\r\nVSWR=1.3\r\n"
+                      "Units=F\r\nFoam=True\r\nByFreq=True\r\n"));
+    EXPECT_TRUE(services.Messages().empty());
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "824,5");
+    EXPECT_EQ(f.cbxEndingFrequency.Text(), "960");
+    EXPECT_EQ(f.edtMaxLoss.Text(), "3,5");
+    EXPECT_EQ(f.edtLength.Text(), "100,5");
+    EXPECT_EQ(f.edtVSWR.Text(), "1,3");
+    // A comma is the locale's own; a text that is no number still meets the field's rule.
+    Open(f, QueryFile("Length=2,5\r\nVSWR=1.3x\r\nBegFreq=8.0.0\r\n"));
+    EXPECT_EQ(f.edtLength.Text(), "2,5");
+    EXPECT_EQ(f.edtVSWR.Text(), "0");
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "8.0.0");
+    EXPECT_THAT(services.Messages(), ElementsAre("info: This field must contain a numeric value."));
+
+    f.edtLength.SetText("100,5");
+    f.edtVSWR.SetText("1,3");
+    f.cbxBeginningFrequency.SetTextByProgram("824,5");
+    const auto path = folder.Path() / "comma.dvk";
+    services.DialogAnswers.push_back(path.string());
+    User([&] { f.SaveQuerySettingsToFile1Click(); });
+    const auto text = ReadWholeFile(path);
+    EXPECT_NE(text.find("\r\nBegFreq=824.5\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nLength=100.5\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nVSWR=1.3\r\n"), std::string::npos) << text;
+}
+
+TEST_F(QueryFilesTest, PointFileGivesTheSameFiguresInACommaLocale) {
+    const auto path = QueryFile("BegFreq=800\r\nEndFreq=1000\r\nLength=100.5\r\nVSWR=1.3\r\nUnits=F\r\n"
+                                "Foam=True\r\nAir=True\r\nWaveguide=True\r\nByFreq=True\r\n");
+    auto& point = Start({"FILE", path.string()}, '.');
+    auto expected = Row(point.grdSpecs, 1);
+    for (auto& cell : expected)
+        std::replace(cell.begin(), cell.end(), '.', ',');
+    auto& comma = Start({"FILE", path.string()}, ',');
+    EXPECT_TRUE(services.Messages().empty());
+    EXPECT_EQ(Row(comma.grdSpecs, 1), expected);
+    EXPECT_NE(expected[11], "0,00");
+}
+
+// Each dialog opens in its own folder and proposes only the base name it remembers, with its own extension.
+TEST_F(QueryFilesTest, DialogsProposeTheirOwnFolderAndExtension) {
+    auto& f = Start();
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    Search();
+    services.DialogAnswers.push_back((programFolder / "html" / "results.html").string());
+    User([&] { f.ToAnHTMLFile1Click(); });
+    services.DialogAnswers.push_back((programFolder / "dvk" / "results.dvk").string());
+    User([&] { f.SaveQuerySettingsToFile1Click(); });
+    ASSERT_EQ(services.DialogsShown.size(), 2u);
+    EXPECT_EQ(services.DialogsShown[1].InitialDir, (programFolder / "dvk").string());
+    EXPECT_EQ(services.DialogsShown[1].FileName, "results.dvk");
+    EXPECT_EQ(services.DialogsShown[1].Filter, "Dorvik Files (*.dvk)|*.dvk");
+    EXPECT_TRUE(std::filesystem::exists(programFolder / "dvk" / "results.dvk"));
+
+    services.DialogAnswers.push_back((programFolder / "xls" / "sheet.xls").string());
+    User([&] { f.ToAMicrosoftExcelFile1Click(); });
+    services.DialogAnswers.push_back(std::nullopt);
+    User([&] { f.ToAMicrosoftExcelFile1Click(); });
+    EXPECT_EQ(services.DialogsShown[3].InitialDir, (programFolder / "xls").string());
+    EXPECT_EQ(services.DialogsShown[3].FileName, "sheet.xls");
+
+    services.DialogAnswers.push_back(std::nullopt);
+    User([&] { f.ToAnHTMLFile1Click(); });
+    EXPECT_EQ(services.DialogsShown[4].FileName, "");
+    EXPECT_EQ(services.DialogsShown[4].InitialDir, (programFolder / "html").string());
+
+    f.btnNewQueryClick();
+    services.DialogAnswers.push_back((folder.Path() / "elsewhere" / "mine.dvk").string());
+    User([&] { f.OpenFile1Click(); });
+    services.DialogAnswers.push_back(std::nullopt);
+    User([&] { f.OpenFile1Click(); });
+    EXPECT_EQ(services.DialogsShown[6].InitialDir, (programFolder / "dvk").string());
+    EXPECT_EQ(services.DialogsShown[6].FileName, "mine.dvk");
 }
 
 TEST_F(QueryFilesTest, CommandLineRunDoesNotRestoreButWritesSettings) {

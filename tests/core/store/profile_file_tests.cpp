@@ -14,6 +14,7 @@ using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
 using Entries = std::vector<std::string>;
+using namespace std::string_literals;
 
 class ProfileFile : public ::testing::Test {
 protected:
@@ -82,15 +83,37 @@ TEST_F(ProfileFile, WritingReplacesKeysInPlaceAndKeepsEverythingElse) {
           "[other]\n"
           "BegFreq=9\n");
     WriteIniSection(file_, "data", {"BegFreq=30", "NewKey=1"});
-    EXPECT_EQ(ReadBytes(file_), "; a note\r\n"
-                                "[Data]\r\n"
-                                "BegFreq=30\r\n"
-                                "Extra=kept\r\n"
-                                "begfreq=2\r\n"
-                                "NewKey=1\r\n" // at the end of the section, before its blank line
-                                "\r\n"
-                                "[other]\r\n"
-                                "BegFreq=9\r\n");
+    EXPECT_EQ(ReadBytes(file_), "; a note\n"
+                                "[Data]\n"
+                                "BegFreq=30\n"
+                                "Extra=kept\n"
+                                "begfreq=2\n"
+                                "NewKey=1\n" // at the end of the section, before its blank line
+                                "\n"
+                                "[other]\n"
+                                "BegFreq=9\n");
+}
+
+// Every byte that is not a line of a key being set stays as it was: NULs, lone CRs, mixed line ends, a last
+// line without a line end.
+TEST_F(ProfileFile, WritingKeepsEveryOtherByte) {
+    struct Case {
+        std::string before, after;
+    };
+    const Case cases[] = {
+        {"[notes]\r\nx=a\0b\rc\n[data]\nBegFreq=1\r\nC1=N\rMale\ntail\0after"s,
+         "[notes]\r\nx=a\0b\rc\n[data]\nBegFreq=30\r\nC1=N\rMale\ntail\0after\r\nNew=2"s},
+        {"[data]\nBegFreq=1", "[data]\nBegFreq=30\nNew=2"},
+        {"[data]\nBegFreq=1\n", "[data]\nBegFreq=30\nNew=2\n"},
+        {"; only a note", "; only a note\r\n[data]\r\nBegFreq=30\r\nNew=2"},
+        {"[a]\nk=v\n", "[a]\nk=v\n[data]\nBegFreq=30\nNew=2\n"},
+        {"", "[data]\r\nBegFreq=30\r\nNew=2\r\n"},
+    };
+    for (const auto& c : cases) {
+        Write(c.before);
+        WriteIniSection(file_, "data", {"BegFreq=30", "New=2"});
+        EXPECT_EQ(ReadBytes(file_), c.after) << c.before;
+    }
 }
 
 TEST_F(ProfileFile, WritingAddsAMissingSectionAtTheEnd) {

@@ -243,9 +243,9 @@ public:
     void CreateHtml(const std::string& extension, int border);
     bool ExcelInstalled();
 
-    // --- chart of the lines found (main_chart.cpp) ----------------------------------------------------------
-    // The chart window's model for the hit list and the page as they stand; throws when the page's
-    // frequencies or maximum loss do not read.
+    // --- chart of the lines found (main_chart.cpp)
+    // ---------------------------------------------------------- The chart window's model for the hit list
+    // and the page as they stand; throws when the page's frequencies or maximum loss do not read.
     TChartOfLines ChartOfLines();
     void ChartOfLines1Click();
 
@@ -265,6 +265,7 @@ private:
     // A start with a part number (any parameters but the "FILE" form).
     bool PartNumberMode() const { return !LookupPartNumber.empty(); }
     double ReadQueryNumber(const std::string& text) const;
+    void FillSpecsGridRows(); // FillSpecsGrid without the highlight
     // The length text of a part-number parameter "PART|LENGTH|UNIT"; nothing without a "|".
     std::optional<std::string> PartNumberLengthText() const;
     // A negative length or maximum loss: the message, and true.

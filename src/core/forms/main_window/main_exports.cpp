@@ -60,7 +60,7 @@ void TfrmMain::btnClipboardClick() {
 void TfrmMain::ToAMicrosoftExcelFile1Click() {
     const auto folder = env_.OutputFolder / "xls";
     EnsureFolder(folder);
-    ExcelSave.InitialDir = folder.string();
+    ProposeIn(ExcelSave, folder, "xls");
     const auto path = ChooseFile(services_, ExcelSave);
     if (path.empty())
         return;

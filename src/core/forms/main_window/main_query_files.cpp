@@ -1,6 +1,7 @@
 // Query settings files (*.dvk) and the command-line set-up.
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/profile_file.h"
+#include "core/text/numbers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -22,12 +23,31 @@ const char* TrueFalse(bool value) {
     return value ? "True" : "False";
 }
 
+std::string Replaced(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+
+// Query files travel between users and machines: numbers are written with '.', and a number written with '.'
+// reads in every locale. Texts that are not numbers pass unchanged (the page's rules judge them).
+std::string NumberFromFile(const std::string& text, char separator) {
+    if (separator != '.' && TryReadNumber(text, '.'))
+        return Replaced(text, '.', separator);
+    return text;
+}
+
+std::string NumberForFile(const std::string& text, char separator) {
+    if (separator != '.' && TryReadNumber(text, separator))
+        return Replaced(text, separator, '.');
+    return text;
+}
+
 } // namespace
 
 void TfrmMain::OpenFile1Click() {
     std::string path;
     if (!HasParams()) {
-        OpenDialog1.InitialDir = (env_.OutputFolder / "dvk").string();
+        ProposeIn(OpenDialog1, env_.OutputFolder / "dvk", "dvk");
         if (!services_.ExecuteFileDialog(OpenDialog1))
             return;
         path = OpenDialog1.FileName;
@@ -40,13 +60,16 @@ void TfrmMain::OpenFile1Click() {
     const auto value = [&section](std::string_view key, std::string_view defaultText) {
         return ReadValueOrDefault(section, key, defaultText);
     };
-    cbxBeginningFrequency.AddIfMissingAndSelect(value("BegFreq", "0"));
-    cbxEndingFrequency.AddIfMissingAndSelect(value("EndFreq", "0"));
+    const auto number = [&](std::string_view key, std::string_view defaultText) {
+        return NumberFromFile(value(key, defaultText), DecimalSeparator());
+    };
+    cbxBeginningFrequency.AddIfMissingAndSelect(number("BegFreq", "0"));
+    cbxEndingFrequency.AddIfMissingAndSelect(number("EndFreq", "0"));
     cbxConnector.AddIfMissingAndSelect(value("C1", ""));
     cbxConnector2.AddIfMissingAndSelect(value("C2", ""));
-    edtMaxLoss.SetText(value("MaxLoss", "0"));
-    edtLength.SetText(value("Length", "0"));
-    edtVSWR.SetText(value("VSWR", "1.1"));
+    edtMaxLoss.SetText(number("MaxLoss", "0"));
+    edtLength.SetText(number("Length", "0"));
+    edtVSWR.SetText(number("VSWR", "1.1"));
     if (UpperCase(value("Units", "Meters")) == "F")
         rbFeet.SetChecked(true);
     else
@@ -64,7 +87,7 @@ void TfrmMain::SaveQuerySettingsToFile1Click() {
     const auto folder = env_.OutputFolder / "dvk";
     std::error_code ignored;
     std::filesystem::create_directory(folder, ignored);
-    HtmlSave.InitialDir = folder.string();
+    ProposeIn(HtmlSave, folder, "dvk");
     HtmlSave.DefaultExt = ".dvk";
     HtmlSave.Filter = kQueryFilter;
     if (!services_.ExecuteFileDialog(HtmlSave) || HtmlSave.FileName.empty())
@@ -72,14 +95,16 @@ void TfrmMain::SaveQuerySettingsToFile1Click() {
     std::filesystem::path path = HtmlSave.FileName;
     if (!path.has_extension())
         path += ".dvk";
+    HtmlSave.FileName = path.string();
+    const char sep = DecimalSeparator();
     const std::vector<std::string> entries{
-        "BegFreq=" + cbxBeginningFrequency.Text(),
-        "EndFreq=" + cbxEndingFrequency.Text(),
+        "BegFreq=" + NumberForFile(cbxBeginningFrequency.Text(), sep),
+        "EndFreq=" + NumberForFile(cbxEndingFrequency.Text(), sep),
         "C1=" + cbxConnector.Text(),
         "C2=" + cbxConnector2.Text(),
-        "MaxLoss=" + edtMaxLoss.Text(),
-        "Length=" + edtLength.Text(),
-        "VSWR=" + edtVSWR.Text(),
+        "MaxLoss=" + NumberForFile(edtMaxLoss.Text(), sep),
+        "Length=" + NumberForFile(edtLength.Text(), sep),
+        "VSWR=" + NumberForFile(edtVSWR.Text(), sep),
         std::string("Units=") + (rbMeters.Checked() ? "M" : "F"),
         std::string("Foam=") + TrueFalse(chkFoam.Checked()),
         std::string("Air=") + TrueFalse(chkAir.Checked()),

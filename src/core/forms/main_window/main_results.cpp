@@ -72,6 +72,12 @@ TTransmissionLine& TfrmMain::CurrentLine() {
 }
 
 void TfrmMain::FillSpecsGrid() {
+    FillSpecsGridRows();
+    // The current row is drawn in its colour from the first fill, not only after the user moves.
+    HighlightCurrentRow(grdSpecs, clYellow);
+}
+
+void TfrmMain::FillSpecsGridRows() {
     if (PartNumberMode()) {
         FillSpecsGridForPartNumber();
         return;
@@ -165,7 +171,8 @@ void TfrmMain::SetResultsMenus(bool results) {
     N1->SetVisible(results);
     CurrencySettings1->SetEnabled(results);
     CurrencySettings1->SetVisible(CurrencyAvailable);
-    for (TMenuItem* item : {Print1, CopyToClipboard1, SaveQuerySettingsToFile1, ChartOfLines1, ExportData1, NewQuery1})
+    for (TMenuItem* item :
+         {Print1, CopyToClipboard1, SaveQuerySettingsToFile1, ChartOfLines1, ExportData1, NewQuery1})
         item->SetVisible(results);
     GetTransmissionLines1->SetVisible(!results);
     OpenFile1->SetVisible(!results);
@@ -230,6 +237,7 @@ void TfrmMain::FillPartNumberGrid(TGrid& grid, TListBox& list) {
             grid.SetCell(3, r, "");
         }
     }
+    HighlightCurrentRow(grid, clAqua);
 }
 
 void TfrmMain::lstConnectorsClick() {
