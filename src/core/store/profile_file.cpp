@@ -55,11 +55,18 @@ struct SectionRange {
 };
 
 // A line of a file being rewritten, with the line end that followed it ("" for a last line without one).
-// Lines end at LF or CR LF only; a lone CR or a NUL is part of a line, so a rewrite keeps every byte it does
-// not replace.
+// Lines split where the reader splits them (CR LF, lone CR, lone LF), and the line ends are kept as they
+// were.
 struct RawLine {
     std::string text;
     std::string end;
+};
+
+// The file as the rewrite sees it: the lines the reader reads, and from a NUL on (where reading ends) the
+// rest of the bytes, kept as they are.
+struct RawFile {
+    std::vector<RawLine> lines;
+    std::string tail;
 };
 
 std::string_view TextOf(const std::string& line) {
@@ -84,21 +91,26 @@ std::optional<SectionRange> FindSection(const std::vector<Line>& lines, std::str
     return std::nullopt;
 }
 
-std::vector<RawLine> SplitKeepingLineEnds(std::string_view bytes) {
-    std::vector<RawLine> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const auto lf = bytes.find('\n', start);
-        if (lf == std::string_view::npos) {
-            lines.push_back({std::string(bytes.substr(start)), ""});
-            break;
-        }
-        const bool crlf = lf > start && bytes[lf - 1] == '\r';
-        const auto textEnd = crlf ? lf - 1 : lf;
-        lines.push_back({std::string(bytes.substr(start, textEnd - start)), crlf ? "\r\n" : "\n"});
-        start = lf + 1;
+RawFile SplitKeepingLineEnds(std::string_view bytes) {
+    RawFile file;
+    const auto nul = bytes.find('\0');
+    if (nul != std::string_view::npos) {
+        file.tail = std::string(bytes.substr(nul));
+        bytes = bytes.substr(0, nul);
     }
-    return lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        const bool crlf = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
+        file.lines.push_back(
+            {std::string(bytes.substr(start, i - start)), std::string(bytes.substr(i, crlf ? 2 : 1))});
+        i += crlf ? 1 : 0;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        file.lines.push_back({std::string(bytes.substr(start)), ""});
+    return file;
 }
 
 // New lines take the file's own line end (that of its first line that has one), CR LF in a new file.
@@ -187,32 +199,35 @@ void SetKeys(std::vector<RawLine>& lines, const std::string& section, const std:
 }
 
 // Writes the keys into the section of the file, refusing names that would not read back.
-void WriteKeys(const std::filesystem::path& file, std::string_view section, const std::vector<KeyValue>& keys) {
+void WriteKeys(const std::filesystem::path& file, std::string_view section,
+               const std::vector<KeyValue>& keys) {
     const std::string failure = "Unable to write to " + file.string();
     const auto sectionName = Sanitized(TrimBlanks(section));
     if (sectionName.find(']') != std::string::npos)
-        throw FileError(failure + ": a section name cannot hold \"]\" (\"" + QuotedExcerpt(sectionName) + "\")");
+        throw FileError(failure + ": a section name cannot hold \"]\" (\"" + QuotedExcerpt(sectionName) +
+                        "\")");
     for (const auto& [key, value] : keys) {
         if (key.front() == '[' || key.find('=') != std::string::npos)
-            throw FileError(failure + ": a key cannot begin with \"[\" or hold \"=\" (\"" + QuotedExcerpt(key) +
-                            "\")");
+            throw FileError(failure + ": a key cannot begin with \"[\" or hold \"=\" (\"" +
+                            QuotedExcerpt(key) + "\")");
     }
-    std::vector<RawLine> lines;
+    RawFile raw;
     std::error_code ec;
     if (std::filesystem::status(file, ec).type() != std::filesystem::file_type::not_found) {
         // A file that exists but cannot be read must not be replaced by one holding only the new keys.
         try {
-            lines = SplitKeepingLineEnds(ReadWholeFile(file));
+            raw = SplitKeepingLineEnds(ReadWholeFile(file));
         } catch (const FileError&) {
             throw FileError(failure);
         }
     }
-    SetKeys(lines, sectionName, keys);
+    SetKeys(raw.lines, sectionName, keys);
     std::string bytes;
-    for (const auto& line : lines) {
+    for (const auto& line : raw.lines) {
         bytes += line.text;
         bytes += line.end;
     }
+    bytes += raw.tail;
     WriteFileAtomically(file, bytes); // throws FileError(failure)
 }
 

@@ -94,15 +94,17 @@ TEST_F(ProfileFile, WritingReplacesKeysInPlaceAndKeepsEverythingElse) {
                                 "BegFreq=9\n");
 }
 
-// Every byte that is not a line of a key being set stays as it was: NULs, lone CRs, mixed line ends, a last
-// line without a line end.
+// Every byte that is not a line of a key being set stays as it was: lone CRs, mixed line ends, a last line
+// without a line end, and what follows a NUL (which the reader never sees, so the keys go before it).
 TEST_F(ProfileFile, WritingKeepsEveryOtherByte) {
     struct Case {
         std::string before, after;
     };
     const Case cases[] = {
-        {"[notes]\r\nx=a\0b\rc\n[data]\nBegFreq=1\r\nC1=N\rMale\ntail\0after"s,
-         "[notes]\r\nx=a\0b\rc\n[data]\nBegFreq=30\r\nC1=N\rMale\ntail\0after\r\nNew=2"s},
+        {"[notes]\r\nx=a\rc\n[data]\nBegFreq=1\r\nC1=N\rtail\0after\nBegFreq=9\n"s,
+         "[notes]\r\nx=a\rc\n[data]\nBegFreq=30\r\nC1=N\rtail\r\nNew=2\0after\nBegFreq=9\n"s},
+        {"[data]\r\nBegFreq=1\r\n\0\r\n[data]\r\nNew=1\r\n"s,
+         "[data]\r\nBegFreq=30\r\nNew=2\r\n\0\r\n[data]\r\nNew=1\r\n"s},
         {"[data]\nBegFreq=1", "[data]\nBegFreq=30\nNew=2"},
         {"[data]\nBegFreq=1\n", "[data]\nBegFreq=30\nNew=2\n"},
         {"; only a note", "; only a note\r\n[data]\r\nBegFreq=30\r\nNew=2"},
@@ -182,7 +184,9 @@ TEST_F(ProfileFile, NamesThatCouldNotBeReadBackAreRefusedAndNothingIsWritten) {
     Write("[data]\r\nBegFreq=30\r\n");
     const auto before = ReadBytes(file_);
     const std::vector<std::function<void()>> refused{
-        [&] { WriteIniSection(file_, "data", {"C1=1", "[evil=1"}); },
+        [&] {
+            WriteIniSection(file_, "data", {"C1=1", "[evil=1"});
+        },
         [&] { WriteIniSection(file_, "data", {"  [evil  =1"}); },
         [&] { WriteProfileString(file_, "data", "a=b", "1"); },
         [&] { WriteProfileString(file_, "data", "[a", "1"); },
