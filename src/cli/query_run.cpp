@@ -65,6 +65,7 @@ TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironme
     env.CatalogueFile = options.catalogueFile;
     env.PriceFile = options.priceFile;
     env.RatesFile = options.ratesFile;
+    env.DataFileAccess = FileBytes::Access::Map; // one query, then the process ends
     return env;
 }
 

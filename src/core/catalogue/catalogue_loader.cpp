@@ -14,6 +14,7 @@ namespace dorvik {
 namespace {
 
 constexpr int kFieldCount = 22;
+constexpr std::array<int, 6> kPartNumberFields{17, 18, 19, 20, 21, 22};
 
 // The 22 fields of a catalogue line as they stand (the record parsers never trim), split once. A field whose
 // terminating '|' is missing reads as empty, as with RawFieldOf.
@@ -21,12 +22,11 @@ class RecordFields {
 public:
     explicit RecordFields(std::string_view text) {
         std::size_t start = 0;
-        while (count_ < kFieldCount) {
-            const auto bar = text.find('|', start);
-            if (bar == std::string_view::npos)
-                break;
-            fields_[static_cast<std::size_t>(count_++)] = text.substr(start, bar - start);
-            start = bar + 1;
+        for (std::size_t i = 0; i < text.size() && count_ < kFieldCount; ++i) {
+            if (text[i] != '|')
+                continue;
+            fields_[static_cast<std::size_t>(count_++)] = text.substr(start, i - start);
+            start = i + 1;
         }
     }
     std::string_view operator[](int n) const {
@@ -64,7 +64,9 @@ TConnector ReadConnectorFields(const RecordFields& fields, char separator) {
     connector.ConnectorName = std::string(fields[12]);
     for (int i = 0; i < 4; ++i)
         connector.ConnectorNumbers[static_cast<std::size_t>(i)] = fields.Number(13 + i, separator);
-    for (int n = 17; n <= kFieldCount; ++n) {
+    connector.PartNumbers.reserve(static_cast<std::size_t>(
+        std::count_if(kPartNumberFields.begin(), kPartNumberFields.end(), [&](int n) { return !fields[n].empty(); })));
+    for (const int n : kPartNumberFields) {
         const auto partNumber = fields[n];
         if (!partNumber.empty())
             connector.AddPartNumber(std::string(partNumber));
@@ -85,6 +87,19 @@ void AddBandEdges(const TTransmissionLine& line, char separator, PickList& begin
     auto high = BandEdge(line.HighFrequency, separator);
     beginList.Add(low.Text, low.Value);
     endList.Add(high.Text, high.Value);
+}
+
+// The lines of the run that a record starting at line first heads, so that its connectors are allocated once.
+std::size_t RunLength(std::span<const std::string_view> lines, std::size_t first, std::string_view partNumber) {
+    std::size_t count = 1;
+    for (std::size_t i = first + 1; i < lines.size(); ++i) {
+        if (Trim(lines[i]).empty())
+            continue;
+        if (Trim(RawFieldOf(lines[i], 4)) != partNumber)
+            break;
+        ++count;
+    }
+    return count;
 }
 
 std::string Problem(const std::string& fileName, std::size_t lineNumber, const DorvikError& error) {
@@ -108,6 +123,12 @@ TConnector ParseConnector(std::string_view text, char separator, PickList& conne
 
 LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,
                               const std::string& fileName) {
+    const std::vector<std::string_view> views(fileLines.begin(), fileLines.end());
+    return LoadCatalogue(std::span<const std::string_view>(views), separator, fileName);
+}
+
+LoadedCatalogue LoadCatalogue(std::span<const std::string_view> fileLines, char separator,
+                              const std::string& fileName) {
     LoadedCatalogue result;
     PickList beginList;
     PickList endList;
@@ -121,7 +142,7 @@ LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char se
 
     // Line 1 is the header, whatever it holds.
     for (std::size_t index = 1; index < fileLines.size(); ++index) {
-        const std::string& text = fileLines[index];
+        const std::string_view text = fileLines[index];
         if (Trim(text).empty())
             continue;
         const std::size_t lineNumber = index + 1;
@@ -138,6 +159,7 @@ LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char se
             auto connector = ReadConnectorFields(fields, separator);
             AddBandEdges(*line, separator, beginList, endList);
             connectorNames.Add(connector.ConnectorName);
+            line->Connectors.reserve(RunLength(fileLines, index, line->PartNumber));
             line->AddConnector(std::move(connector));
             current = line.get();
             result.Lines.push_back(std::move(line));

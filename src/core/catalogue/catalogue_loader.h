@@ -4,6 +4,7 @@
 #include "core/catalogue/records.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,10 @@ std::unique_ptr<TTransmissionLine> ParseLine(std::string_view text, char separat
                                              PickList& endList);
 TConnector ParseConnector(std::string_view text, char separator, PickList& connectorNames);
 
-// fileLines are all lines of the file, the header included.
+// fileLines are all lines of the file, the header included; the records copy what they keep, so the lines
+// may be views into the file's bytes, released after loading.
+LoadedCatalogue LoadCatalogue(std::span<const std::string_view> fileLines, char separator,
+                              const std::string& fileName = "Freq_TLine_Connectors.dat");
 LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,
                               const std::string& fileName = "Freq_TLine_Connectors.dat");
 

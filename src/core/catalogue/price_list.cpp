@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/text/fields.h"
+#include "core/text/line_views.h"
 #include "core/text/numbers.h"
 
 #include <functional>
@@ -15,48 +16,74 @@ std::string_view KeyOf(std::string_view line) {
     return Trim(RawFieldOf(line, 3));
 }
 
-std::size_t HashOf(std::string_view key) {
-    return std::hash<std::string_view>{}(key);
+std::uint32_t HashOf(std::string_view key) {
+    const auto hash = static_cast<std::uint64_t>(std::hash<std::string_view>{}(key));
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+std::string JoinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
 }
 
 } // namespace
 
-PriceList::PriceList(std::vector<std::string> lines, char separator)
-    : lines_(std::move(lines)), separator_(separator) {
-    if (lines_.size() >= std::numeric_limits<std::uint32_t>::max())
-        throw FileError("The price list has too many lines.");
-    std::size_t capacity = 16;
-    while (capacity < 2 * lines_.size())
-        capacity *= 2;
-    slots_.assign(capacity, 0);
-    const std::size_t mask = capacity - 1;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
+PriceList::PriceList(const std::vector<std::string>& lines, char separator)
+    : PriceList(FileBytes(JoinedLines(lines)), separator) {}
+
+PriceList::PriceList(FileBytes bytes, char separator) : bytes_(std::move(bytes)), separator_(separator) {
+    const std::string_view text = bytes_.View();
+    if (text.size() >= std::numeric_limits<std::uint32_t>::max())
+        throw FileError("The price list is too large.");
+    // Counted first, so that the table is made once at its size and nothing else per line is kept.
+    std::size_t candidates = 0;
+    ForEachLine(text, [&](std::string_view line) {
+        ++lineCount_;
+        candidates += IsSkippedLine(line) ? 0 : 1;
+    });
+    slots_.resize(candidates + candidates / 2 + 1);
+    ForEachLine(text, [&](std::string_view line) {
         if (IsSkippedLine(line))
-            continue;
-        const auto key = KeyOf(line);
+            return;
+        const std::string_view key = KeyOf(line);
+        const Slot entry{HashOf(key), static_cast<std::uint32_t>(line.data() - text.data()) + 1};
         // Linear probing; a key already present keeps its earlier line.
-        for (std::size_t slot = HashOf(key) & mask;; slot = (slot + 1) & mask) {
-            const std::uint32_t entry = slots_[slot];
-            if (entry == 0) {
-                slots_[slot] = static_cast<std::uint32_t>(i + 1);
-                break;
+        for (std::size_t slot = HomeOf(entry.Hash);; slot = slot + 1 == slots_.size() ? 0 : slot + 1) {
+            Slot& current = slots_[slot];
+            if (current.Start == 0) {
+                current = entry;
+                return;
             }
-            if (KeyOf(lines_[entry - 1]) == key)
-                break;
+            if (current.Hash == entry.Hash && KeyOf(LineAt(current.Start)) == key)
+                return;
         }
-    }
+    });
+}
+
+std::string_view PriceList::LineAt(std::uint32_t start) const {
+    return LineFrom(bytes_.View(), start - 1);
+}
+
+std::size_t PriceList::HomeOf(std::uint32_t hash) const {
+    // The hash scaled to the table's size: any size will do, not only powers of two.
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
 }
 
 std::optional<PriceEntry> PriceList::FindPriceLine(std::string_view partNumber) const {
     if (slots_.empty())
         return std::nullopt;
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = HashOf(partNumber) & mask;; slot = (slot + 1) & mask) {
-        const std::uint32_t entry = slots_[slot];
-        if (entry == 0)
+    const std::uint32_t hash = HashOf(partNumber);
+    for (std::size_t slot = HomeOf(hash);; slot = slot + 1 == slots_.size() ? 0 : slot + 1) {
+        const Slot& current = slots_[slot];
+        if (current.Start == 0)
             return std::nullopt;
-        const std::string& line = lines_[entry - 1];
+        if (current.Hash != hash)
+            continue;
+        const std::string_view line = LineAt(current.Start);
         if (KeyOf(line) == partNumber) {
             PriceEntry found;
             found.Description = FieldOf(line, 5);

@@ -1,5 +1,7 @@
 #pragma once
 // What a window model needs to know of the process it runs in.
+#include "core/text/file_bytes.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +20,9 @@ struct TAppEnvironment {
     std::optional<std::filesystem::path> CatalogueFile;
     std::optional<std::filesystem::path> PriceFile;
     std::optional<std::filesystem::path> RatesFile;
+    // How the catalogue and the price list are read: the command-line tool, which ends after one query, maps
+    // them; the desktop program, which keeps the price list for hours, copies it (see FileBytes::Access).
+    FileBytes::Access DataFileAccess = FileBytes::Access::Copy;
 };
 
 // The program folder of an executable in executableFolder: in an installed layout the folder the package puts

@@ -1,6 +1,8 @@
 #include "core/text/text_file.h"
 
 #include "core/errors.h"
+#include "core/text/file_bytes.h"
+#include "core/text/line_views.h"
 
 #include <algorithm>
 #include <array>
@@ -9,108 +11,18 @@
 
 namespace dorvik {
 
-namespace {
-
-// Visits each line of the text as [start, end); the line-break rules of SplitLines.
-template <typename Visit> void ForEachLine(std::string_view text, Visit visit) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        visit(start, i);
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        visit(start, text.size());
-}
-
-} // namespace
-
 std::vector<std::string> SplitLines(std::string_view text) {
-    if (const auto nul = text.find('\0'); nul != std::string_view::npos)
-        text = text.substr(0, nul);
-    // Counted first so that the list is allocated once: a large file then costs no spare capacity.
-    std::size_t count = 0;
-    ForEachLine(text, [&](std::size_t, std::size_t) { ++count; });
     std::vector<std::string> lines;
-    lines.reserve(count);
-    ForEachLine(text, [&](std::size_t start, std::size_t end) {
-        lines.emplace_back(text.substr(start, end - start));
-    });
+    ForEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError("Cannot open file \"" + path.string() + "\".");
-    // Read in blocks into a text sized from the file's length, so a large file is not copied while it grows.
-    std::string bytes;
-    std::error_code sizeError;
-    const auto size = std::filesystem::file_size(path, sizeError);
-    if (!sizeError)
-        bytes.reserve(static_cast<std::size_t>(size));
-    std::array<char, 1 << 16> block{};
-    while (in) {
-        in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad())
-        throw FileError("Cannot read file \"" + path.string() + "\".");
-    return bytes;
+    return std::string(FileBytes::Read(path).View());
 }
 
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
-    // Split while reading, block by block, so that a large file is never held whole beside its lines. The
-    // rules are SplitLines's: a CR LF split over two blocks is one break, a NUL ends the text.
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError("Cannot open file \"" + path.string() + "\".");
-    std::vector<std::string> lines;
-    std::string partial;  // the start of a line whose end is in a later block
-    bool afterCr = false; // the last block ended with a CR: a LF first in the next one belongs to it
-    bool ended = false;   // a NUL was met
-    std::array<char, 1 << 16> block{};
-    while (!ended && in) {
-        in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        std::string_view text(block.data(), static_cast<std::size_t>(in.gcount()));
-        if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
-            text = text.substr(0, nul);
-            ended = true;
-        }
-        std::size_t start = 0;
-        if (afterCr && !text.empty()) {
-            if (text.front() == '\n')
-                start = 1;
-            afterCr = false;
-        }
-        for (std::size_t i = start; i < text.size(); ++i) {
-            const char c = text[i];
-            if (c != '\r' && c != '\n')
-                continue;
-            partial.append(text.substr(start, i - start));
-            lines.push_back(std::move(partial));
-            partial = std::string();
-            if (c == '\r') {
-                if (i + 1 < text.size()) {
-                    if (text[i + 1] == '\n')
-                        ++i;
-                } else {
-                    afterCr = true;
-                }
-            }
-            start = i + 1;
-        }
-        partial.append(text.substr(start));
-    }
-    if (in.bad())
-        throw FileError("Cannot read file \"" + path.string() + "\".");
-    if (!partial.empty())
-        lines.push_back(std::move(partial));
-    return lines;
+    return SplitLines(FileBytes::Read(path).View());
 }
 
 bool IsValidUtf8(std::string_view s) {

@@ -11,7 +11,8 @@ namespace dorvik {
 // A line break after the last line does not make an empty last line.
 std::vector<std::string> SplitLines(std::string_view text);
 
-// Throws FileError when the file cannot be read.
+// Throws FileError when the file cannot be read. For small files; large ones are read with FileBytes and
+// LineViews, without a string per line.
 std::string ReadWholeFile(const std::filesystem::path& path);
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
 

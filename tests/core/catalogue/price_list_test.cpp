@@ -68,9 +68,28 @@ TEST(PriceList, PricesReadWithTheLocaleSeparatorOrPoint) {
     ExpectLookups(prices, {{"P1", true, "one", 2.5}, {"P2", true, "two", 3.25}, {"P3", true, "three", 0}});
 }
 
+// Read from the file's bytes: a line ends at a lone CR as at a LF, so a field never runs on into the next line,
+// and nothing after a NUL is ever found.
+TEST(PriceList, TheFileSplitsAtEveryLineBreakAndEndsAtTheNul) {
+    using namespace std::string_literals;
+    const PriceList prices(FileBytes("V|C|P1|EA|one\rtwo|3|\r\nV|C|P2|EA|two|2.5|\rV|C|P3|EA|three|3|\n"
+                                     "V|C|P4|EA|four|4|\0V|C|P5|EA|five|5|\n"s),
+                           '.');
+    ExpectLookups(prices, {
+                              {"P1", true, "", 0}, // its line is "V|C|P1|EA|one": no field 5
+                              {"P2", true, "two", 2.5},
+                              {"P3", true, "three", 3},
+                              {"P4", true, "four", 4},
+                              {"P5", false, "", 0},
+                              {"two", false, "", 0},
+                          });
+    EXPECT_EQ(prices.LineCount(), 5U);
+}
+
 TEST(PriceList, EmptyListFindsNothing) {
     EXPECT_FALSE(PriceList().FindPriceLine("VF4-50"));
-    EXPECT_FALSE(PriceList({}, '.').FindPriceLine(""));
+    EXPECT_FALSE(PriceList(std::vector<std::string>{}, '.').FindPriceLine(""));
+    EXPECT_FALSE(PriceList(FileBytes(), '.').FindPriceLine(""));
 }
 
 TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
@@ -91,7 +110,7 @@ TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
         }
         EXPECT_EQ(prices->FindPriceLine("P17")->Description, "part 17");
         EXPECT_FALSE(prices->FindPriceLine("P5000"));
-        EXPECT_EQ(prices->Lines().size(), 5001U);
+        EXPECT_EQ(prices->LineCount(), 5001U);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "core/catalogue/catalogue_loader.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
+#include "core/text/line_views.h"
 #include "core/text/text_file.h"
 
 #include <system_error>
@@ -85,10 +86,14 @@ void TfrmMain::LoadDataFiles() {
                                   MessageIcon::Warning);
         }
     }
-    auto catalogueLines = ReadTextLines(cataloguePath);
-    PriceLines = PriceList(ReadTextLines(pricePath), DecimalSeparator());
-    LoadedCatalogue loaded =
-        LoadCatalogue(catalogueLines, DecimalSeparator(), cataloguePath.filename().string());
+    // Each file in one block, its lines as views into it. The catalogue's bytes go once its records are made,
+    // before the price list is read, so that the two files are never held whole at once.
+    LoadedCatalogue loaded;
+    {
+        const FileBytes catalogueBytes = FileBytes::Read(cataloguePath, env_.DataFileAccess);
+        loaded = LoadCatalogue(LineViews(catalogueBytes.View()), DecimalSeparator(), cataloguePath.filename().string());
+    }
+    PriceLines = PriceList(FileBytes::Read(pricePath, env_.DataFileAccess), DecimalSeparator());
     TheCatalogue = std::move(loaded.Lines);
     BeginFrequencyList = std::move(loaded.BeginFrequencyList);
     EndFrequencyList = std::move(loaded.EndFrequencyList);

@@ -1,0 +1,43 @@
+// Writes a large catalogue and price list for the load benchmark script:
+//   dorvik_generate_catalogue FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES]]]
+// Prints the size of the two files together in bytes.
+#include "../catalogue_generator.h"
+
+#include <charconv>
+#include <cstdio>
+#include <exception>
+#include <string_view>
+
+namespace {
+
+bool ReadCount(const char* text, int& value) {
+    const std::string_view digits(text);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return error == std::errc() && end == digits.data() + digits.size() && value > 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    dorvik::bench::GeneratorPlan plan;
+    int* counts[] = {&plan.TransmissionLines, &plan.ConnectorsPerLine, &plan.PriceLines};
+    if (argc < 2 || argc > 5) {
+        std::fprintf(stderr, "usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES]]]\n",
+                     argc > 0 ? argv[0] : "dorvik_generate_catalogue");
+        return 2;
+    }
+    for (int i = 2; i < argc; ++i) {
+        if (!ReadCount(argv[i], *counts[i - 2])) {
+            std::fprintf(stderr, "not a positive count: %s\n", argv[i]);
+            return 2;
+        }
+    }
+    try {
+        const auto files = dorvik::bench::GenerateCatalogueFiles(argv[1], plan);
+        std::printf("%ju\n", files.Bytes);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,95 @@
+#include "core/text/file_bytes.h"
+
+#include "core/errors.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+#if __has_include(<sys/mman.h>) && __has_include(<fcntl.h>) && __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#define DORVIK_HAS_MMAP 1
+#else
+#define DORVIK_HAS_MMAP 0
+#endif
+
+namespace dorvik {
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{1} << 21;
+
+// Memory for a large file in huge pages where the system grants them: taking the pages one by one costs more
+// than reading the file.
+std::shared_ptr<char> AllocateBlock(std::size_t size) {
+    if (size < kHugePage)
+        return std::shared_ptr<char>(new char[size == 0 ? 1 : size], std::default_delete<char[]>());
+    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    char* block = static_cast<char*>(std::aligned_alloc(kHugePage, rounded));
+    if (block == nullptr)
+        throw std::bad_alloc();
+#if DORVIK_HAS_MMAP && defined(MADV_HUGEPAGE)
+    madvise(block, rounded, MADV_HUGEPAGE); // advice only: without huge pages the block works the same
+#endif
+    return std::shared_ptr<char>(block, [](char* p) { std::free(p); });
+}
+
+} // namespace
+
+FileBytes::FileBytes(std::string text) {
+    auto block = AllocateBlock(text.size());
+    text.copy(block.get(), text.size());
+    size_ = text.size();
+    data_ = std::move(block);
+}
+
+FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Access access) {
+#if DORVIK_HAS_MMAP
+    if (access == Access::Map) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            throw FileError("Cannot open file \"" + path.string() + "\".");
+        struct stat status {};
+        void* mapped = MAP_FAILED;
+        std::size_t size = 0;
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+            size = static_cast<std::size_t>(status.st_size);
+            mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        }
+        ::close(fd);
+        if (mapped != MAP_FAILED)
+            return FileBytes(std::shared_ptr<const char>(static_cast<const char*>(mapped),
+                                                         [size](const char* p) { ::munmap(const_cast<char*>(p), size); }),
+                             size);
+        // An empty file, a device or a file system that cannot map: read it.
+    }
+#endif
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError("Cannot open file \"" + path.string() + "\".");
+    std::error_code sizeError;
+    const auto expected = std::filesystem::file_size(path, sizeError);
+    const std::size_t size = sizeError ? 0 : static_cast<std::size_t>(expected);
+    auto block = AllocateBlock(size);
+    in.read(block.get(), static_cast<std::streamsize>(size));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    const bool more = got == size && in.peek() != std::char_traits<char>::eof();
+    if (in.bad())
+        throw FileError("Cannot read file \"" + path.string() + "\".");
+    if (more) {
+        // The file grew since its size was taken, or has no size (a pipe): the rest as it comes.
+        std::string text(block.get(), got);
+        char chunk[1 << 16];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+            text.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (in.bad())
+            throw FileError("Cannot read file \"" + path.string() + "\".");
+        return FileBytes(std::move(text));
+    }
+    return FileBytes(std::move(block), got);
+}
+
+} // namespace dorvik
