@@ -5,6 +5,7 @@
 #include "core/store/system_store.h"
 #include "gui/main_window/main_window_view.h"
 #include "gui/platform/qt_platform_services.h"
+#include "gui/printing/preview_reports.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     dorvik::gui::QtPlatformServices services;
     dorvik::TfrmMain form(environment, store, services);
     dorvik::gui::MainWindowView view(form);
+    dorvik::gui::InstallPrintCommand(form, view);
     form.Dispatch([&form] { form.FormCreate(); });
     int status = 0;
     if (!form.TerminateRequested) {

@@ -25,12 +25,32 @@ OutputFormat ParseFormat(const std::string& text) {
     throw UsageError("unknown format '" + text + "' (tsv, html, text or json)");
 }
 
+PrintExtent ParseExtent(const std::string& text) {
+    if (text == "list")
+        return PrintExtent::List;
+    if (text == "page")
+        return PrintExtent::Page;
+    if (text == "selection")
+        return PrintExtent::Selection;
+    throw UsageError("unknown print extent '" + text + "' (list, page or selection)");
+}
+
+int ParseRow(const std::string& text) {
+    const bool digits = !text.empty() && text.size() <= 9 &&
+                        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+    const int row = digits ? std::stoi(text) : 0;
+    if (row < 1)
+        throw UsageError("--row needs a row number from 1, not '" + text + "'");
+    return row;
+}
+
 } // namespace
 
 QueryOptions ParseOptions(const std::vector<std::string>& args) {
     QueryOptions options;
     std::vector<std::string> positional;
     bool optionsEnded = false;
+    bool rowGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
@@ -77,6 +97,15 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
             options.ratesFile = takeValue();
         } else if (name == "--currency") {
             options.currency = UpperCase(takeValue());
+        } else if (name == "--print") {
+            options.print = ParseExtent(takeValue());
+        } else if (name == "--row") {
+            rowGiven = true;
+            options.printRow = ParseRow(takeValue());
+        } else if (name == "--pdf") {
+            options.pdfFile = takeValue();
+            if (options.pdfFile->empty())
+                throw UsageError("--pdf needs a file name");
         } else if (name == "--format") {
             options.format = ParseFormat(takeValue());
         } else {
@@ -85,6 +114,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
     }
     if (options.help || options.version)
         return options;
+    if (options.print && !options.pdfFile)
+        throw UsageError("--print needs --pdf FILE");
+    if (!options.print && (options.pdfFile || rowGiven))
+        throw UsageError(std::string(options.pdfFile ? "--pdf" : "--row") + " goes with --print");
     if (options.check) {
         if (!positional.empty() || options.part)
             throw UsageError("--check checks the data files and runs no query");
@@ -113,7 +146,7 @@ std::string UsageText() {
            "Loss\n"
            "Calculator does when started with FILE QUERY.dvk or with PART[|LENGTH|UNIT], and writes the "
            "lines found\n"
-           "to standard output. Messages go to standard error. Nothing is written to any file.\n"
+           "to standard output. Messages go to standard error. Nothing is written but the --pdf file.\n"
            "\n"
            "Options:\n"
            "  --catalogue FILE   the catalogue (default: Freq_TLine_Connectors.dat beside the program)\n"
@@ -128,6 +161,11 @@ std::string UsageText() {
            "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML "
            "export),\n"
            "                     json (with the connectors and part numbers of every line)\n"
+           "  --print EXTENT     print instead: 'list' (every line found), 'page' (six lines from --row) or\n"
+           "                     'selection' (the data sheet of the --row line with its first connectors);\n"
+           "                     the page-count question is answered Yes; needs --pdf\n"
+           "  --row N            the current line of the results (default 1)\n"
+           "  --pdf FILE         write the printed report to this PDF file (replaced)\n"
            "  --check            check the data files instead: every problem on a line of its own as\n"
            "                     FILE:LINE: message (numbers that do not read, lines without all their\n"
            "                     fields, part numbers without a price line, part numbers priced twice,\n"
@@ -135,7 +173,7 @@ std::string UsageText() {
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
-           "Exit status: 0 when lines were listed, 1 when none were, 2 on a usage error, a data file or\n"
+           "Exit status: 0 when lines were listed (or printed), 1 when none were, 2 on a usage error, a data file or\n"
            "query file that cannot be read, or an error while computing the results, 3 when a check of the\n"
            "query refused it (no cable type, a loss without a length, the frequencies, a negative length\n"
            "or loss). With --check: 0 when the data files are clean, 1 when they are not, 2 when one\n"

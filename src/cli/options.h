@@ -10,6 +10,9 @@ namespace dorvik::cli {
 
 enum class OutputFormat { Text, Tsv, Html, Json };
 
+// The three choices of the print options window.
+enum class PrintExtent { Selection, Page, List };
+
 struct QueryOptions {
     std::optional<std::filesystem::path> queryFile; // QUERY.dvk
     std::optional<std::string> part;                // PART[|LENGTH|UNIT]
@@ -19,6 +22,9 @@ struct QueryOptions {
     std::optional<std::string> currency; // upper-cased code
     OutputFormat format = OutputFormat::Text;
     bool check = false; // check the data files instead of running a query
+    std::optional<PrintExtent> print;           // --print: a report instead of the results on standard output
+    int printRow = 1;                           // --row: the results grid's current row
+    std::optional<std::filesystem::path> pdfFile; // --pdf: where the report goes
     bool help = false;
     bool version = false;
 };

@@ -2,6 +2,8 @@
 
 #include "cli/connector_reader.h"
 #include "cli/formatters.h"
+#include "cli/print_run.h"
+#include "cli/scratch_folder.h"
 #include "cli/stderr_services.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
@@ -13,6 +15,7 @@
 #include "core/text/numbers.h"
 #include "core/text/text_file.h"
 
+#include <optional>
 #include <ostream>
 #include <system_error>
 
@@ -52,7 +55,8 @@ TMenuItem* FindCurrencyItem(TfrmMain& form, const std::string& code) {
     return nullptr;
 }
 
-TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironment& tool) {
+TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironment& tool,
+                                const std::filesystem::path& printFolder) {
     TAppEnvironment env;
     if (options.part)
         env.Params = {*options.part};
@@ -61,6 +65,8 @@ TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironme
     env.ProgramFolder = tool.programFolder;
     // Nothing of a query run writes there; a folder that does not exist makes sure of it.
     env.OutputFolder = tool.programFolder / "dorvik-query never writes here";
+    if (!printFolder.empty())
+        env.OutputFolder = printFolder; // the print data file, private to this run
     env.DecimalSeparator = tool.decimalSeparator;
     env.CatalogueFile = options.catalogueFile;
     env.PriceFile = options.priceFile;
@@ -127,8 +133,17 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
         store.WriteString(kCommonFilesKey, "Path", options.priceFile->parent_path().string());
     }
 
-    StderrServices services(err);
-    TfrmMain form(MakeEnvironment(options, tool), store, services);
+    // A report is asked for from the command line: the page-count question counts as answered Yes.
+    StderrServices services(err, options.print.has_value());
+    std::optional<ScratchFolder> printFolder;
+    try {
+        if (options.print)
+            printFolder.emplace();
+    } catch (const std::exception& error) {
+        return UsageFailure(err, error.what());
+    }
+    TfrmMain form(MakeEnvironment(options, tool, printFolder ? printFolder->Path() : std::filesystem::path()),
+                  store, services);
     TMenuItem* currency = nullptr;
     if (options.currency) {
         currency = FindCurrencyItem(form, *options.currency);
@@ -148,6 +163,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return kRefused;
         if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
             return kNoLines;
+        if (options.print)
+            return PrintResults(form, options, err);
         out << FormatResults(form, options.format);
         out.flush();
     } catch (const std::exception& error) {

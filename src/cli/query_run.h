@@ -19,7 +19,7 @@ struct ToolEnvironment {
     char decimalSeparator = '.';
 };
 
-// Results to out, messages to err. Never writes a file.
+// Results to out, messages to err. Writes no file but the report of --print.
 int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out, std::ostream& err);
 
 } // namespace dorvik::cli
