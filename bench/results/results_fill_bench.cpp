@@ -21,7 +21,7 @@ public:
     void ShellOpen(const std::string&) override {}
     bool SetClipboardText(const std::string&) override { return true; }
     bool HasDefaultApplication(const std::string&) override { return false; }
-    bool Download(const std::string&, const std::string&) override { return false; }
+    DownloadResult Download(const std::string&, const std::string&) override { return DownloadResult::Failed; }
     void SetBusyCursor(bool) override {}
     CalendarDate Today() override { return {}; }
 };

@@ -1,6 +1,6 @@
-// Puts the sample data where an installation puts the maker's data: the catalogue and the exchange rates
-// beside the program, the price list in the shared data folder, and the folder's "Path" in the settings
-// store when the user has none.
+// Puts the sample data where an installation puts the maker's data: the catalogue, the exchange rates and
+// the update dialog's picture beside the program, the price list in the shared data folder, and the folder's
+// "Path" in the settings store when the user has none.
 #include "core/store/registry_file_store.h"
 #include "core/store/settings_store.h"
 
@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     }
     bool ok = copy(sample / "Freq_TLine_Connectors.dat", program / "Freq_TLine_Connectors.dat");
     ok = copy(sample / "xcngrate.dat", program / "xcngrate.dat") && ok;
+    ok = copy(sample / "connect.gif", program / "connect.gif") && ok; // the picture of the update dialog
     if (!std::filesystem::exists(shared / "M_lom.dat"))
         ok = copy(sample / "M_lom.dat", shared / "M_lom.dat") && ok;
     return ok ? 0 : 1;

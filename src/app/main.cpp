@@ -1,8 +1,13 @@
 // The desktop program.
+#include "core/forms/ancillary/ancillary_windows.h"
+#include "core/forms/ancillary/frm_splash.h"
+#include "core/forms/ancillary/quick_update.h"
 #include "core/forms/app_environment.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/registry_file_store.h"
 #include "core/store/system_store.h"
+#include "gui/ancillary/ancillary_views.h"
+#include "gui/ancillary/splash_view.h"
 #include "gui/main_window/main_window_view.h"
 #include "gui/platform/qt_platform_services.h"
 #include "gui/printing/preview_reports.h"
@@ -42,10 +47,19 @@ int main(int argc, char** argv) {
     environment.OutputFolder = dorvik::WritableDataFolder(environment.ProgramFolder, DataHome());
     environment.DecimalSeparator = dorvik::gui::SystemDecimalSeparator();
 
+    // An interactive start shows the splash first; the main window is made once it has gone.
+    if (environment.Params.empty()) {
+        dorvik::TfrmSplash splash;
+        dorvik::gui::ShowSplashAndWait(splash);
+    }
+
     dorvik::RegistryFileStore store(dorvik::DefaultStorePath(),
                                     dorvik::ReadSystemStores(dorvik::SystemStorePaths()));
     dorvik::gui::QtPlatformServices services;
+    dorvik::gui::RegisterAncillaryViews(services);
     dorvik::TfrmMain form(environment, store, services);
+    dorvik::TQuickUpdate update(environment, services);
+    dorvik::ConnectAncillaryWindows(form, update);
     dorvik::gui::MainWindowView view(form);
     dorvik::gui::InstallPrintCommand(form, view);
     form.Dispatch([&form] { form.FormCreate(); });

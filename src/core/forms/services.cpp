@@ -1,6 +1,7 @@
 #include "core/forms/services.h"
 
 #include <ctime>
+#include <exception>
 
 namespace dorvik {
 
@@ -10,6 +11,14 @@ CalendarDateTime IPlatformServices::Now() {
     ::localtime_r(&now, &local);
     return {
         {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+void RunHandler(IPlatformServices& services, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        services.ShowMessage(error.what(), MessageIcon::Error);
+    }
 }
 
 } // namespace dorvik

@@ -1,7 +1,10 @@
 #pragma once
 // Everything that leaves the process goes through this interface: the desktop program implements it with Qt,
 // tests and the command-line tool with their own. Nothing in the core blocks on a person.
+#include "core/forms/controls/form.h"
+
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +30,9 @@ struct TFileDialog {
 // with the given extension, so a name chosen in another folder or for another kind of file never carries
 // over.
 void ProposeIn(TFileDialog& dialog, const std::filesystem::path& folder, std::string_view extension);
+
+// How a download ended: a cancelled one is not reported as a failure.
+enum class DownloadResult { Completed, Failed, Cancelled };
 
 struct CalendarDate {
     int year = 1970, month = 1, day = 1;
@@ -60,8 +66,9 @@ public:
     virtual bool SetClipboardText(const std::string& text) = 0;
     // True when the desktop has a default application for the MIME type.
     virtual bool HasDefaultApplication(const std::string& mimeType) = 0;
-    // Blocking download of url to a file; false on failure.
-    virtual bool Download(const std::string& url, const std::string& path) = 0;
+    // Blocking download of url to a file; the user may cancel it. The file appears only when the whole
+    // transfer succeeded; otherwise an earlier file of that name is left as it was.
+    virtual DownloadResult Download(const std::string& url, const std::string& path) = 0;
     virtual void SetBusyCursor(bool busy) = 0;
     virtual CalendarDate Today() = 0;
     // The local date and time: what printed reports show as their printing time. The system clock unless
@@ -69,6 +76,24 @@ public:
     virtual CalendarDateTime Now();
     // The application's window messages, processed while a long handler runs (progress bar).
     virtual void ProcessEvents() {}
+    // Shows a secondary window modally and returns its result; without a window system nothing is shown.
+    virtual TModalResult ShowModal(TForm&) { return TModalResult::None; }
 };
+
+// The busy cursor while it lives: it ends however the work ends.
+class BusyCursor {
+public:
+    explicit BusyCursor(IPlatformServices& services) : services_(services) { services_.SetBusyCursor(true); }
+    ~BusyCursor() { services_.SetBusyCursor(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    IPlatformServices& services_;
+};
+
+// The application's general error handler: runs an event handler and reports what it raises as an error
+// message; the program goes on.
+void RunHandler(IPlatformServices& services, const std::function<void()>& handler);
 
 } // namespace dorvik

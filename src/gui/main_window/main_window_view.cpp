@@ -5,6 +5,7 @@
 #include "gui/main_window/bindings.h"
 #include "gui/main_window/logo.h"
 #include "gui/main_window/radio_group.h"
+#include "gui/main_window/shortcut_priority.h"
 #include "gui/platform/qt_text.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setProperty(kHintProperty, ToQString(kMakerNotice));
     BuildMenu();
+    new MenuShortcutPriority(*this, form_.MainMenu1);
     // Hints come from the mouse entering and leaving this window's widgets; activations of the program's
     // other windows decide whether the next activation of this one counts (changeEvent).
     qApp->installEventFilter(this);

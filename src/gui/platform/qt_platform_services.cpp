@@ -19,6 +19,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -55,21 +56,21 @@ constexpr int kMimeQueryTimeoutMs = 3'000;
 
 void QtPlatformServices::ShowMessage(const std::string& text, MessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok,
-                    parent_);
+                    DialogParent());
     box.exec();
 }
 
 void QtPlatformServices::ShowDetailedMessage(const std::string& text, MessageIcon icon,
                                              const std::string& details) {
     QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok,
-                    parent_);
+                    DialogParent());
     box.setDetailedText(MessageText(details));
     box.exec();
 }
 
 bool QtPlatformServices::Confirm(const std::string& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), MessageText(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+                    QMessageBox::Yes | QMessageBox::No, DialogParent());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -177,39 +178,87 @@ void QtPlatformServices::StartMimeLookup(const QString& mimeType) {
     timer->start(kMimeQueryTimeoutMs);
 }
 
-bool QtPlatformServices::Download(const std::string& url, const std::string& path) {
+DownloadResult QtPlatformServices::Download(const std::string& url, const std::string& path) {
     const QUrl source(ToQString(url));
     if (!source.isValid())
-        return false;
+        return DownloadResult::Failed;
+    // The transfer goes to a temporary file beside the target, renamed over it only once complete: a cut or
+    // refused transfer leaves nothing that could be started.
+    QSaveFile file(ToQString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return DownloadResult::Failed;
     QNetworkAccessManager network;
     QNetworkRequest request(source);
     request.setTransferTimeout(kDownloadTimeoutMs);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = network.get(request);
-    QSaveFile file(ToQString(path));
-    bool ok = file.open(QIODevice::WriteOnly);
-    QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
-        const QByteArray chunk = reply->readAll();
-        if (ok && file.write(chunk) != chunk.size())
-            ok = false;
+
+    QProgressDialog progress(DialogParent());
+    progress.setWindowTitle(QStringLiteral("Quick Update"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setLabelText(QStringLiteral("Connecting..."));
+    progress.setCancelButtonText(QStringLiteral("&Cancel"));
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(0);
+    progress.setRange(0, 0);
+    bool cancelled = false;
+    QObject::connect(&progress, &QProgressDialog::canceled, reply, [&] {
+        cancelled = true;
+        reply->abort();
     });
-    // The download blocks the window, as the program's other work does; only non-input events run.
+
+    bool written = true;
+    qint64 received = 0;
+    const auto take = [&] {
+        const QByteArray chunk = reply->readAll();
+        received += chunk.size();
+        if (written && file.write(chunk) != chunk.size())
+            written = false;
+        const QLocale locale;
+        const qint64 total = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        progress.setLabelText(total > 0 ? QStringLiteral("%1 of %2 bytes received")
+                                              .arg(locale.toString(received), locale.toString(total))
+                                        : QStringLiteral("%1 bytes received").arg(locale.toString(received)));
+        // The bar counts in kilobytes: an int would not hold the bytes of a large package.
+        if (total > 0) {
+            progress.setRange(0, static_cast<int>(total / 1024) + 1);
+            progress.setValue(static_cast<int>(received / 1024));
+        }
+    };
+    QObject::connect(reply, &QIODevice::readyRead, reply, take);
+    progress.show();
+    // The dialog is modal: the rest of the program waits, as for any blocking download, but Cancel works.
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (ok) {
-        const QByteArray rest = reply->readAll();
-        ok = file.write(rest) == rest.size();
-    }
+        loop.exec();
+    if (!cancelled)
+        take();
+    progress.hide();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    ok = ok && reply->error() == QNetworkReply::NoError && (status == 0 || (status >= 200 && status < 300));
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool complete = reply->error() == QNetworkReply::NoError && (status == 0 || (status >= 200 && status < 300)) &&
+                          (!length.isValid() || length.toLongLong() == received);
     reply->deleteLater();
-    if (!ok) {
+    if (cancelled || !written || !complete) {
         file.cancelWriting();
-        return false;
+        return cancelled ? DownloadResult::Cancelled : DownloadResult::Failed;
     }
-    return file.commit();
+    return file.commit() ? DownloadResult::Completed : DownloadResult::Failed;
+}
+
+TModalResult QtPlatformServices::ShowModal(TForm& form) {
+    const auto view = modalViews_.find(std::type_index(typeid(form)));
+    if (view == modalViews_.end())
+        return TModalResult::None;
+    return view->second(form, DialogParent());
+}
+
+QWidget* QtPlatformServices::DialogParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return parent_;
 }
 
 void QtPlatformServices::SetBusyCursor(bool busy) {

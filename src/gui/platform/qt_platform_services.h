@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <typeindex>
 
 namespace dorvik::gui {
 
@@ -36,10 +37,22 @@ public:
     // Answers at once from the last lookup (false before the first one ends) and starts a new lookup in the
     // background, unless one is running: asking the desktop takes up to a second.
     bool HasDefaultApplication(const std::string& mimeType) override;
-    bool Download(const std::string& url, const std::string& path) override;
+    // With a modal progress dialog that shows the bytes received and offers Cancel.
+    DownloadResult Download(const std::string& url, const std::string& path) override;
     void SetBusyCursor(bool busy) override;
     CalendarDate Today() override;
     void ProcessEvents() override;
+    TModalResult ShowModal(TForm& form) override;
+
+    // How a kind of window model is shown: its view, made for the model, run modally over parent.
+    template <typename Form>
+    void RegisterModalView(std::function<TModalResult(Form&, QWidget* parent)> show) {
+        modalViews_[std::type_index(typeid(Form))] = [show = std::move(show)](TForm& form, QWidget* parent) {
+            return show(static_cast<Form&>(form), parent);
+        };
+    }
+    // The window new dialogs belong to: the modal window on top, else the dialog parent.
+    QWidget* DialogParent() const;
 
 private:
     struct MimeLookup {
@@ -54,6 +67,7 @@ private:
     std::map<QString, MimeLookup> mimeLookups_;
     QObject lookupContext_; // owns the lookup processes; destroying it ends them
     int busyDepth_ = 0;
+    std::map<std::type_index, std::function<TModalResult(TForm&, QWidget*)>> modalViews_;
 };
 
 // The user's locale's decimal separator as the core wants it: one character, '.' when the locale's is not

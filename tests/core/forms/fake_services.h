@@ -3,6 +3,8 @@
 #include "core/forms/services.h"
 
 #include <deque>
+#include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,17 @@ public:
     bool HasSpreadsheetProgram = true;
     bool ConfirmAnswer = true;
     std::vector<std::string> Details; // the unfolding text of each detailed message, in order
+    CalendarDate TodayIs{2026, 12, 8};
+    // Downloads: each asked "url > path"; the answer, and the bytes a completed one writes to the path.
+    std::vector<std::string> Downloads;
+    DownloadResult DownloadAnswer = DownloadResult::Failed;
+    std::string DownloadedBytes = "package";
+    // The busy cursor's state after each change, and whether it was busy during the last download.
+    std::vector<bool> CursorChanges;
+    bool BusyDuringDownload = false;
+    // Modal windows: their captions in the order shown; OnShowModal plays the user (nullptr: closed at once).
+    std::vector<std::string> ModalShown;
+    std::function<TModalResult(TForm&)> OnShowModal;
 
     std::vector<std::string> Messages() const {
         std::vector<std::string> out;
@@ -63,10 +76,31 @@ public:
         return true;
     }
     bool HasDefaultApplication(const std::string&) override { return HasSpreadsheetProgram; }
-    bool Download(const std::string&, const std::string&) override { return false; }
-    void SetBusyCursor(bool) override {}
-    CalendarDate Today() override { return {2026, 12, 8}; }
+    DownloadResult Download(const std::string& url, const std::string& path) override {
+        Downloads.push_back(url + " > " + path);
+        BusyDuringDownload = !CursorChanges.empty() && CursorChanges.back();
+        if (DownloadAnswer == DownloadResult::Completed)
+            WriteDownload(path);
+        return DownloadAnswer;
+    }
+    void SetBusyCursor(bool busy) override { CursorChanges.push_back(busy); }
+    CalendarDate Today() override { return TodayIs; }
     CalendarDateTime Now() override { return {Today(), 14, 5, 9}; }
+    TModalResult ShowModal(TForm& form) override {
+        ModalShown.push_back(form.Caption);
+        if (!OnShowModal)
+            return form.ModalResult;
+        const TModalResult result = OnShowModal(form);
+        return result != TModalResult::None ? result : form.ModalResult;
+    }
+
+private:
+    void WriteDownload(const std::string& path) const;
 };
+
+inline void FakeServices::WriteDownload(const std::string& path) const {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << DownloadedBytes;
+}
 
 } // namespace dorvik::testing

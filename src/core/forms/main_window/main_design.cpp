@@ -224,11 +224,7 @@ void TfrmMain::BindEvents() {
 }
 
 void TfrmMain::Dispatch(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception& error) {
-        services_.ShowMessage(error.what(), MessageIcon::Error);
-    }
+    RunHandler(services_, action);
 }
 
 void TfrmMain::Close() {

@@ -17,17 +17,6 @@ void ZeroIfEmpty(TEdit& edit) {
         edit.SetText("0");
 }
 
-// Ends the busy cursor however the search ends.
-class BusyCursor {
-public:
-    explicit BusyCursor(IPlatformServices& services) : services_(services) { services_.SetBusyCursor(true); }
-    ~BusyCursor() { services_.SetBusyCursor(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    IPlatformServices& services_;
-};
 constexpr const char* kNegativeLengthMessage = "The length cannot be negative.";
 constexpr const char* kNegativeMaxLossMessage = "The maximum insertion loss cannot be negative.";
 } // namespace
