@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace dorvik::fuzz {
@@ -39,17 +40,25 @@ inline std::vector<std::string_view> Parts(std::string_view text, std::size_t co
     return parts;
 }
 
-// One folder per process, in memory where the system has it, so that files cost little per run.
+// One folder per process, in memory where the system has it, so that files cost little per run; removed when
+// the process ends normally.
 inline const std::filesystem::path& ScratchFolder() {
-    static const std::filesystem::path folder = [] {
+    struct Folder {
+        std::filesystem::path path;
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Folder folder{[] {
         std::filesystem::path base = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
                                                                          : std::filesystem::temp_directory_path();
         std::string pattern = (base / "dorvik-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             std::abort();
         return std::filesystem::path(pattern);
-    }();
-    return folder;
+    }()};
+    return folder.path;
 }
 
 inline void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
