@@ -2,6 +2,7 @@
 // not in it) gives exactly what the one rule gives by walking the lines: the first line that is not skipped
 // whose trimmed field 3 equals the part number, its field 5 and its field 6 as a price or 0.
 #include "core/catalogue/price_list.h"
+#include "core/text/file_bytes.h"
 #include "core/text/fields.h"
 #include "core/text/numbers.h"
 #include "core/text/text_file.h"
@@ -41,12 +42,15 @@ void Check(const PriceList& prices, const std::vector<std::string>& lines, std::
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto text = fuzz::AsText(data, size);
     const char separator = size > 0 && (data[0] & 1) ? ',' : '.';
-    auto lines = SplitLines(text);
-    const PriceList prices(lines, separator);
-    Require(prices.Lines() == lines, "the lines are kept as read");
-    for (std::size_t i = 0; i < std::min<std::size_t>(lines.size(), 200); ++i)
-        Check(prices, lines, FieldOf(lines[i], 3), separator);
-    for (const std::string_view absent : {"", " ", "TC-100", "|"})
-        Check(prices, lines, absent, separator);
+    const auto lines = SplitLines(text);
+    // The whole file's bytes, as the program reads it, and the same file given as lines.
+    const PriceList prices(FileBytes(std::string(text)), separator);
+    const PriceList fromLines(lines, separator);
+    for (const PriceList* list : {&prices, &fromLines}) {
+        for (std::size_t i = 0; i < std::min<std::size_t>(lines.size(), 200); ++i)
+            Check(*list, lines, FieldOf(lines[i], 3), separator);
+        for (const std::string_view absent : {"", " ", "TC-100", "|"})
+            Check(*list, lines, absent, separator);
+    }
     return 0;
 }
