@@ -13,6 +13,12 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
+std::string LowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
 OutputFormat ParseFormat(const std::string& text) {
     if (text == "text")
         return OutputFormat::Text;
@@ -23,6 +29,13 @@ OutputFormat ParseFormat(const std::string& text) {
     if (text == "json")
         return OutputFormat::Json;
     throw UsageError("unknown format '" + text + "' (tsv, html, text or json)");
+}
+
+std::filesystem::path ParseChartFile(const std::string& text) {
+    const std::string extension = LowerCase(std::filesystem::path(text).extension().string());
+    if (extension != ".svg" && extension != ".png")
+        throw UsageError("--chart writes a .svg or .png file, not '" + text + "'");
+    return text;
 }
 
 PrintExtent ParseExtent(const std::string& text) {
@@ -102,6 +115,8 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (name == "--row") {
             rowGiven = true;
             options.printRow = ParseRow(takeValue());
+        } else if (name == "--chart") {
+            options.chartFile = ParseChartFile(takeValue());
         } else if (name == "--pdf") {
             options.pdfFile = takeValue();
             if (options.pdfFile->empty())
@@ -146,7 +161,7 @@ std::string UsageText() {
            "Loss\n"
            "Calculator does when started with FILE QUERY.dvk or with PART[|LENGTH|UNIT], and writes the "
            "lines found\n"
-           "to standard output. Messages go to standard error. Nothing is written but the --pdf file.\n"
+           "to standard output. Messages go to standard error. Nothing is written but the --pdf and --chart files.\n"
            "\n"
            "Options:\n"
            "  --catalogue FILE   the catalogue (default: Freq_TLine_Connectors.dat beside the program)\n"
@@ -166,6 +181,8 @@ std::string UsageText() {
            "                     the page-count question is answered Yes; needs --pdf\n"
            "  --row N            the current line of the results (default 1)\n"
            "  --pdf FILE         write the printed report to this PDF file (replaced)\n"
+           "  --chart FILE       also write the chart of the lines listed (the first ten) over frequency:\n"
+           "                     attenuation on log-log axes, as FILE.svg or FILE.png (replaced)\n"
            "  --check            check the data files instead: every problem on a line of its own as\n"
            "                     FILE:LINE: message (numbers that do not read, lines without all their\n"
            "                     fields, part numbers without a price line, part numbers priced twice,\n"

@@ -25,6 +25,7 @@ struct QueryOptions {
     std::optional<PrintExtent> print;           // --print: a report instead of the results on standard output
     int printRow = 1;                           // --row: the results grid's current row
     std::optional<std::filesystem::path> pdfFile; // --pdf: where the report goes
+    std::optional<std::filesystem::path> chartFile; // --chart: the chart of the lines listed, .svg or .png
     bool help = false;
     bool version = false;
 };

@@ -1,11 +1,10 @@
 #include "cli/print_run.h"
 
+#include "cli/offscreen_application.h"
 #include "cli/query_run.h"
 #include "core/errors.h"
 #include "core/forms/printing/frm_print_options.h"
 #include "report/print_reports.h"
-
-#include <QGuiApplication>
 
 #include <optional>
 #include <ostream>
@@ -25,26 +24,6 @@ int RadioItemOf(PrintExtent extent) {
     }
     return 0;
 }
-
-// The report engine paints with Qt's GUI module; the tool needs no display for it. Without a session's
-// runtime folder, Qt gets one inside the run's private folder, which goes away with it.
-class OffscreenApplication {
-public:
-    explicit OffscreenApplication(const std::filesystem::path& privateFolder) {
-        if (QGuiApplication::instance() == nullptr) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-                qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString((privateFolder / "runtime").string()));
-            app_.emplace(argc_, argv_);
-        }
-    }
-
-private:
-    int argc_ = 1;
-    char name_[13] = "dorvik-query";
-    char* argv_[2] = {name_, nullptr};
-    std::optional<QGuiApplication> app_;
-};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "cli/connector_reader.h"
 #include "cli/formatters.h"
+#include "cli/chart_run.h"
 #include "cli/print_run.h"
 #include "cli/scratch_folder.h"
 #include "cli/stderr_services.h"
@@ -56,7 +57,7 @@ TMenuItem* FindCurrencyItem(TfrmMain& form, const std::string& code) {
 }
 
 TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironment& tool,
-                                const std::filesystem::path& printFolder) {
+                                const std::filesystem::path& privateFolder) {
     TAppEnvironment env;
     if (options.part)
         env.Params = {*options.part};
@@ -65,8 +66,8 @@ TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironme
     env.ProgramFolder = tool.programFolder;
     // Nothing of a query run writes there; a folder that does not exist makes sure of it.
     env.OutputFolder = tool.programFolder / "dorvik-query never writes here";
-    if (!printFolder.empty())
-        env.OutputFolder = printFolder; // the print data file, private to this run
+    if (!privateFolder.empty())
+        env.OutputFolder = privateFolder; // the print data file, private to this run
     env.DecimalSeparator = tool.decimalSeparator;
     env.CatalogueFile = options.catalogueFile;
     env.PriceFile = options.priceFile;
@@ -135,14 +136,15 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
 
     // A report is asked for from the command line: the page-count question counts as answered Yes.
     StderrServices services(err, options.print.has_value());
-    std::optional<ScratchFolder> printFolder;
+    // The print data file and the offscreen platform's runtime folder, private to this run.
+    std::optional<ScratchFolder> privateFolder;
     try {
-        if (options.print)
-            printFolder.emplace();
+        if (options.print || options.chartFile)
+            privateFolder.emplace();
     } catch (const std::exception& error) {
         return UsageFailure(err, error.what());
     }
-    TfrmMain form(MakeEnvironment(options, tool, printFolder ? printFolder->Path() : std::filesystem::path()),
+    TfrmMain form(MakeEnvironment(options, tool, privateFolder ? privateFolder->Path() : std::filesystem::path()),
                   store, services);
     TMenuItem* currency = nullptr;
     if (options.currency) {
@@ -167,6 +169,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return PrintResults(form, options, err);
         out << FormatResults(form, options.format);
         out.flush();
+        if (options.chartFile && out)
+            return WriteChart(form, *options.chartFile, privateFolder->Path(), err);
     } catch (const std::exception& error) {
         // The desktop program's general error handler.
         services.ShowMessage(error.what(), MessageIcon::Error);
