@@ -1,6 +1,7 @@
 // The results page over a large hit list: search, price lookups and the fill of every grid cell, as the
 // search button runs them.
 #include "../catalogue_generator.h"
+#include "../silent_services.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/memory_settings_store.h"
 
@@ -10,21 +11,6 @@
 
 namespace dorvik::bench {
 namespace {
-
-class SilentServices : public IPlatformServices {
-public:
-    int Messages = 0;
-    void ShowMessage(const std::string&, MessageIcon) override { ++Messages; }
-    bool Confirm(const std::string&) override { return false; }
-    void Beep() override {}
-    bool ExecuteFileDialog(TFileDialog&) override { return false; }
-    void ShellOpen(const std::string&) override {}
-    bool SetClipboardText(const std::string&) override { return true; }
-    bool HasDefaultApplication(const std::string&) override { return false; }
-    DownloadResult Download(const std::string&, const std::string&) override { return DownloadResult::Failed; }
-    void SetBusyCursor(bool) override {}
-    CalendarDate Today() override { return {}; }
-};
 
 struct ResultsFixture {
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "dorvik-bench-results";

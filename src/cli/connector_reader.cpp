@@ -6,48 +6,56 @@ namespace dorvik::cli {
 
 namespace {
 
-// Moving the selection recolours every row of the grid; over a long list that would cost more than the
-// lookups themselves, and the colours are never shown here.
-class RowHighlightOff {
-public:
-    explicit RowHighlightOff(TGrid& grid) : grid_(grid), saved_(std::exchange(grid.OnRowChanged, nullptr)) {}
-    ~RowHighlightOff() { grid_.OnRowChanged = std::move(saved_); }
-    RowHighlightOff(const RowHighlightOff&) = delete;
-    RowHighlightOff& operator=(const RowHighlightOff&) = delete;
-
-private:
-    TGrid& grid_;
-    TNotifyEvent saved_;
-};
+// Where the first part number with a price line stands: reading it sets the price heading, as reading every
+// row would.
+std::optional<std::pair<int, int>> FirstPricedConnector(const TfrmMain& form) {
+    for (std::size_t i = 0; i < form.Hits.size(); ++i) {
+        const auto& connectors = form.Hits[i]->Connectors;
+        for (std::size_t c = 0; c < connectors.size(); ++c)
+            for (const std::string& part : connectors[c].PartNumbers)
+                if (form.PriceLines.FindPriceLine(part))
+                    return std::pair{static_cast<int>(i) + 1, static_cast<int>(c)};
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
-std::vector<std::vector<ConnectorParts>> ReadConnectors(TfrmMain& form) {
-    std::vector<std::vector<ConnectorParts>> result;
-    const RowHighlightOff quiet(form.grdSpecs);
-    for (int row = 1; row <= form.grdSpecs.RowCount(); ++row) {
-        // The click runs grdSpecsClick, which fills the connector lists for this line.
-        form.grdSpecs.UserClick(row);
-        std::vector<ConnectorParts> connectors;
-        const auto names = form.lstConnectors.Items();
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            form.lstConnectors.UserClick(static_cast<int>(i));
-            ConnectorParts connector{names[i], {}};
-            const TGrid& grid = form.grdConnectors;
-            for (int r = 1; r <= grid.RowCount(); ++r)
-                connector.partNumbers.push_back({grid.Cell(1, r), grid.Cell(2, r), grid.Cell(3, r)});
-            connectors.push_back(std::move(connector));
-        }
-        result.push_back(std::move(connectors));
+ConnectorReader::ConnectorReader(TfrmMain& form)
+    // Moving the selection recolours every row of the grid; over a long list that would cost more than the
+    // lookups themselves, and the colours are never shown here.
+    : form_(form), savedRowChanged_(std::exchange(form.grdSpecs.OnRowChanged, nullptr)) {
+    if (const auto priced = FirstPricedConnector(form_)) {
+        form_.grdSpecs.UserClick(priced->first);
+        form_.lstConnectors.UserClick(priced->second);
     }
-    return result;
 }
 
-std::vector<std::string> ConnectorHeadings(const TfrmMain& form) {
+ConnectorReader::~ConnectorReader() {
+    form_.grdSpecs.OnRowChanged = std::move(savedRowChanged_);
+}
+
+std::vector<std::string> ConnectorReader::Headings() const {
     std::vector<std::string> headings;
-    for (int col = 1; col <= form.grdConnectors.ColCount(); ++col)
-        headings.push_back(form.grdConnectors.Heading(col));
+    for (int col = 1; col <= form_.grdConnectors.ColCount(); ++col)
+        headings.push_back(form_.grdConnectors.Heading(col));
     return headings;
+}
+
+std::vector<ConnectorParts> ConnectorReader::Row(int row) {
+    // The click runs grdSpecsClick, which fills the connector lists for this line.
+    form_.grdSpecs.UserClick(row);
+    std::vector<ConnectorParts> connectors;
+    const auto names = form_.lstConnectors.Items();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        form_.lstConnectors.UserClick(static_cast<int>(i));
+        ConnectorParts connector{names[i], {}};
+        const TGrid& grid = form_.grdConnectors;
+        for (int r = 1; r <= grid.RowCount(); ++r)
+            connector.partNumbers.push_back({grid.Cell(1, r), grid.Cell(2, r), grid.Cell(3, r)});
+        connectors.push_back(std::move(connector));
+    }
+    return connectors;
 }
 
 } // namespace dorvik::cli

@@ -8,9 +8,22 @@
 
 namespace dorvik::cli {
 
-// One entry per row of grdSpecs. Leaves the last row and its last connector selected.
-std::vector<std::vector<ConnectorParts>> ReadConnectors(TfrmMain& form);
+class ConnectorReader {
+public:
+    // Brings the part-number grid's headings to what they are after every row was read, so that they can be
+    // written before the rows.
+    explicit ConnectorReader(TfrmMain& form);
+    ~ConnectorReader();
+    ConnectorReader(const ConnectorReader&) = delete;
+    ConnectorReader& operator=(const ConnectorReader&) = delete;
 
-std::vector<std::string> ConnectorHeadings(const TfrmMain& form);
+    std::vector<std::string> Headings() const;
+    // Row r of grdSpecs (from 1). Leaves that row and its last connector selected.
+    std::vector<ConnectorParts> Row(int row);
+
+private:
+    TfrmMain& form_;
+    TNotifyEvent savedRowChanged_;
+};
 
 } // namespace dorvik::cli

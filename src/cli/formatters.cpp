@@ -15,16 +15,22 @@ std::size_t DisplayWidth(std::string_view utf8) {
         utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+// The width of the bytes once decoded, without decoding them: every byte that is not UTF-8 becomes one
+// character.
+std::size_t DisplayWidthOfBytes(std::string_view bytes) {
+    return IsValidUtf8(bytes) ? DisplayWidth(bytes) : bytes.size();
+}
+
 void AppendPadded(std::string& line, const std::string& text, std::size_t width) {
     line += text;
     line.append(width - DisplayWidth(text), ' ');
 }
 
-void AppendLine(std::string& out, std::string line) {
+void WriteLine(const TextSink& write, std::string& line) {
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
-    out += line;
-    out += '\n';
+    line += '\n';
+    write(line);
 }
 
 template <typename Items, typename Write>
@@ -42,6 +48,18 @@ void AppendArray(std::string& out, const Items& items, Write write) {
 
 void AppendStrings(std::string& out, const std::vector<std::string>& texts) {
     AppendArray(out, texts, [&out](const std::string& text) { out += JsonString(text); });
+}
+
+void AppendConnectors(std::string& out, const std::vector<ConnectorParts>& connectors) {
+    AppendArray(out, connectors, [&out](const ConnectorParts& connector) {
+        out += "{\"connector\": " + JsonString(connector.name) + ", \"part_numbers\": ";
+        AppendArray(out, connector.partNumbers, [&out](const PartNumberRow& part) {
+            out += "{\"part_number\": " + JsonString(part.partNumber) +
+                   ", \"description\": " + JsonString(part.description) + ", \"price\": " +
+                   JsonString(part.price) + "}";
+        });
+        out += '}';
+    });
 }
 
 } // namespace
@@ -68,80 +86,68 @@ std::string JsonString(std::string_view bytes) {
     return out;
 }
 
-std::string FormatTextTable(const TGrid& specs) {
+void WriteTextTable(const TGrid& specs, const TextSink& write) {
     std::vector<int> columns;
     for (int col = 1; col <= specs.ColCount(); ++col)
         if (specs.Column(col).Visible)
             columns.push_back(col);
-    // Decoded once: widths are measured on what is shown.
-    std::vector<std::vector<std::string>> table(static_cast<std::size_t>(specs.RowCount()) + 1);
-    for (const int col : columns)
-        table[0].push_back(DecodeForDisplay(specs.Heading(col)));
-    for (int row = 1; row <= specs.RowCount(); ++row)
-        for (const int col : columns)
-            table[static_cast<std::size_t>(row)].push_back(DecodeForDisplay(specs.Cell(col, row)));
+    // Widths first, measured on what is shown; then the rows, each decoded as it is written.
     std::vector<std::size_t> widths(columns.size(), 0);
-    for (const auto& line : table)
-        for (std::size_t i = 0; i < line.size(); ++i)
-            widths[i] = std::max(widths[i], DisplayWidth(line[i]));
-
-    std::string out;
-    for (std::size_t r = 0; r < table.size(); ++r) {
-        std::string line;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        widths[i] = DisplayWidthOfBytes(specs.Heading(columns[i]));
+        for (int row = 1; row <= specs.RowCount(); ++row)
+            widths[i] = std::max(widths[i], DisplayWidthOfBytes(specs.Cell(columns[i], row)));
+    }
+    std::string line;
+    const auto writeRow = [&](auto textOf) {
+        line.clear();
         for (std::size_t i = 0; i < columns.size(); ++i) {
             if (i > 0)
                 line += "  ";
-            AppendPadded(line, table[r][i], widths[i]);
+            AppendPadded(line, DecodeForDisplay(textOf(columns[i])), widths[i]);
         }
-        AppendLine(out, std::move(line));
-        if (r == 0) {
-            std::string rule;
-            for (std::size_t i = 0; i < columns.size(); ++i) {
-                if (i > 0)
-                    rule += "  ";
-                rule.append(widths[i], '-');
-            }
-            AppendLine(out, std::move(rule));
-        }
+        WriteLine(write, line);
+    };
+    writeRow([&](int col) -> const std::string& { return specs.Heading(col); });
+    line.clear();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            line += "  ";
+        line.append(widths[i], '-');
     }
-    return out;
+    WriteLine(write, line);
+    for (int row = 1; row <= specs.RowCount(); ++row)
+        writeRow([&](int col) -> const std::string& { return specs.Cell(col, row); });
 }
 
-std::string FormatJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
-                       const std::vector<std::vector<ConnectorParts>>& connectors,
-                       const std::optional<LongestRuns>& runs) {
-    std::vector<std::string> headings;
+void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
+               const RowConnectors& connectorsOfRow, const std::optional<LongestRuns>& runs,
+               const TextSink& write) {
+    std::vector<std::string> texts;
     for (int col = 1; col <= specs.ColCount(); ++col)
-        headings.push_back(specs.Heading(col));
-
+        texts.push_back(specs.Heading(col));
     std::string out = "{\n  \"headings\": ";
-    AppendStrings(out, headings);
+    AppendStrings(out, texts);
     out += ",\n  \"rows\": [";
+    write(out);
     for (int row = 1; row <= specs.RowCount(); ++row) {
-        std::vector<std::string> cells;
+        texts.clear();
         for (int col = 1; col <= specs.ColCount(); ++col)
-            cells.push_back(specs.Cell(col, row));
-        out += row == 1 ? "\n    " : ",\n    ";
-        AppendStrings(out, cells);
+            texts.push_back(specs.Cell(col, row));
+        out = row == 1 ? "\n    " : ",\n    ";
+        AppendStrings(out, texts);
+        write(out);
     }
-    out += "\n  ],\n  \"connector_headings\": ";
+    out = "\n  ],\n  \"connector_headings\": ";
     AppendStrings(out, connectorHeadings);
     out += ",\n  \"connectors\": [";
-    bool firstRow = true;
-    for (const auto& rowConnectors : connectors) {
-        out += firstRow ? "\n    " : ",\n    ";
-        firstRow = false;
-        AppendArray(out, rowConnectors, [&out](const ConnectorParts& connector) {
-            out += "{\"connector\": " + JsonString(connector.name) + ", \"part_numbers\": ";
-            AppendArray(out, connector.partNumbers, [&out](const PartNumberRow& part) {
-                out += "{\"part_number\": " + JsonString(part.partNumber) +
-                       ", \"description\": " + JsonString(part.description) +
-                       ", \"price\": " + JsonString(part.price) + "}";
-            });
-            out += '}';
-        });
+    write(out);
+    for (int row = 1; row <= specs.RowCount(); ++row) {
+        out = row == 1 ? "\n    " : ",\n    ";
+        AppendConnectors(out, connectorsOfRow(row));
+        write(out);
     }
-    out += "\n  ]";
+    out = "\n  ]";
     if (runs) {
         out += ",\n  \"longest_run_within_budget\": {\"unit\": " + JsonString(runs->unit) +
                ", \"max_loss_db\": " + JsonString(runs->maxLoss) + ", \"rows\": ";
@@ -151,7 +157,7 @@ std::string FormatJson(const TGrid& specs, const std::vector<std::string>& conne
         out += '}';
     }
     out += "\n}\n";
-    return out;
+    write(out);
 }
 
 } // namespace dorvik::cli

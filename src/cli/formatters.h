@@ -1,8 +1,11 @@
 #pragma once
 // The terminal table and the JSON document of dorvik-query (the tsv and html formats are the exports' own
-// builders). Cell texts are the data files' bytes; both formats show them in UTF-8.
+// writers). Cell texts are the data files' bytes; both formats show them in UTF-8. Both are written as they
+// are made, row by row.
 #include "core/forms/controls/grid.h"
+#include "core/output/text_sink.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,7 +23,7 @@ struct ConnectorParts {
 };
 
 // Columns aligned with two spaces between them, a rule under the headings; hidden columns are left out.
-std::string FormatTextTable(const TGrid& specs);
+void WriteTextTable(const TGrid& specs, const TextSink& write);
 
 // The longest run of each row's line within the loss budget of a query by loss, as figure texts (null where
 // the connectors alone exceed the budget).
@@ -33,9 +36,12 @@ struct LongestRuns {
 // {"headings": [...], "rows": [[...], ...], "connector_headings": [...], "connectors": [[...], ...]} where
 // connectors[i] lists the connectors of rows[i]; a query by loss adds
 // "longest_run_within_budget": {"unit": ..., "max_loss_db": ..., "rows": [...]}.
-std::string FormatJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
-                       const std::vector<std::vector<ConnectorParts>>& connectors,
-                       const std::optional<LongestRuns>& runs = std::nullopt);
+// The connectors of grid row r (from 1), asked for once per row, in row order.
+using RowConnectors = std::function<std::vector<ConnectorParts>(int row)>;
+
+void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
+               const RowConnectors& connectorsOfRow, const std::optional<LongestRuns>& runs,
+               const TextSink& write);
 
 // A JSON string literal of the text, decoded to UTF-8 first.
 std::string JsonString(std::string_view bytes);

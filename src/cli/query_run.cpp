@@ -90,20 +90,29 @@ std::optional<LongestRuns> LongestRunsOf(TfrmMain& form) {
     return runs;
 }
 
-std::string FormatResults(TfrmMain& form, OutputFormat format) {
+// Written as they are made: a long hit list is never held whole as text.
+void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
+    const TextSink write = [&out](std::string_view part) {
+        out.write(part.data(), static_cast<std::streamsize>(part.size()));
+    };
     switch (format) {
     case OutputFormat::Tsv:
-        return BuildSpreadsheetText(form.grdSpecs);
+        WriteSpreadsheetText(form.grdSpecs, write);
+        return;
     case OutputFormat::Html:
-        return BuildHtmlPage(form.grdSpecs, 3);
+        WriteHtmlPage(form.grdSpecs, 3, write);
+        return;
     case OutputFormat::Text:
-        return FormatTextTable(form.grdSpecs);
+        WriteTextTable(form.grdSpecs, write);
+        return;
     case OutputFormat::Json: {
-        const auto connectors = ReadConnectors(form);
-        return FormatJson(form.grdSpecs, ConnectorHeadings(form), connectors, LongestRunsOf(form));
+        ConnectorReader connectors(form);
+        const auto headings = connectors.Headings();
+        WriteJson(form.grdSpecs, headings, [&connectors](int row) { return connectors.Row(row); },
+                  LongestRunsOf(form), write);
+        return;
     }
     }
-    return {};
 }
 
 int UsageFailure(std::ostream& err, const std::string& message) {
@@ -167,7 +176,7 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return kNoLines;
         if (options.print)
             return PrintResults(form, options, err);
-        out << FormatResults(form, options.format);
+        WriteResults(form, options.format, out);
         out.flush();
         if (options.chartFile && out)
             return WriteChart(form, *options.chartFile, privateFolder->Path(), err);

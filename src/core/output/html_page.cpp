@@ -39,11 +39,12 @@ std::string EscapeHtml(std::string_view text) {
     return out;
 }
 
-std::string BuildHtmlPage(const TGrid& specs, int border) {
-    std::string page;
-    const auto line = [&page](std::string_view text) {
-        page += text;
-        page += kLineEnd;
+void WriteHtmlPage(const TGrid& specs, int border, const TextSink& write) {
+    std::string text;
+    const auto line = [&text, &write](std::string_view part) {
+        text.assign(part);
+        text += kLineEnd;
+        write(text);
     };
     line("<HTML>");
     line(std::string("<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\"><TITLE>") +
@@ -57,14 +58,20 @@ std::string BuildHtmlPage(const TGrid& specs, int border) {
     line(row + "</TR>");
     for (int r = 1; r <= specs.RowCount(); ++r) {
         row = "<TR><TD>";
-        for (int col = 1; col <= specs.ColCount(); ++col)
-            row += ForPage(specs.Cell(col, r)) + "</TD><TD>";
-        line(row + "</TR>");
+        for (int col = 1; col <= specs.ColCount(); ++col) {
+            row += ForPage(specs.Cell(col, r));
+            row += "</TD><TD>";
+        }
+        row += "</TR>";
+        line(row);
     }
     line("</TABLE>");
     line("</BODY>");
     line("</HTML>");
-    return page;
+}
+
+std::string BuildHtmlPage(const TGrid& specs, int border) {
+    return CollectText([&](const TextSink& write) { WriteHtmlPage(specs, border, write); });
 }
 
 } // namespace dorvik

@@ -3,12 +3,15 @@
 // headings and cells are decoded from the data files' bytes and escaped, so a value can never become markup.
 // Every table row ends with an empty, unclosed cell, as the page has always looked. Lines end with CR LF.
 #include "core/forms/controls/grid.h"
+#include "core/output/text_sink.h"
 
 #include <string>
 #include <string_view>
 
 namespace dorvik {
 
+// One line at a time.
+void WriteHtmlPage(const TGrid& specs, int border, const TextSink& write);
 std::string BuildHtmlPage(const TGrid& specs, int border);
 
 // &, <, > and " as character references.

@@ -2,22 +2,28 @@
 
 namespace dorvik {
 
-std::string BuildSpreadsheetText(const TGrid& specs) {
-    std::string text;
+void WriteSpreadsheetText(const TGrid& specs, const TextSink& write) {
+    std::string line;
     for (int col = 1; col <= specs.ColCount(); ++col) {
-        text += specs.Heading(col);
-        text += '\t';
+        line += specs.Heading(col);
+        line += '\t';
     }
     // The heading line carries one carriage return more than the data lines: spreadsheets read this layout.
-    text += "\r\r\n";
+    line += "\r\r\n";
+    write(line);
     for (int row = 1; row <= specs.RowCount(); ++row) {
+        line.clear();
         for (int col = 1; col <= specs.ColCount(); ++col) {
-            text += specs.Cell(col, row);
-            text += '\t';
+            line += specs.Cell(col, row);
+            line += '\t';
         }
-        text += "\r\n";
+        line += "\r\n";
+        write(line);
     }
-    return text;
+}
+
+std::string BuildSpreadsheetText(const TGrid& specs) {
+    return CollectText([&specs](const TextSink& write) { WriteSpreadsheetText(specs, write); });
 }
 
 } // namespace dorvik
