@@ -85,7 +85,7 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     // Hints come from the mouse entering and leaving this window's widgets; activations of the program's
     // other windows decide whether the next activation of this one counts (changeEvent).
     qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         // A move of the focus while redrawing (a page that hides the focused widget hands the focus on) is
         // no choice of the user's: the model's request, followed at the end of the redraw, stands.
         if (!refreshing_)
@@ -96,6 +96,8 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
 }
 
 MainWindowView::~MainWindowView() {
+    // ~QWidget closes the window, which moves the focus: by then this is no longer a MainWindowView.
+    disconnect(focusWatch_);
     qApp->removeEventFilter(this);
 }
 

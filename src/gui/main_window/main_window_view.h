@@ -67,6 +67,7 @@ private:
     unsigned centerRevision_ = ~0u;
     int width_ = 0, height_ = 0;
     bool refreshing_ = false;
+    QMetaObject::Connection focusWatch_;
     bool acting_ = false;
     bool shownOnce_ = false;
     bool activatedOnce_ = false;

@@ -24,9 +24,10 @@ public:
         enabled_ = enabled;
     }
 
-    // Time left until the event is due; zero when it is due now.
+    // Time left until the event is due, rounded up (a fraction of a millisecond left is not due yet); zero
+    // when it is due now.
     std::chrono::milliseconds Remaining() const {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
             started_ + std::chrono::milliseconds(Interval) - clock_());
         return left.count() > 0 ? left : std::chrono::milliseconds(0);
     }
