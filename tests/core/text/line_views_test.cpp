@@ -42,7 +42,7 @@ TEST(LineViews, FollowTheLineRulesAtEveryPosition) {
         for (const auto& pattern : patterns) {
             for (const std::string& after : {std::string(), std::string(20, 'z'), std::string("tail\n")}) {
                 const std::string text = std::string(before, 'p') + pattern + after;
-                SCOPED_TRACE(testing::PrintToString(text));
+                SCOPED_TRACE(::testing::PrintToString(text));
                 const auto expected = ReferenceLines(text);
                 const auto views = LineViews(text);
                 ASSERT_EQ(std::vector<std::string>(views.begin(), views.end()), expected);

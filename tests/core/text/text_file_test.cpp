@@ -37,7 +37,7 @@ TEST(SplitLines, BreaksAtCrLfLoneCrAndLoneLf) {
         {"\0abc"s, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.Text));
+        SCOPED_TRACE(::testing::PrintToString(c.Text));
         EXPECT_EQ(SplitLines(c.Text), c.Lines);
     }
 }
@@ -47,7 +47,7 @@ protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
                  ("dorvik_text_file_" +
-                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
@@ -93,7 +93,7 @@ TEST_F(TextFileTest, ReadTextLinesSplitsAsSplitLines) {
     };
     const auto path = folder / "lines.txt";
     for (const auto& text : texts) {
-        SCOPED_TRACE(testing::PrintToString(text.size() > 40 ? text.substr(text.size() - 20) : text));
+        SCOPED_TRACE(::testing::PrintToString(text.size() > 40 ? text.substr(text.size() - 20) : text));
         WriteFileAtomically(path, text);
         EXPECT_EQ(ReadTextLines(path), SplitLines(text));
     }
@@ -120,9 +120,9 @@ TEST(Encoding, Windows1252AndUtf8) {
     EXPECT_EQ(EncodeForFile("\xce\xa9"), "\xce\xa9"); // no 8-bit form: kept as UTF-8
     EXPECT_EQ(EncodeForFile("plain"), "plain");
     for (const char* invalid : {"\xc0\x80", "\xed\xa0\x80", "\xc3", "\xf4\x90\x80\x80", "\xe2\x82"})
-        EXPECT_FALSE(IsValidUtf8(invalid)) << testing::PrintToString(invalid);
+        EXPECT_FALSE(IsValidUtf8(invalid)) << ::testing::PrintToString(invalid);
     for (const char* valid : {"", "abc", "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80"})
-        EXPECT_TRUE(IsValidUtf8(valid)) << testing::PrintToString(valid);
+        EXPECT_TRUE(IsValidUtf8(valid)) << ::testing::PrintToString(valid);
 }
 
 } // namespace
