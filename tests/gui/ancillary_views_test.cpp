@@ -14,9 +14,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplashScreen>
 #include <QTest>
@@ -91,6 +93,9 @@ TEST_F(AboutViewTest, ShowsLogoLabelNoticeAndButton) {
     EXPECT_TRUE(view.Label1()->font().bold());
     EXPECT_EQ(view.Label1()->font().pointSize(), 18);
     EXPECT_TRUE(view.Memo1()->isReadOnly());
+    // The whole notice shows in the box made for it.
+    EXPECT_FALSE(view.Memo1()->verticalScrollBar()->isVisible());
+    EXPECT_EQ(QFontInfo(view.Memo1()->font()).family(), QStringLiteral("Liberation Sans"));
     EXPECT_TRUE(view.Button1()->isVisible());
     EXPECT_FALSE(view.Image3()->isVisible());
     SaveScreenshot(view, QStringLiteral("about.png"));

@@ -1,5 +1,6 @@
 #include "gui/ancillary/form_dialog.h"
 
+#include "gui/platform/designed_font.h"
 #include "gui/platform/qt_text.h"
 
 #include <QScopedValueRollback>
@@ -12,6 +13,7 @@ FormDialog::FormDialog(TForm& form, IPlatformServices& services, QWidget* parent
     setWindowTitle(ToQString(form.Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
+    UseDesignedFont(*this);
 }
 
 void FormDialog::SetClientSize(int width, int height) {

@@ -6,6 +6,7 @@
 #include "gui/main_window/logo.h"
 #include "gui/main_window/radio_group.h"
 #include "gui/main_window/shortcut_priority.h"
+#include "gui/platform/designed_font.h"
 #include "gui/platform/qt_text.h"
 
 #include <QApplication>
@@ -66,11 +67,7 @@ private:
 
 MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(parent), form_(form) {
     setObjectName(QStringLiteral("frmMain"));
-    // The window is designed in Windows fonts; Liberation Sans has Arial's metrics, so the designed sizes fit
-    // (a wider font clips captions and headings).
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    UseDesignedFont(*this);
     setProperty(kHintProperty, ToQString(kMakerNotice));
     pages_ = new QStackedWidget(this);
     pages_->addWidget(BuildQueryPage());
