@@ -183,6 +183,27 @@ TEST_F(UpdateViewTest, ShowsThePictureTheMessageAndTheButtons) {
     EXPECT_EQ(FindProfileValue(update->IniFile(), "UPDATE", "date"), "2027-01-07");
 }
 
+TEST_F(UpdateViewTest, EscapeAnswersCancelAndTheCloseBoxAnswersNothing) {
+    for (const bool escape : {true, false}) {
+        std::filesystem::remove(update->IniFile());
+        TfrmUpdate form(*update);
+        form.FormCreate();
+        UpdateView view(form, services);
+        view.Refresh();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        if (escape)
+            QTest::keyClick(&view, Qt::Key_Escape);
+        else
+            view.close();
+        EXPECT_FALSE(view.isVisible()) << escape;
+        EXPECT_EQ(form.ModalResult, escape ? TModalResult::Cancel : TModalResult::None) << escape;
+        EXPECT_EQ(FindProfileValue(update->IniFile(), "UPDATE", "date"),
+                  escape ? std::optional<std::string>("2027-01-07") : std::nullopt)
+            << escape;
+    }
+}
+
 TEST_F(UpdateViewTest, OptionsFollowTheModel) {
     dorvik::test::WriteBytes(update->IniFile(), "[UPDATE]\r\ndays=45\r\nautoupdate=1\r\n");
     TfrmOptions form(update->IniFile());

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -73,6 +74,14 @@ QPushButton* UpdateView::Button(const TButton& button) const {
     if (&button == &form_.btnCancel)
         return cancel_;
     return &button == &form_.btnOptions ? options_ : nullptr;
+}
+
+void UpdateView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && cancel_->isEnabled()) {
+        cancel_->click();
+        return;
+    }
+    FormDialog::keyPressEvent(event);
 }
 
 void UpdateView::Refresh() {

@@ -21,6 +21,11 @@ public:
     QLabel* Picture() const { return picture_; }
     QPushButton* Button(const TButton& button) const;
 
+protected:
+    // Escape is the Cancel button's key, as in every dialog with one: it answers the reminder. The close box
+    // still answers nothing.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     TfrmUpdate& form_;
     QLabel* picture_ = nullptr;
