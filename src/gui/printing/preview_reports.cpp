@@ -2,8 +2,12 @@
 
 #include "gui/printing/print_options_view.h"
 
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace dorvik::gui {
 
@@ -12,6 +16,11 @@ void PreviewReports::Output(const report::ReportRenderer& renderer) {
     renderer.SetUpPrinter(printer);
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    // Room for the whole tool bar and a readable page, within the screen.
+    if (const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(std::min(900, room.width() * 9 / 10), room.height() * 9 / 10);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&renderer](QPrinter* target) { renderer.Paint(*target); });
     if (ShowPreview)
