@@ -5,6 +5,7 @@
 #include "core/text/line_views.h"
 #include "core/text/numbers.h"
 
+#include <array>
 #include <functional>
 #include <limits>
 
@@ -46,22 +47,39 @@ PriceList::PriceList(FileBytes bytes, char separator) : bytes_(std::move(bytes))
         candidates += IsSkippedLine(line) ? 0 : 1;
     });
     slots_.resize(candidates + candidates / 2 + 1);
-    ForEachLine(text, [&](std::string_view line) {
-        if (IsSkippedLine(line))
-            return;
-        const std::string_view key = KeyOf(line);
-        const Slot entry{HashOf(key), static_cast<std::uint32_t>(line.data() - text.data()) + 1};
-        // Linear probing; a key already present keeps its earlier line.
+    // The table is far larger than the cache, so each insertion waits on memory: the home slots of the next
+    // lines are fetched while earlier lines are inserted. Insertion stays in line order (the first line of a
+    // key wins).
+    constexpr std::size_t kAhead = 16;
+    std::array<Slot, kAhead> ahead; // a ring: the oldest at next once full
+    std::size_t next = 0;
+    std::size_t waiting = 0;
+    const auto insert = [&](const Slot& entry) {
         for (std::size_t slot = HomeOf(entry.Hash);; slot = slot + 1 == slots_.size() ? 0 : slot + 1) {
             Slot& current = slots_[slot];
             if (current.Start == 0) {
                 current = entry;
                 return;
             }
-            if (current.Hash == entry.Hash && KeyOf(LineAt(current.Start)) == key)
+            // Linear probing; a key already present keeps its earlier line.
+            if (current.Hash == entry.Hash && KeyOf(LineAt(current.Start)) == KeyOf(LineAt(entry.Start)))
                 return;
         }
+    };
+    ForEachLine(text, [&](std::string_view line) {
+        if (IsSkippedLine(line))
+            return;
+        const Slot entry{HashOf(KeyOf(line)), static_cast<std::uint32_t>(line.data() - text.data()) + 1};
+        __builtin_prefetch(&slots_[HomeOf(entry.Hash)], 1);
+        if (waiting == kAhead)
+            insert(ahead[next]);
+        else
+            ++waiting;
+        ahead[next] = entry;
+        next = (next + 1) % kAhead;
     });
+    for (std::size_t i = waiting == kAhead ? next : 0; waiting > 0; --waiting, i = (i + 1) % kAhead)
+        insert(ahead[i]);
 }
 
 std::string_view PriceList::LineAt(std::uint32_t start) const {

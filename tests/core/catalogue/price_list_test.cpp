@@ -98,6 +98,15 @@ TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
         lines.push_back("V|C|P" + std::to_string(i) + "|EA|part " + std::to_string(i) + "|" +
                         std::to_string(i) + "|");
     lines.push_back("V|C|P17|EA|duplicate|0|");
+    // Copies of a key at every distance the loader may hold lines back over, also among the last lines.
+    const std::vector<std::size_t> distances{1, 2, 15, 16, 17, 33, 200};
+    for (std::size_t d : distances) {
+        const std::string key = "D" + std::to_string(d);
+        lines.insert(lines.begin() + 1000, "V|C|" + key + "|EA|first|1|");
+        lines.insert(lines.begin() + 1000 + static_cast<std::ptrdiff_t>(d), "V|C|" + key + "|EA|later|2|");
+    }
+    for (const char* text : {"V|C|E|EA|first|1|", "V|C|E|EA|later|2|", "V|C|F|EA|first|1|", "V|C|F|EA|later|2|"})
+        lines.push_back(text);
     PriceList original(std::move(lines), '.');
     const PriceList copy = original;
     const PriceList moved = std::move(original);
@@ -109,8 +118,13 @@ TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
             EXPECT_EQ(entry->Price, i);
         }
         EXPECT_EQ(prices->FindPriceLine("P17")->Description, "part 17");
+        for (const std::string key : {"D1", "D2", "D15", "D16", "D17", "D33", "D200", "E", "F"}) {
+            const auto entry = prices->FindPriceLine(key);
+            ASSERT_TRUE(entry) << key;
+            EXPECT_EQ(entry->Description, "first") << key;
+        }
         EXPECT_FALSE(prices->FindPriceLine("P5000"));
-        EXPECT_EQ(prices->LineCount(), 5001U);
+        EXPECT_EQ(prices->LineCount(), 5001U + 2 * distances.size() + 4);
     }
 }
 
