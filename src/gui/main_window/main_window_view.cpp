@@ -228,7 +228,7 @@ void MainWindowView::BindGrid(TGrid& grid, QTableView& view) {
         if (index.isValid())
             Act([&grid, row = index.row() + 1] { grid.UserClick(row); });
     });
-    refreshers_.push_back([this, model, &view, &grid] {
+    refreshers_.push_back([model, &view, &grid] {
         model->Sync();
         SyncGridView(view, grid);
     });

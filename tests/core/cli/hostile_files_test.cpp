@@ -70,8 +70,10 @@ protected:
     }
 };
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) // g++
 constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kSanitized = __has_feature(address_sanitizer); // clang
 #else
 constexpr bool kSanitized = false;
 #endif

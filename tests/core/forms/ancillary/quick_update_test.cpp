@@ -21,8 +21,6 @@ namespace {
 
 using testing::FakeServices;
 
-constexpr const char* kToday = "2026-12-08";
-
 class QuickUpdateTest : public ::testing::Test {
 protected:
     test::TempFolder program;
