@@ -147,7 +147,7 @@ void BM_GridFillOf100kRows(benchmark::State& state) {
 }
 BENCHMARK(BM_GridFillOf100kRows)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// A desktop whose default-application query takes a second to answer, as on a busy session.
+// A desktop whose default-application query takes a second to answer, as on a busy desktop.
 struct SlowDesktopQuery {
     std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                    ("dorvik_gui_bench_tools_" + std::to_string(getpid()));
