@@ -31,7 +31,8 @@ LoadedCatalogue LoadCatalogueFile(const std::filesystem::path& path, FileBytes::
 }
 
 Loaded LoadFiles(const GeneratedFiles& files, FileBytes::Access access = FileBytes::Access::Copy) {
-    return {LoadCatalogueFile(files.Catalogue, access), PriceList(FileBytes::Read(files.PriceList, access), '.')};
+    return {LoadCatalogueFile(files.Catalogue, access),
+            PriceList(FileBytes::Read(files.PriceList, access), '.')};
 }
 
 double PeakResidentBytes() {

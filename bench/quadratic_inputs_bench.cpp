@@ -20,7 +20,8 @@
 namespace dorvik::bench {
 namespace {
 
-constexpr const char* kHeader = "Low|High|Aux|Part|Type|Aux2|Der|K1|K2|Avg|Peak|Connector|n1|n2|n3|n4|p1|p2|p3|p4|p5|p6|";
+constexpr const char* kHeader =
+    "Low|High|Aux|Part|Type|Aux2|Der|K1|K2|Avg|Peak|Connector|n1|n2|n3|n4|p1|p2|p3|p4|p5|p6|";
 
 enum class Order { Descending, Ascending };
 
@@ -29,7 +30,8 @@ std::vector<std::string> ConnectorNames(std::int64_t count, Order order) {
     char buffer[160];
     for (std::int64_t i = 0; i < count; ++i) {
         const auto n = order == Order::Descending ? count - i : i + 1;
-        std::snprintf(buffer, sizeof buffer, "800|1000|A|TC-100|FOAM|x|1.0|0.1|0.001|40|10|C%07lld|0|0|0|0|NM-1||||||",
+        std::snprintf(buffer, sizeof buffer,
+                      "800|1000|A|TC-100|FOAM|x|1.0|0.1|0.001|40|10|C%07lld|0|0|0|0|NM-1||||||",
                       static_cast<long long>(n));
         lines.emplace_back(buffer);
     }
@@ -41,8 +43,9 @@ std::vector<std::string> BandEdges(std::int64_t count, Order order) {
     char buffer[160];
     for (std::int64_t i = 0; i < count; ++i) {
         const auto n = static_cast<long long>(order == Order::Descending ? count - i : i + 1);
-        std::snprintf(buffer, sizeof buffer, "%lld|%lld|A|P%lld|FOAM|x|1.0|0.1|0.001|40|10|N|0|0|0|0|NM-1||||||", n,
-                      2'000'000 + n, n);
+        std::snprintf(buffer, sizeof buffer,
+                      "%lld|%lld|A|P%lld|FOAM|x|1.0|0.1|0.001|40|10|N|0|0|0|0|NM-1||||||", n, 2'000'000 + n,
+                      n);
         lines.emplace_back(buffer);
     }
     return lines;
@@ -65,7 +68,8 @@ void DistinctBandEdges(benchmark::State& state, Order order) {
 }
 
 std::filesystem::path Scratch(const std::string& name) {
-    return std::filesystem::temp_directory_path() / ("dorvik-bench-" + std::to_string(::getpid()) + "-" + name);
+    return std::filesystem::temp_directory_path() /
+           ("dorvik-bench-" + std::to_string(::getpid()) + "-" + name);
 }
 
 // Opening a query file as the query page does: the section, then each of its fifteen keys.
@@ -79,8 +83,8 @@ void QueryFileWithManyKeys(benchmark::State& state) {
     }
     for (auto _ : state) {
         const auto section = ReadIniSection("data", file);
-        for (const char* key : {"BegFreq", "EndFreq", "C1", "C2", "MaxLoss", "Length", "VSWR", "Units", "Foam",
-                                "Air", "Waveguide", "ByFreq", "ByLoss", "ByC1", "ByC2"})
+        for (const char* key : {"BegFreq", "EndFreq", "C1", "C2", "MaxLoss", "Length", "VSWR", "Units",
+                                "Foam", "Air", "Waveguide", "ByFreq", "ByLoss", "ByC1", "ByC2"})
             benchmark::DoNotOptimize(ReadValueOrDefault(section, key, "0"));
     }
     // Saving over it, as "Save Query Settings To File" does.
@@ -107,10 +111,20 @@ void SettingsWithManyValues(benchmark::State& state) {
     std::filesystem::remove(file);
 }
 
-BENCHMARK_CAPTURE(DistinctConnectorNames, descending, Order::Descending)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DistinctConnectorNames, ascending, Order::Ascending)->Arg(100'000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DistinctBandEdges, descending, Order::Descending)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DistinctBandEdges, ascending, Order::Ascending)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DistinctConnectorNames, descending, Order::Descending)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DistinctConnectorNames, ascending, Order::Ascending)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DistinctBandEdges, descending, Order::Descending)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DistinctBandEdges, ascending, Order::Ascending)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(QueryFileWithManyKeys)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SettingsWithManyValues)->Arg(100'000)->Unit(benchmark::kMillisecond);
 

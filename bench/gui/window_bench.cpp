@@ -4,8 +4,8 @@
 #include "../silent_services.h"
 #include "core/store/memory_settings_store.h"
 #include "gui/grid/grid_table_model.h"
-#include "gui/platform/qt_platform_services.h"
 #include "gui/main_window/main_window_view.h"
+#include "gui/platform/qt_platform_services.h"
 
 #include <QApplication>
 #include <QTableView>
@@ -25,8 +25,8 @@ struct DataFolder {
     std::filesystem::path folder;
     GeneratedFiles files;
     explicit DataFolder(const GeneratorPlan& plan)
-        : folder(std::filesystem::temp_directory_path() / ("dorvik_gui_bench_" + std::to_string(getpid()) + "_" +
-                                                            std::to_string(plan.TransmissionLines))),
+        : folder(std::filesystem::temp_directory_path() / ("dorvik_gui_bench_" + std::to_string(getpid()) +
+                                                           "_" + std::to_string(plan.TransmissionLines))),
           files(GenerateCatalogueFiles(folder, plan)) {}
     ~DataFolder() {
         std::error_code ignored;
@@ -35,8 +35,7 @@ struct DataFolder {
 };
 
 // A main window over the files, as the desktop program makes it (the data files copied into memory).
-template <typename Services>
-struct BasicWindow {
+template <typename Services> struct BasicWindow {
     MemorySettingsStore store;
     Services services;
     std::unique_ptr<TfrmMain> form;
@@ -149,8 +148,8 @@ BENCHMARK(BM_GridFillOf100kRows)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // A desktop whose default-application query takes a second to answer, as on a busy desktop.
 struct SlowDesktopQuery {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("dorvik_gui_bench_tools_" + std::to_string(getpid()));
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("dorvik_gui_bench_tools_" + std::to_string(getpid()));
     std::string oldPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
     SlowDesktopQuery() {
         std::filesystem::create_directories(folder);

@@ -1,5 +1,6 @@
 #pragma once
-// dorvik-query --chart: the chart of the lines listed (the first ten) written as SVG or PNG, without a display.
+// dorvik-query --chart: the chart of the lines listed (the first ten) written as SVG or PNG, without a
+// display.
 #include "core/forms/main_window/frm_main.h"
 
 #include <filesystem>

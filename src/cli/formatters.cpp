@@ -55,8 +55,8 @@ void AppendConnectors(std::string& out, const std::vector<ConnectorParts>& conne
         out += "{\"connector\": " + JsonString(connector.name) + ", \"part_numbers\": ";
         AppendArray(out, connector.partNumbers, [&out](const PartNumberRow& part) {
             out += "{\"part_number\": " + JsonString(part.partNumber) +
-                   ", \"description\": " + JsonString(part.description) + ", \"price\": " +
-                   JsonString(part.price) + "}";
+                   ", \"description\": " + JsonString(part.description) +
+                   ", \"price\": " + JsonString(part.price) + "}";
         });
         out += '}';
     });

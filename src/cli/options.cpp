@@ -49,8 +49,9 @@ PrintExtent ParseExtent(const std::string& text) {
 }
 
 int ParseRow(const std::string& text) {
-    const bool digits = !text.empty() && text.size() <= 9 &&
-                        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+    const bool digits =
+        !text.empty() && text.size() <= 9 &&
+        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
     const int row = digits ? std::stoi(text) : 0;
     if (row < 1)
         throw UsageError("--row needs a row number from 1, not '" + text + "'");
@@ -161,7 +162,8 @@ std::string UsageText() {
            "Loss\n"
            "Calculator does when started with FILE QUERY.dvk or with PART[|LENGTH|UNIT], and writes the "
            "lines found\n"
-           "to standard output. Messages go to standard error. Nothing is written but the --pdf and --chart files.\n"
+           "to standard output. Messages go to standard error. Nothing is written but the --pdf and --chart "
+           "files.\n"
            "\n"
            "Options:\n"
            "  --catalogue FILE   the catalogue (default: Freq_TLine_Connectors.dat beside the program)\n"
@@ -190,7 +192,8 @@ std::string UsageText() {
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
-           "Exit status: 0 when lines were listed (or printed), 1 when none were, 2 on a usage error, a data file or\n"
+           "Exit status: 0 when lines were listed (or printed), 1 when none were, 2 on a usage error, a data "
+           "file or\n"
            "query file that cannot be read, or an error while computing the results, 3 when a check of the\n"
            "query refused it (no cable type, a loss without a length, the frequencies, a negative length\n"
            "or loss). With --check: 0 when the data files are clean, 1 when they are not, 2 when one\n"

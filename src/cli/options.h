@@ -21,10 +21,10 @@ struct QueryOptions {
     std::optional<std::filesystem::path> ratesFile;
     std::optional<std::string> currency; // upper-cased code
     OutputFormat format = OutputFormat::Text;
-    bool check = false; // check the data files instead of running a query
-    std::optional<PrintExtent> print;           // --print: a report instead of the results on standard output
-    int printRow = 1;                           // --row: the results grid's current row
-    std::optional<std::filesystem::path> pdfFile; // --pdf: where the report goes
+    bool check = false;               // check the data files instead of running a query
+    std::optional<PrintExtent> print; // --print: a report instead of the results on standard output
+    int printRow = 1;                 // --row: the results grid's current row
+    std::optional<std::filesystem::path> pdfFile;   // --pdf: where the report goes
     std::optional<std::filesystem::path> chartFile; // --chart: the chart of the lines listed, .svg or .png
     bool help = false;
     bool version = false;

@@ -1,8 +1,8 @@
 #include "cli/query_run.h"
 
+#include "cli/chart_run.h"
 #include "cli/connector_reader.h"
 #include "cli/formatters.h"
-#include "cli/chart_run.h"
 #include "cli/print_run.h"
 #include "cli/scratch_folder.h"
 #include "cli/stderr_services.h"
@@ -108,8 +108,9 @@ void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
     case OutputFormat::Json: {
         ConnectorReader connectors(form);
         const auto headings = connectors.Headings();
-        WriteJson(form.grdSpecs, headings, [&connectors](int row) { return connectors.Row(row); },
-                  LongestRunsOf(form), write);
+        WriteJson(
+            form.grdSpecs, headings, [&connectors](int row) { return connectors.Row(row); },
+            LongestRunsOf(form), write);
         return;
     }
     }
@@ -153,8 +154,9 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     } catch (const std::exception& error) {
         return UsageFailure(err, error.what());
     }
-    TfrmMain form(MakeEnvironment(options, tool, privateFolder ? privateFolder->Path() : std::filesystem::path()),
-                  store, services);
+    TfrmMain form(
+        MakeEnvironment(options, tool, privateFolder ? privateFolder->Path() : std::filesystem::path()),
+        store, services);
     TMenuItem* currency = nullptr;
     if (options.currency) {
         currency = FindCurrencyItem(form, *options.currency);

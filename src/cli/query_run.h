@@ -13,8 +13,8 @@ namespace dorvik::cli {
 enum ExitStatus { kLinesListed = 0, kNoLines = 1, kFailed = 2, kRefused = 3 };
 
 struct ToolEnvironment {
-    std::filesystem::path programFolder; // the catalogue and the rates beside the program
-    std::filesystem::path storeFile;     // the user's settings, read only
+    std::filesystem::path programFolder;                 // the catalogue and the rates beside the program
+    std::filesystem::path storeFile;                     // the user's settings, read only
     std::vector<std::filesystem::path> systemStoreFiles; // the system-wide settings below the user's
     char decimalSeparator = '.';
 };

@@ -21,7 +21,9 @@ public:
     void ShellOpen(const std::string&) override {}
     bool SetClipboardText(const std::string&) override { return false; }
     bool HasDefaultApplication(const std::string&) override { return false; }
-    DownloadResult Download(const std::string&, const std::string&) override { return DownloadResult::Failed; }
+    DownloadResult Download(const std::string&, const std::string&) override {
+        return DownloadResult::Failed;
+    }
     void SetBusyCursor(bool) override {}
     CalendarDate Today() override;
 

@@ -17,6 +17,7 @@ std::string QuotedExcerpt(std::string_view text) {
 }
 
 ConversionError::ConversionError(std::string_view text)
-    : DorvikError("'" + QuotedExcerpt(text) + "' is not a valid floating point value"), text_(QuotedExcerpt(text)) {}
+    : DorvikError("'" + QuotedExcerpt(text) + "' is not a valid floating point value"),
+      text_(QuotedExcerpt(text)) {}
 
 } // namespace dorvik

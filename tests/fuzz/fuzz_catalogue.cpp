@@ -43,7 +43,10 @@ void Figures(const TTransmissionLine& line, const SearchCriteria& c) {
         [&] { return InsertionLoss(line, feet, c.Length, c.BeginFrequency, c.EndFrequency); },
         [&] { return Efficiency(line, feet, c.Length, c.BeginFrequency, c.EndFrequency); },
         [&] { return AveragePower(line, c.BeginFrequency, c.EndFrequency); },
-        [&] { return VswrDeratingFactor(line.CableType, 1.3, c.BeginFrequency, c.EndFrequency, line.DeratingParameter); },
+        [&] {
+            return VswrDeratingFactor(line.CableType, 1.3, c.BeginFrequency, c.EndFrequency,
+                                      line.DeratingParameter);
+        },
     };
     for (const auto& figure : figures) {
         try {
@@ -93,7 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Figures(*hit, criteria);
         } catch (const ComputationError&) {
         }
-        Require(FindByPartNumber(loaded.Lines, line.PartNumber).size() >= 1, "a record is found by its part number");
+        Require(FindByPartNumber(loaded.Lines, line.PartNumber).size() >= 1,
+                "a record is found by its part number");
     }
     return 0;
 }

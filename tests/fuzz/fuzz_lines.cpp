@@ -25,7 +25,8 @@ void CheckFields(std::string_view line) {
         joined += '|';
     }
     Require(line.substr(0, joined.size()) == joined, "the fields give the line up to its last '|'");
-    Require(RawFieldOf(line, bars + 1).empty() && FieldOf(line, 0).empty(), "a field without its '|' is empty");
+    Require(RawFieldOf(line, bars + 1).empty() && FieldOf(line, 0).empty(),
+            "a field without its '|' is empty");
     IsSkippedLine(line);
 }
 
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(ReadTextLines(file) == lines, "reading the file splits as in memory");
     std::size_t bytes = 0;
     for (const auto& line : lines) {
-        Require(line.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos, "no break inside a line");
+        Require(line.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos,
+                "no break inside a line");
         bytes += line.size();
         CheckFields(line);
     }

@@ -18,7 +18,8 @@ namespace {
 // "%.2f" of an exact tie, from its exact three-decimal digits: the two-decimal part plus one hundredth.
 std::string TieRoundedAway(double value) {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 3);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 3);
     Require(ec == std::errc() && end[-1] == '5', "a tie has an exact third decimal of 5");
     std::string digits(buffer, end - 1); // without the 5
     digits.erase(digits.find('.'), 1);
@@ -38,7 +39,8 @@ void CheckFormats(double value, char separator) {
     if (const auto again = TryReadNumber(general, separator))
         Require(FormatGeneral(*again, separator) == general, "the general format is stable");
     else
-        Require(std::fabs(value) > 1.797693134862315e308, "only values rounding above the largest double do not read back");
+        Require(std::fabs(value) > 1.797693134862315e308,
+                "only values rounding above the largest double do not read back");
 
     const std::string fixed = FormatFixed2(value, separator);
     Require(fixed.find(separator) == fixed.size() - 3, "two decimals after the separator");

@@ -2,8 +2,8 @@
 // not in it) gives exactly what the one rule gives by walking the lines: the first line that is not skipped
 // whose trimmed field 3 equals the part number, its field 5 and its field 6 as a price or 0.
 #include "core/catalogue/price_list.h"
-#include "core/text/file_bytes.h"
 #include "core/text/fields.h"
+#include "core/text/file_bytes.h"
 #include "core/text/numbers.h"
 #include "core/text/text_file.h"
 #include "fuzz_support.h"

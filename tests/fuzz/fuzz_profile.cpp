@@ -17,7 +17,8 @@ namespace {
 
 std::string Blanked(std::string_view text) {
     std::string out(text);
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
     return out;
 }
 
@@ -62,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         WriteProfileString(file, section, key, value);
     } catch (const FileError&) {
         const auto name = TrimBlanks(key);
-        Require(TrimBlanks(section).find(']') != std::string_view::npos || (!name.empty() && name.front() == '[') ||
-                    name.find('=') != std::string_view::npos,
+        Require(TrimBlanks(section).find(']') != std::string_view::npos ||
+                    (!name.empty() && name.front() == '[') || name.find('=') != std::string_view::npos,
                 "only a name that could not be read back is refused");
         Require(fuzz::ReadFile(file) == bytesBefore, "a refused write leaves the file");
         return 0;
@@ -75,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto read = FindProfileValue(file, sectionName, name);
         Require(read.has_value(), "the key written is found");
         Require(*read == TrimBlanks(Blanked(value)), "the key reads back as its value");
-        Require(ReadProfileString(file, sectionName, name, "default") == *read, "the profile string is the value");
+        Require(ReadProfileString(file, sectionName, name, "default") == *read,
+                "the profile string is the value");
         const auto entries = ReadIniSection(std::string(sectionName), file);
         Require(std::any_of(entries.begin(), entries.end(),
                             [&](const std::string& entry) {

@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteFile(query, parts[3]);
     fuzz::WriteFile(store, "REGEDIT4\r\n");
 
-    std::vector<std::string> args{"--catalogue", catalogue.string(), "--prices", prices.string(), "--rates",
-                                  rates.string()};
+    std::vector<std::string> args{"--catalogue",   catalogue.string(), "--prices",
+                                  prices.string(), "--rates",          rates.string()};
     const auto extra = Arguments(parts[4]);
     args.insert(args.end(), extra.begin(), extra.end());
     if (std::find(extra.begin(), extra.end(), "--part") == extra.end())

@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A value of the settings key that was there, to see that it survives the write.
     const auto kept = store.ReadValue(kSettingsKey, "Length");
     if (!store.WriteString(key, name, value)) {
-        Require(!IsStorableName(key) || !IsStorableName(name) || !store.Writable(), "only unstorable names are refused");
+        Require(!IsStorableName(key) || !IsStorableName(name) || !store.Writable(),
+                "only unstorable names are refused");
         return 0;
     }
     const RegistryFileStore restarted(file);

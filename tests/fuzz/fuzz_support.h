@@ -51,8 +51,9 @@ inline const std::filesystem::path& ScratchFolder() {
         }
     };
     static const Folder folder{[] {
-        std::filesystem::path base = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                                         : std::filesystem::temp_directory_path();
+        std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                         ? std::filesystem::path("/dev/shm")
+                                         : std::filesystem::temp_directory_path();
         std::string pattern = (base / "dorvik-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             std::abort();

@@ -1,5 +1,6 @@
-// Without libFuzzer (the ordinary builds): runs a fuzz target once on every file of the folders or files it is
-// given, so the seed corpora check the targets' properties in the test suite and the targets keep compiling.
+// Without libFuzzer (the ordinary builds): runs a fuzz target once on every file of the folders or files it
+// is given, so the seed corpora check the targets' properties in the test suite and the targets keep
+// compiling.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>

@@ -141,7 +141,8 @@ TEST_F(AboutViewTest, ClicksOnTheNoticeTheLabelAndTheButtonClose) {
         AboutView otherView(other, services);
         otherView.Refresh();
         otherView.show();
-        QTest::mouseClick(part == 0 ? static_cast<QWidget*>(otherView.Label1()) : otherView.Button1(), Qt::LeftButton);
+        QTest::mouseClick(part == 0 ? static_cast<QWidget*>(otherView.Label1()) : otherView.Button1(),
+                          Qt::LeftButton);
         EXPECT_EQ(other.ModalResult, TModalResult::Cancel) << part;
         EXPECT_FALSE(otherView.isVisible()) << part;
     }

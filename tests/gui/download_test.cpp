@@ -68,8 +68,8 @@ TEST_F(DownloadTest, CancelStopsTheTransferAndRemovesThePartialFile) {
     QString label;
     QObject::connect(&cancel, &QTimer::timeout, [&] {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && progress->isVisible() &&
-                                                                         progress->labelText().contains("received")) {
+            if (auto* progress = qobject_cast<QProgressDialog*>(window);
+                progress && progress->isVisible() && progress->labelText().contains("received")) {
                 label = progress->labelText();
                 if (auto* button = progress->findChild<QPushButton*>())
                     button->click();

@@ -37,8 +37,8 @@ private:
         request_.clear();
         const auto headers = [](int status, const char* reason, qsizetype length) {
             return QByteArray("HTTP/1.1 ") + QByteArray::number(status) + ' ' + reason +
-                   "\r\nContent-Type: application/octet-stream\r\nContent-Length: " + QByteArray::number(length) +
-                   "\r\nConnection: close\r\n\r\n";
+                   "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                   QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";
         };
         if (path == "/ok") {
             socket.write(headers(200, "OK", body_.size()) + body_);

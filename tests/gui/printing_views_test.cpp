@@ -27,7 +27,8 @@ protected:
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
             auto* preview = dialog.findChild<QPrintPreviewWidget*>();
             ASSERT_NE(preview, nullptr);
-            shown.push_back({dialog.windowTitle(), preview->pageCount(), std::filesystem::exists(folder / "list.dvk")});
+            shown.push_back(
+                {dialog.windowTitle(), preview->pageCount(), std::filesystem::exists(folder / "list.dvk")});
             std::filesystem::create_directories(DORVIK_ARTIFACTS);
             dialog.grab().save(QStringLiteral(DORVIK_ARTIFACTS "/print_preview_%1.png").arg(shown.size()));
             dialog.close();

@@ -67,7 +67,10 @@ TEST_F(ShortcutPriorityTest, FieldThatBindsTheKeysItselfGetsOnlyTheEditingKeys) 
     form->GetTransmissionLines1->OnClick = [&] { ++searches; };
     form->OpenFile1->OnClick = [&] { ++opens; };
     form->OnPrint = [&] { ++prints; };
-    view->Act([this] { form->Print1->SetVisible(true); form->Print1->SetEnabled(true); });
+    view->Act([this] {
+        form->Print1->SetVisible(true);
+        form->Print1->SetEnabled(true);
+    });
     auto* field = new GreedyField(QStringLiteral("100"), Widget<QLineEdit>(form->edtLength)->parentWidget());
     field->show();
     field->setFocus();
@@ -90,7 +93,8 @@ TEST_F(ShortcutPriorityTest, FieldThatBindsTheKeysItselfGetsOnlyTheEditingKeys) 
 }
 
 TEST_F(ShortcutPriorityTest, CtrlUInAFieldOpensQuickUpdateAndKeepsTheText) {
-    for (QLineEdit* field : {Widget<QLineEdit>(form->edtMaxLoss), Widget<QComboBox>(form->cbxBeginningFrequency)->lineEdit()}) {
+    for (QLineEdit* field :
+         {Widget<QLineEdit>(form->edtMaxLoss), Widget<QComboBox>(form->cbxBeginningFrequency)->lineEdit()}) {
         const QString before = field->text();
         field->setFocus();
         field->setCursorPosition(field->text().size());

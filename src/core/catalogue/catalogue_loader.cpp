@@ -64,8 +64,8 @@ TConnector ReadConnectorFields(const RecordFields& fields, char separator) {
     connector.ConnectorName = std::string(fields[12]);
     for (int i = 0; i < 4; ++i)
         connector.ConnectorNumbers[static_cast<std::size_t>(i)] = fields.Number(13 + i, separator);
-    connector.PartNumbers.reserve(static_cast<std::size_t>(
-        std::count_if(kPartNumberFields.begin(), kPartNumberFields.end(), [&](int n) { return !fields[n].empty(); })));
+    connector.PartNumbers.reserve(static_cast<std::size_t>(std::count_if(
+        kPartNumberFields.begin(), kPartNumberFields.end(), [&](int n) { return !fields[n].empty(); })));
     for (const int n : kPartNumberFields) {
         const auto partNumber = fields[n];
         if (!partNumber.empty())
@@ -90,7 +90,8 @@ void AddBandEdges(const TTransmissionLine& line, char separator, PickList& begin
 }
 
 // The lines of the run that a record starting at line first heads, so that its connectors are allocated once.
-std::size_t RunLength(std::span<const std::string_view> lines, std::size_t first, std::string_view partNumber) {
+std::size_t RunLength(std::span<const std::string_view> lines, std::size_t first,
+                      std::string_view partNumber) {
     std::size_t count = 1;
     for (std::size_t i = first + 1; i < lines.size(); ++i) {
         if (Trim(lines[i]).empty())
@@ -179,7 +180,8 @@ LoadedCatalogue LoadCatalogue(std::span<const std::string_view> fileLines, char 
 
 void SortNumerically(std::vector<PickEntry>& list) {
     // As count - 1 passes swapping adjacent pairs whose later value is strictly smaller: stable.
-    std::stable_sort(list.begin(), list.end(), [](const PickEntry& a, const PickEntry& b) { return a.Value < b.Value; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const PickEntry& a, const PickEntry& b) { return a.Value < b.Value; });
 }
 
 } // namespace dorvik

@@ -31,8 +31,8 @@ public:
     std::vector<std::string> Items() const;
 
 private:
-    std::vector<PickEntry> entries_;     // in the order of adding
-    std::vector<std::u32string> primary_; // the Primary part of each entry's sort key
+    std::vector<PickEntry> entries_;                        // in the order of adding
+    std::vector<std::u32string> primary_;                   // the Primary part of each entry's sort key
     std::unordered_map<std::u32string, std::size_t> index_; // Folded key -> entry
 };
 

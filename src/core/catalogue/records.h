@@ -15,7 +15,9 @@ public:
 
     void AddPartNumber(std::string partNumber) { PartNumbers.push_back(std::move(partNumber)); }
     std::int32_t PartNumberCount() const { return static_cast<std::int32_t>(PartNumbers.size()); }
-    const std::string& PartNumberAt(std::int32_t index) const { return PartNumbers.at(static_cast<std::size_t>(index)); }
+    const std::string& PartNumberAt(std::int32_t index) const {
+        return PartNumbers.at(static_cast<std::size_t>(index));
+    }
 
     std::vector<std::string> PartNumbers; // the non-empty part-number fields, in field order
 };
@@ -38,7 +40,9 @@ public:
 
     void AddConnector(TConnector connector) { Connectors.push_back(std::move(connector)); }
     std::int32_t ConnectorCount() const { return static_cast<std::int32_t>(Connectors.size()); }
-    const TConnector& ConnectorAt(std::int32_t index) const { return Connectors.at(static_cast<std::size_t>(index)); }
+    const TConnector& ConnectorAt(std::int32_t index) const {
+        return Connectors.at(static_cast<std::size_t>(index));
+    }
 
     std::vector<TConnector> Connectors;
 };

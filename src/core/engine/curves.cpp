@@ -69,8 +69,8 @@ std::vector<CurvePoint> AveragePowerCurve(const TTransmissionLine& line, int cou
     return Sample(line, count, [&](double f) { return AveragePower(line, f, f); });
 }
 
-std::optional<double> LongestRunWithinBudget(const TTransmissionLine& line, bool feet, double maxLoss, double f1,
-                                             double f2) {
+std::optional<double> LongestRunWithinBudget(const TTransmissionLine& line, bool feet, double maxLoss,
+                                             double f1, double f2) {
     const double budget = maxLoss - ConnectorPairLoss(f1, f2, line.PartNumber);
     if (budget < 0)
         return std::nullopt;

@@ -15,8 +15,8 @@ struct CurvePoint {
 
 inline constexpr int kCurvePoints = 97;
 
-// `count` frequencies from `from` to `to` (both included) evenly spaced on a logarithmic scale. Empty when the
-// range is not positive; one point when from equals to.
+// `count` frequencies from `from` to `to` (both included) evenly spaced on a logarithmic scale. Empty when
+// the range is not positive; one point when from equals to.
 std::vector<double> LogFrequencyGrid(double from, double to, int count = kCurvePoints);
 
 // The part of the line's band where its formulas have values: a waveguide starts just above its cutoff, and a
@@ -30,14 +30,16 @@ std::optional<FrequencyRange> ChartableBand(const TTransmissionLine& line);
 
 // Attenuation in dB per 100 ft, or per 100 m when perMeter, at each frequency of the line's chartable band.
 // Frequencies where the formula has no value are left out.
-std::vector<CurvePoint> AttenuationCurve(const TTransmissionLine& line, bool perMeter, int count = kCurvePoints);
+std::vector<CurvePoint> AttenuationCurve(const TTransmissionLine& line, bool perMeter,
+                                         int count = kCurvePoints);
 // Average power rating in kW (capped by the peak power) over the same frequencies.
 std::vector<CurvePoint> AveragePowerCurve(const TTransmissionLine& line, int count = kCurvePoints);
 
-// The length at which the insertion loss at the mid-band frequency of f1 and f2 reaches maxLoss: the budget left
-// after the connector allowance over the attenuation; in feet when `feet`, otherwise in meters. nullopt when the
-// connector allowance alone uses up the budget. Throws ComputationError when the attenuation has no value.
-std::optional<double> LongestRunWithinBudget(const TTransmissionLine& line, bool feet, double maxLoss, double f1,
-                                             double f2);
+// The length at which the insertion loss at the mid-band frequency of f1 and f2 reaches maxLoss: the budget
+// left after the connector allowance over the attenuation; in feet when `feet`, otherwise in meters. nullopt
+// when the connector allowance alone uses up the budget. Throws ComputationError when the attenuation has no
+// value.
+std::optional<double> LongestRunWithinBudget(const TTransmissionLine& line, bool feet, double maxLoss,
+                                             double f1, double f2);
 
 } // namespace dorvik

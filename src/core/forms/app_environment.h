@@ -10,7 +10,7 @@
 namespace dorvik {
 
 struct TAppEnvironment {
-    std::vector<std::string> Params;    // command-line parameters, without the program's own name
+    std::vector<std::string> Params;     // command-line parameters, without the program's own name
     std::filesystem::path ProgramFolder; // the running program's folder: catalogue and rates beside it
     // Where the program writes its own files (dvk/, xls/, html/, update.ini, print data): the program folder
     // when writable, else the per-user data folder. See WritableDataFolder.

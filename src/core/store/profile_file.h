@@ -5,7 +5,8 @@
 // occurs twice in its section the first occurrence counts, and when a section occurs twice the first one
 // counts; everything else in the file is ignored on reading and kept on writing, byte for byte. Files are
 // 8-bit text, read with any line end up to a NUL; a rewrite changes only the lines of the keys it sets, keeps
-// every line end and whatever follows a NUL, and new lines take the file's own line end (CR LF in a new file).
+// every line end and whatever follows a NUL, and new lines take the file's own line end (CR LF in a new
+// file).
 #include <filesystem>
 #include <optional>
 #include <string>

@@ -19,8 +19,7 @@ RegistryFileStore::RegistryFileStore(std::filesystem::path file, RegistryTree sy
 
 RegistryFileStore::RegistryFileStore(std::filesystem::path file, Loaded loaded, RegistryTree system)
     : TreeSettingsStore(std::move(loaded.parsed.tree), std::move(system)), file_(std::move(file)),
-      writable_(loaded.readable),
-      skippedLines_(loaded.parsed.skippedLines) {}
+      writable_(loaded.readable), skippedLines_(loaded.parsed.skippedLines) {}
 
 RegistryFileStore::Loaded RegistryFileStore::Load(const std::filesystem::path& file) {
     Loaded loaded;

@@ -1,7 +1,8 @@
 #pragma once
 // The read-only, system-wide settings store: what an installation supplies to every user (the shared data
 // folder's "Path"). It is one file in the user store's layout, Veltrane/registry.reg, in each folder of
-// $XDG_CONFIG_DIRS (/etc/xdg when unset or empty); a user's own value always wins over it (TreeSettingsStore).
+// $XDG_CONFIG_DIRS (/etc/xdg when unset or empty); a user's own value always wins over it
+// (TreeSettingsStore).
 #include "core/store/registry_tree.h"
 
 #include <filesystem>

@@ -29,8 +29,8 @@ char32_t FoldLetter(char32_t c) {
 std::u32string_view BaseLetters(char32_t c) {
     static constexpr std::u32string_view kLatin1[] = {
         U"a", U"a", U"a", U"a", U"a", U"a", U"ae", U"c",  // U+00E0..U+00E7
-        U"e", U"e", U"e", U"e", U"i", U"i", U"i", U"i",   // U+00E8..U+00EF
-        U"d", U"n", U"o", U"o", U"o", U"o", U"o", U"",    // U+00F0..U+00F7
+        U"e", U"e", U"e", U"e", U"i", U"i", U"i",  U"i",  // U+00E8..U+00EF
+        U"d", U"n", U"o", U"o", U"o", U"o", U"o",  U"",   // U+00F0..U+00F7
         U"o", U"u", U"u", U"u", U"u", U"y", U"th", U"y"}; // U+00F8..U+00FF
     if (c >= 0xE0 && c <= 0xFF)
         return kLatin1[c - 0xE0];
@@ -92,7 +92,8 @@ void SortTextsIgnoreCase(std::vector<std::string>& texts) {
         keys.push_back(MakeTextSortKey(text));
     std::vector<std::size_t> order(texts.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&keys](std::size_t x, std::size_t y) { return keys[x] < keys[y]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::size_t x, std::size_t y) { return keys[x] < keys[y]; });
     std::vector<std::string> sorted;
     sorted.reserve(texts.size());
     for (const auto index : order)

@@ -61,9 +61,10 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
         }
         ::close(fd);
         if (mapped != MAP_FAILED)
-            return FileBytes(std::shared_ptr<const char>(static_cast<const char*>(mapped),
-                                                         [size](const char* p) { ::munmap(const_cast<char*>(p), size); }),
-                             size);
+            return FileBytes(
+                std::shared_ptr<const char>(static_cast<const char*>(mapped),
+                                            [size](const char* p) { ::munmap(const_cast<char*>(p), size); }),
+                size);
         // An empty file, a device or a file system that cannot map: read it.
     }
 #endif

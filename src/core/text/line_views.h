@@ -20,8 +20,8 @@ inline const char* FindLineEnd(const char* p, const char* end) {
     const __m128i nul = _mm_setzero_si128();
     while (end - p >= 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i hits =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf)), _mm_cmpeq_epi8(chunk, nul));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf)),
+                                          _mm_cmpeq_epi8(chunk, nul));
         if (const int mask = _mm_movemask_epi8(hits); mask != 0)
             return p + __builtin_ctz(static_cast<unsigned>(mask));
         p += 16;

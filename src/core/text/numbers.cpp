@@ -25,7 +25,8 @@ std::string WithSeparator(std::string text, char separator) {
 }
 // The decimal exponent of the first significant digit of intDigits.fracDigits times 10^exponent, or nothing
 // when every digit is zero; the digit texts may hold other characters (the separator), which are skipped.
-std::optional<long long> DecimalOrder(std::string_view intDigits, std::string_view fracDigits, long long exponent) {
+std::optional<long long> DecimalOrder(std::string_view intDigits, std::string_view fracDigits,
+                                      long long exponent) {
     long long significant = 0;
     for (const char c : intDigits)
         if (IsDigit(c) && (significant > 0 || c != '0'))
@@ -149,9 +150,9 @@ double ParseNumberOrDefault(std::string_view text, std::string_view defaultText,
 std::string FormatFixed2(double value, char separator) {
     if (!std::isfinite(value))
         throw ComputationError("Cannot format a value that is not a finite number.");
-    // to_chars rounds the exact binary value, ties to even. A tie at the third decimal is x.125, x.375, x.625 or
-    // x.875, exactly the values whose eightfold is an odd integer: those are rounded away from zero here, at
-    // every magnitude (such a value is below 2^50, so its whole part fits).
+    // to_chars rounds the exact binary value, ties to even. A tie at the third decimal is x.125, x.375, x.625
+    // or x.875, exactly the values whose eightfold is an odd integer: those are rounded away from zero here,
+    // at every magnitude (such a value is below 2^50, so its whole part fits).
     const double magnitude = std::fabs(value);
     const double eighths = magnitude * 8.0;
     if (eighths < 9007199254740992.0 && std::fmod(eighths, 2.0) == 1.0) {

@@ -97,7 +97,8 @@ std::u32string DecodeCodePoints(std::string_view bytes) {
     if (!IsValidUtf8(bytes)) {
         for (const char ch : bytes) {
             const auto c = static_cast<unsigned char>(ch);
-            out += (c >= 0x80 && c < 0xA0 && kCp1252High[c - 0x80] != 0) ? kCp1252High[c - 0x80] : char32_t{c};
+            out +=
+                (c >= 0x80 && c < 0xA0 && kCp1252High[c - 0x80] != 0) ? kCp1252High[c - 0x80] : char32_t{c};
         }
         return out;
     }

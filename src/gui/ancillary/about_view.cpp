@@ -56,7 +56,8 @@ AboutView::AboutView(TfrmAbout& form, IPlatformServices& services, QWidget* pare
     image3_ = Picture(this, form.Image3, MastPicture(size(form.Image3).first, size(form.Image3).second));
 
     // Clicks on every part close the box; keys reach the handlers from the box, the notice and the button.
-    for (QObject* part : std::initializer_list<QObject*>{image1_, label1_, memo1_->viewport(), image2_, image3_})
+    for (QObject* part :
+         std::initializer_list<QObject*>{image1_, label1_, memo1_->viewport(), image2_, image3_})
         part->installEventFilter(this);
     for (QObject* part : std::initializer_list<QObject*>{this, memo1_, button1_})
         part->installEventFilter(this);
@@ -116,7 +117,8 @@ bool AboutView::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Letter and digit keys have the same codes as the platform's virtual keys; other keys are left out.
         const int code = key->key();
-        const bool letterOrDigit = (code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9);
+        const bool letterOrDigit =
+            (code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9);
         if (!key->isAutoRepeat() && letterOrDigit) {
             const bool alt = key->modifiers() & Qt::AltModifier;
             Act([this, code, alt] { form_.FormKeyUp(code, alt); });

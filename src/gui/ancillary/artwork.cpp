@@ -30,7 +30,9 @@ void DrawCoaxEnd(QPainter& p, QPointF centre, double radius) {
     const struct {
         double scale;
         QColor color;
-    } layers[] = {{1.0, QColor(30, 30, 30)}, {0.86, kCopper.lighter(115)}, {0.74, QColor(235, 235, 225)},
+    } layers[] = {{1.0, QColor(30, 30, 30)},
+                  {0.86, kCopper.lighter(115)},
+                  {0.74, QColor(235, 235, 225)},
                   {0.24, kCopper}};
     p.setPen(Qt::NoPen);
     for (const auto& layer : layers) {

@@ -11,7 +11,8 @@ FormDialog::FormDialog(TForm& form, IPlatformServices& services, QWidget* parent
     : QDialog(parent), form_(form), services_(services) {
     setObjectName(QString::fromStdString(form.Name));
     setWindowTitle(ToQString(form.Caption));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     UseDesignedFont(*this);
 }

@@ -9,7 +9,8 @@
 
 namespace dorvik::gui {
 
-SplashView::SplashView(TfrmSplash& form) : QSplashScreen(SplashPicture(form.ClientWidth, form.ClientHeight)), form_(form) {
+SplashView::SplashView(TfrmSplash& form)
+    : QSplashScreen(SplashPicture(form.ClientWidth, form.ClientHeight)), form_(form) {
     setObjectName(QString::fromStdString(form.Name));
     setWindowTitle(ToQString(form.Caption));
     setFixedSize(form.ClientWidth, form.ClientHeight);

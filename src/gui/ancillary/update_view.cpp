@@ -17,7 +17,8 @@ namespace {
 // Tahoma where it is installed, else a sans-serif of similar width.
 QFont DialogFont() {
     QFont font(QStringLiteral("Tahoma"), 8);
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     return font;
 }
 
@@ -25,7 +26,8 @@ QPushButton* Button(QWidget* parent, const TButton& model, FormDialog& dialog, T
     auto* button = new QPushButton(ToQString(model.Caption), parent);
     button->setObjectName(QString::fromStdString(model.Name));
     button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &target] { dialog.Act([&target] { target.Click(); }); });
+    QObject::connect(button, &QPushButton::clicked, &dialog,
+                     [&dialog, &target] { dialog.Act([&target] { target.Click(); }); });
     return button;
 }
 
@@ -45,8 +47,8 @@ UpdateView::UpdateView(TfrmUpdate& form, IPlatformServices& services, QWidget* p
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("Image1"));
     QPixmap pixmap;
-    if (!form.Picture.empty() &&
-        pixmap.loadFromData(reinterpret_cast<const uchar*>(form.Picture.data()), static_cast<uint>(form.Picture.size()))) {
+    if (!form.Picture.empty() && pixmap.loadFromData(reinterpret_cast<const uchar*>(form.Picture.data()),
+                                                     static_cast<uint>(form.Picture.size()))) {
         picture_->setPixmap(pixmap);
         // Sized to its contents at the upper left.
         form.Image1.Bounds.Width = pixmap.width();
@@ -58,7 +60,8 @@ UpdateView::UpdateView(TfrmUpdate& form, IPlatformServices& services, QWidget* p
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
-    bevel->setGeometry(form.Bevel1.Bounds.Left, form.Bevel1.Bounds.Top, form.Bevel1.Bounds.Width, form.Bevel1.Bounds.Height);
+    bevel->setGeometry(form.Bevel1.Bounds.Left, form.Bevel1.Bounds.Top, form.Bevel1.Bounds.Width,
+                       form.Bevel1.Bounds.Height);
     options_ = dorvik::gui::Button(this, form.btnOptions, *this, form.btnOptions);
     update_ = dorvik::gui::Button(this, form.btnUpdate, *this, form.btnUpdate);
     cancel_ = dorvik::gui::Button(this, form.btnCancel, *this, form.btnCancel);
@@ -88,10 +91,12 @@ void UpdateView::Refresh() {
     Follow(*picture_, form_.Image1);
     picture_->setVisible(!form_.Picture.empty());
     // The texts start right of the picture, whatever its size.
-    const int textLeft = std::max(form_.lblMessage.Bounds.Left, form_.Image1.Bounds.Left + form_.Image1.Bounds.Width + 8);
+    const int textLeft =
+        std::max(form_.lblMessage.Bounds.Left, form_.Image1.Bounds.Left + form_.Image1.Bounds.Width + 8);
     for (auto [label, model] : {std::pair{message_, &form_.lblMessage}, std::pair{label2_, &form_.Label2}}) {
         Follow(*label, *model);
-        label->setGeometry(textLeft, model->Bounds.Top, form_.ClientWidth - textLeft - 8, model->Bounds.Height);
+        label->setGeometry(textLeft, model->Bounds.Top, form_.ClientWidth - textLeft - 8,
+                           model->Bounds.Height);
         label->setText(ToQString(model->Caption));
     }
     Follow(*options_, form_.btnOptions);
@@ -110,8 +115,8 @@ OptionsView::OptionsView(TfrmOptions& form, IPlatformServices& services, QWidget
     panel->setGeometry(p.Left, p.Top, p.Width, p.Height);
     auto* label = new QLabel(ToQString(form.Label1.Caption), panel);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(form.Label1.Bounds.Left - p.Left, form.Label1.Bounds.Top - p.Top, form.Label1.Bounds.Width,
-                       form.Label1.Bounds.Height + 6);
+    label->setGeometry(form.Label1.Bounds.Left - p.Left, form.Label1.Bounds.Top - p.Top,
+                       form.Label1.Bounds.Width, form.Label1.Bounds.Height + 6);
     days_ = new QSpinBox(panel);
     days_->setObjectName(QStringLiteral("txtDays"));
     days_->setRange(form.txtDays.MinValue, form.txtDays.MaxValue);
@@ -128,8 +133,9 @@ OptionsView::OptionsView(TfrmOptions& form, IPlatformServices& services, QWidget
     ok_->setGeometry(b.Left, b.Top, b.Width, b.Height);
 
     // Typing and the arrows both change the text: the model's value is its text.
-    connect(days_, &QSpinBox::textChanged, this,
-            [this](const QString& text) { Act([this, text = FromQString(text)] { form_.txtDays.SetText(text); }); });
+    connect(days_, &QSpinBox::textChanged, this, [this](const QString& text) {
+        Act([this, text = FromQString(text)] { form_.txtDays.SetText(text); });
+    });
     connect(days_, &QSpinBox::editingFinished, this, [this] { Act([this] { form_.txtDays.Exit(); }); });
     connect(autoUpdate_, &QCheckBox::toggled, this,
             [this](bool checked) { Act([this, checked] { form_.cbxAutoUpdate.SetChecked(checked); }); });

@@ -19,16 +19,17 @@ void ConnectChartOfLines(TfrmMain& form, MainWindowView& view) {
     if (!grid)
         return;
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(grid, &QWidget::customContextMenuRequested, grid, [&form, &view, grid](const QPoint& at) {
-        const QModelIndex index = grid->indexAt(at);
-        if (index.isValid())
-            view.Act([&form, row = index.row() + 1] { form.grdSpecs.SetCurrentRow(row); });
-        QMenu menu(grid);
-        QAction* chart = menu.addAction("Chart Of Lines");
-        chart->setEnabled(!form.Hits.empty());
-        if (menu.exec(grid->viewport()->mapToGlobal(at)) == chart)
-            view.Act([&form] { form.ChartOfLines1Click(); });
-    });
+    QObject::connect(grid, &QWidget::customContextMenuRequested, grid,
+                     [&form, &view, grid](const QPoint& at) {
+                         const QModelIndex index = grid->indexAt(at);
+                         if (index.isValid())
+                             view.Act([&form, row = index.row() + 1] { form.grdSpecs.SetCurrentRow(row); });
+                         QMenu menu(grid);
+                         QAction* chart = menu.addAction("Chart Of Lines");
+                         chart->setEnabled(!form.Hits.empty());
+                         if (menu.exec(grid->viewport()->mapToGlobal(at)) == chart)
+                             view.Act([&form] { form.ChartOfLines1Click(); });
+                     });
 }
 
 } // namespace dorvik::gui

@@ -1,6 +1,7 @@
 #pragma once
 // The chart window: the lines of the last search drawn over frequency, chosen in a list with check boxes, as
-// attenuation or average power, with a read-out of the curve under the mouse; saved as PNG or SVG, or printed.
+// attenuation or average power, with a read-out of the curve under the mouse; saved as PNG or SVG, or
+// printed.
 #include "core/forms/chart/chart_of_lines.h"
 #include "core/forms/services.h"
 #include "report/chart/chart_painter.h"

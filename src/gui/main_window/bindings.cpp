@@ -40,8 +40,9 @@ template <typename Control> Refresher WhenChanged(const Control& control, std::f
 } // namespace
 
 Refresher BindEdit(TEdit& edit, QLineEdit& widget, const Action& act) {
-    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
-                     [&edit, act](const QString& text) { act([&edit, text] { edit.SetText(FromQString(text)); }); });
+    QObject::connect(&widget, &QLineEdit::textEdited, &widget, [&edit, act](const QString& text) {
+        act([&edit, text] { edit.SetText(FromQString(text)); });
+    });
     return WhenChanged(edit, [&edit, &widget] {
         const QString text = ToQString(edit.Text());
         if (widget.text() != text) {
@@ -80,9 +81,10 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
     widget.setInsertPolicy(QComboBox::NoInsert);
     widget.setMaxVisibleItems(16);
     if (editable) {
-        QObject::connect(widget.lineEdit(), &QLineEdit::textEdited, &widget, [&combo, act](const QString& text) {
-            act([&combo, text] { combo.UserType(FromQString(text)); });
-        });
+        QObject::connect(widget.lineEdit(), &QLineEdit::textEdited, &widget,
+                         [&combo, act](const QString& text) {
+                             act([&combo, text] { combo.UserType(FromQString(text)); });
+                         });
         QObject::connect(&widget, qOverload<int>(&QComboBox::activated), &widget,
                          [&combo, act](int index) { act([&combo, index] { combo.UserPick(index); }); });
     } else {
@@ -112,7 +114,8 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
 
 Refresher BindButton(TButton& button, QPushButton& widget, const Action& act) {
     widget.setText(ToQString(button.Caption));
-    QObject::connect(&widget, &QPushButton::clicked, &widget, [&button, act] { act([&button] { button.Click(); }); });
+    QObject::connect(&widget, &QPushButton::clicked, &widget,
+                     [&button, act] { act([&button] { button.Click(); }); });
     return WhenChanged(button, [&button, &widget] { widget.setEnabled(button.Enabled); });
 }
 

@@ -11,8 +11,9 @@ namespace dorvik::gui {
 
 namespace {
 void CollectKeys(const TMenuItem& item, QList<QKeyCombination>& keys) {
-    static const QList<QKeyCombination> editingKeys = {
-        Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_A};
+    static const QList<QKeyCombination> editingKeys = {Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_C,
+                                                       Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_Z,
+                                                       Qt::CTRL | Qt::Key_A};
     if (!item.ShortCut.empty()) {
         const QKeySequence sequence(ToQString(item.ShortCut));
         if (!sequence.isEmpty() && !editingKeys.contains(sequence[0]))
@@ -23,7 +24,8 @@ void CollectKeys(const TMenuItem& item, QList<QKeyCombination>& keys) {
 }
 } // namespace
 
-MenuShortcutPriority::MenuShortcutPriority(QWidget& window, const TMenuItem& menu) : QObject(&window), window_(window) {
+MenuShortcutPriority::MenuShortcutPriority(QWidget& window, const TMenuItem& menu)
+    : QObject(&window), window_(window) {
     CollectKeys(menu, keys_);
     qApp->installEventFilter(this);
 }
@@ -38,7 +40,8 @@ bool MenuShortcutPriority::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != &window_)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    const auto modifiers = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const auto modifiers =
+        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!keys_.contains(QKeyCombination(modifiers, Qt::Key(key->key()))))
         return false;
     // Not accepting the override lets the shortcut run; a menu key that reaches a widget all the same (its

@@ -238,7 +238,8 @@ DownloadResult QtPlatformServices::Download(const std::string& url, const std::s
     progress.hide();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    const bool complete = reply->error() == QNetworkReply::NoError && (status == 0 || (status >= 200 && status < 300)) &&
+    const bool complete = reply->error() == QNetworkReply::NoError &&
+                          (status == 0 || (status >= 200 && status < 300)) &&
                           (!length.isValid() || length.toLongLong() == received);
     reply->deleteLater();
     if (cancelled || !written || !complete) {

@@ -81,14 +81,16 @@ void DrawMarker(QPainter& painter, int index, const QPointF& at, double size) {
         painter.drawRect(QRectF(at.x() - r, at.y() - r, size, size));
         return;
     case 2:
-        shape << QPointF(at.x(), at.y() - r) << QPointF(at.x() + r, at.y() + r) << QPointF(at.x() - r, at.y() + r);
+        shape << QPointF(at.x(), at.y() - r) << QPointF(at.x() + r, at.y() + r)
+              << QPointF(at.x() - r, at.y() + r);
         break;
     case 3:
         shape << QPointF(at.x(), at.y() - r) << QPointF(at.x() + r, at.y()) << QPointF(at.x(), at.y() + r)
               << QPointF(at.x() - r, at.y());
         break;
     default:
-        shape << QPointF(at.x(), at.y() + r) << QPointF(at.x() + r, at.y() - r) << QPointF(at.x() - r, at.y() - r);
+        shape << QPointF(at.x(), at.y() + r) << QPointF(at.x() + r, at.y() - r)
+              << QPointF(at.x() - r, at.y() - r);
         break;
     }
     painter.drawPolygon(shape);
@@ -172,9 +174,8 @@ std::optional<ChartLayout::Hit> ChartLayout::CurveAt(const ChartFigure& figure, 
     double bestDistance = tolerance;
     for (std::size_t s = 0; s < figure.Series.size(); ++s) {
         const std::vector<CurvePoint>& points = figure.Series[s].Points;
-        const auto after = std::lower_bound(points.begin(), points.end(), f, [](const CurvePoint& p, double v) {
-            return p.FrequencyMHz < v;
-        });
+        const auto after = std::lower_bound(points.begin(), points.end(), f,
+                                            [](const CurvePoint& p, double v) { return p.FrequencyMHz < v; });
         if (after == points.end() || (after == points.begin() && after->FrequencyMHz > f))
             continue;
         double value = after->Value;
@@ -194,8 +195,9 @@ std::optional<ChartLayout::Hit> ChartLayout::CurveAt(const ChartFigure& figure, 
 
 QString ReadOut(const ChartFigure& figure, const ChartLayout::Hit& hit) {
     const ChartSeries& series = figure.Series.at(static_cast<std::size_t>(hit.Series));
-    return QString::fromStdString(series.PartNumber + ": " + FormatGeneral(Rounded(hit.FrequencyMHz), figure.DecimalSeparator) +
-                                  " MHz, " + FormatFixed2(hit.Value, figure.DecimalSeparator) + " " + figure.ValueUnit);
+    return QString::fromStdString(
+        series.PartNumber + ": " + FormatGeneral(Rounded(hit.FrequencyMHz), figure.DecimalSeparator) +
+        " MHz, " + FormatFixed2(hit.Value, figure.DecimalSeparator) + " " + figure.ValueUnit);
 }
 
 void PaintChart(QPainter& painter, const QRectF& area, const ChartFigure& figure) {
@@ -230,8 +232,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartFigure& figure
     painter.setPen(Qt::black);
     for (const double f : layout.XAxis().Ticks) {
         const QPointF at = layout.Map(f, layout.YAxis().Low);
-        painter.drawText(QRectF(at.x() - 4 * u, at.y() + 0.4 * u, 8 * u, 1.4 * u), Qt::AlignHCenter | Qt::AlignTop,
-                         Number(f, sep));
+        painter.drawText(QRectF(at.x() - 4 * u, at.y() + 0.4 * u, 8 * u, 1.4 * u),
+                         Qt::AlignHCenter | Qt::AlignTop, Number(f, sep));
     }
     for (const double v : layout.YAxis().Ticks) {
         const QPointF at = layout.Map(layout.XAxis().Low, v);
@@ -258,8 +260,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartFigure& figure
         painter.setPen(pen);
         painter.drawLine(QLineF(x, plot.top(), x, plot.bottom()));
         painter.setPen(QColor(0x40, 0x40, 0x40));
-        painter.drawText(QRectF(x + 0.3 * u, plot.top() + 0.2 * u, 12 * u, 1.3 * u), Qt::AlignLeft | Qt::AlignTop,
-                         "Mid band " + Number(*figure.MidBand, sep) + " MHz");
+        painter.drawText(QRectF(x + 0.3 * u, plot.top() + 0.2 * u, 12 * u, 1.3 * u),
+                         Qt::AlignLeft | Qt::AlignTop, "Mid band " + Number(*figure.MidBand, sep) + " MHz");
     }
 
     // The curves, clipped to the plot.
@@ -286,7 +288,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartFigure& figure
         const std::size_t step = std::max<std::size_t>(1, points.size() / 4);
         for (std::size_t i = (s * step / figure.Series.size()) % step; i < points.size(); i += step)
             if (points[i].Value > 0)
-                DrawMarker(painter, static_cast<int>(s), layout.Map(points[i].FrequencyMHz, points[i].Value), 0.8 * u);
+                DrawMarker(painter, static_cast<int>(s), layout.Map(points[i].FrequencyMHz, points[i].Value),
+                           0.8 * u);
     }
     painter.restore();
     painter.setPen(QPen(Qt::black, 1.0));
@@ -314,8 +317,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartFigure& figure
             painter.setPen(Qt::black);
             const QRectF textBox(legend.left() + 4.2 * u, y - 0.85 * u, legend.width() - 4.6 * u, 1.7 * u);
             painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter,
-                             metrics.elidedText(QString::fromStdString(figure.Series[s].Legend), Qt::ElideRight,
-                                                textBox.width()));
+                             metrics.elidedText(QString::fromStdString(figure.Series[s].Legend),
+                                                Qt::ElideRight, textBox.width()));
         }
     }
     if (figure.Series.empty()) {

@@ -1,7 +1,8 @@
 #pragma once
-// The chart of lines painted with QPainter: log-log axes with 1-2-5 ticks, the query band shaded, the mid-band
-// frequency marked, one curve per line in a colour and a dash pattern of its own (so black-and-white prints tell
-// them apart), and a legend. The same code paints the window, the printed page, SVG and PNG files.
+// The chart of lines painted with QPainter: log-log axes with 1-2-5 ticks, the query band shaded, the
+// mid-band frequency marked, one curve per line in a colour and a dash pattern of its own (so black-and-white
+// prints tell them apart), and a legend. The same code paints the window, the printed page, SVG and PNG
+// files.
 #include "core/forms/chart/chart_of_lines.h"
 #include "core/forms/chart/log_axis.h"
 
@@ -32,7 +33,8 @@ public:
     double ValueAt(double y) const;
 
     // The curve under a point of the plot: its index and the curve's value at the point's frequency (read on
-    // the log-log line between the neighbouring samples); none when no curve passes within `tolerance` points.
+    // the log-log line between the neighbouring samples); none when no curve passes within `tolerance`
+    // points.
     struct Hit {
         int Series = -1;
         double FrequencyMHz = 0;
@@ -50,8 +52,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartFigure& figure
 // "PN: 900 MHz, 3.90 dB/100 ft", as the window's read-out shows a hit.
 QString ReadOut(const ChartFigure& figure, const ChartLayout::Hit& hit);
 
-// Writes the chart as SVG or PNG, chosen by the file's extension (".svg", ".png"), through a temporary file so
-// no partial file is left; false with a message naming the file on failure.
+// Writes the chart as SVG or PNG, chosen by the file's extension (".svg", ".png"), through a temporary file
+// so no partial file is left; false with a message naming the file on failure.
 bool SaveChart(const ChartFigure& figure, const QString& path, QString* error, QSize size = {1000, 700});
 
 } // namespace dorvik::report

@@ -4,8 +4,8 @@
 #include "core/errors.h"
 
 #include <gmock/gmock.h>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace dorvik {
 namespace {
@@ -265,8 +265,8 @@ TEST(LoadCatalogue, EveryBadLineIsReportedWithItsLineNumber) {
 }
 
 TEST(SortNumerically, SortsByTheKeptValueAndKeepsTheOrderOfEqualValues) {
-    std::vector<PickEntry> list{{"1900", 1900}, {"a", 450},   {"1e3", 1000}, {"1000", 1000},
-                                {"0,5", 0.5},   {"-2", -2},   {"x", 1000}};
+    std::vector<PickEntry> list{{"1900", 1900}, {"a", 450}, {"1e3", 1000}, {"1000", 1000},
+                                {"0,5", 0.5},   {"-2", -2}, {"x", 1000}};
     SortNumerically(list);
     EXPECT_THAT(TextsOf(list), ElementsAre("-2", "0,5", "a", "1e3", "1000", "x", "1900"));
 }
@@ -298,11 +298,11 @@ TEST(LoadCatalogue, EntriesCarryTheValueOfTheirText) {
 
 TEST(LoadCatalogue, ConnectorNamesFoldEveryLetterOfTheCharacterSet) {
     // Windows-1252 bytes: \xC9 is E acute, \xE9 e acute, \xD6 O diaeresis, \xF6 o diaeresis.
-    const auto loaded = LoadCatalogue({Header(), Part("A", "\xC9l").Text(), Part("A", "em").Text(),
-                                       Part("A", "\xE9l").Text(), Part("A", "el").Text(),
-                                       Part("A", "EL").Text(), Part("A", "\xD6se").Text(),
-                                       Part("A", "\xF6SE").Text(), Part("A", "ela").Text()},
-                                      '.');
+    const auto loaded =
+        LoadCatalogue({Header(), Part("A", "\xC9l").Text(), Part("A", "em").Text(), Part("A", "\xE9l").Text(),
+                       Part("A", "el").Text(), Part("A", "EL").Text(), Part("A", "\xD6se").Text(),
+                       Part("A", "\xF6SE").Text(), Part("A", "ela").Text()},
+                      '.');
     EXPECT_THAT(loaded.ConnectorNameList, ElementsAre("el", "\xC9l", "ela", "em", "\xD6se"));
 }
 

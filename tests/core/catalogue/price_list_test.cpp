@@ -68,8 +68,8 @@ TEST(PriceList, PricesReadWithTheLocaleSeparatorOrPoint) {
     ExpectLookups(prices, {{"P1", true, "one", 2.5}, {"P2", true, "two", 3.25}, {"P3", true, "three", 0}});
 }
 
-// Read from the file's bytes: a line ends at a lone CR as at a LF, so a field never runs on into the next line,
-// and nothing after a NUL is ever found.
+// Read from the file's bytes: a line ends at a lone CR as at a LF, so a field never runs on into the next
+// line, and nothing after a NUL is ever found.
 TEST(PriceList, TheFileSplitsAtEveryLineBreakAndEndsAtTheNul) {
     using namespace std::string_literals;
     const PriceList prices(FileBytes("V|C|P1|EA|one\rtwo|3|\r\nV|C|P2|EA|two|2.5|\rV|C|P3|EA|three|3|\n"
@@ -105,7 +105,8 @@ TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
         lines.insert(lines.begin() + 1000, "V|C|" + key + "|EA|first|1|");
         lines.insert(lines.begin() + 1000 + static_cast<std::ptrdiff_t>(d), "V|C|" + key + "|EA|later|2|");
     }
-    for (const char* text : {"V|C|E|EA|first|1|", "V|C|E|EA|later|2|", "V|C|F|EA|first|1|", "V|C|F|EA|later|2|"})
+    for (const char* text :
+         {"V|C|E|EA|first|1|", "V|C|E|EA|later|2|", "V|C|F|EA|first|1|", "V|C|F|EA|later|2|"})
         lines.push_back(text);
     PriceList original(std::move(lines), '.');
     const PriceList copy = original;

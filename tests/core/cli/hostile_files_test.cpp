@@ -78,7 +78,8 @@ constexpr bool kSanitized = __has_feature(address_sanitizer); // clang
 constexpr bool kSanitized = false;
 #endif
 
-constexpr const char* kHeader = "Low|High|Aux|Part|Type|Aux2|Der|K1|K2|Avg|Peak|Connector|n1|n2|n3|n4|p1|p2|p3|p4|p5|p6|\n";
+constexpr const char* kHeader =
+    "Low|High|Aux|Part|Type|Aux2|Der|K1|K2|Avg|Peak|Connector|n1|n2|n3|n4|p1|p2|p3|p4|p5|p6|\n";
 constexpr const char* kRow = "800|1000|A|TC-100|FOAM|x|1.0|0.1|0.001|40|10|N Male|0|0|0|0|NM-1|NM-2|||||\n";
 constexpr const char* kNoLines = "Sorry, no Transmission Lines available for this query.";
 constexpr const char* kLeftOut = "could not be read and were left out";
@@ -96,7 +97,8 @@ void Expect(const HostileCase& c, const Measured& run, std::uintmax_t inputBytes
     SCOPED_TRACE(c.name);
     EXPECT_EQ(run.result.status, c.status) << run.result.err.substr(0, 2000);
     for (const auto& text : c.err)
-        EXPECT_NE(run.result.err.find(text), std::string::npos) << text << " in " << run.result.err.substr(0, 2000);
+        EXPECT_NE(run.result.err.find(text), std::string::npos)
+            << text << " in " << run.result.err.substr(0, 2000);
     for (const auto& text : c.out)
         EXPECT_NE(run.result.out.find(text), std::string::npos) << text;
     for (const auto& text : c.notOut)
@@ -125,33 +127,53 @@ TEST_F(HostileFilesTest, SmallHostileFilesGiveTheirMessageAndStatus) {
     const auto prices = Data("M_lom.dat");
     const std::vector<HostileCase> cases{
         {"a NUL ends the catalogue",
-         {"--catalogue", Hostile("nul_in_catalogue.dat"), "--prices", prices, "--format", "json", "--part", "TC-100"},
-         0, {}, {"N Male"}, {"N Female"}},
+         {"--catalogue", Hostile("nul_in_catalogue.dat"), "--prices", prices, "--format", "json", "--part",
+          "TC-100"},
+         0,
+         {},
+         {"N Male"},
+         {"N Female"}},
         {"lines ended by a lone CR",
          {"--catalogue", Hostile("cr_only.dat"), "--prices", prices, "--format", "json", "--part", "TC-100"},
-         0, {}, {"N Male", "N Female"}},
+         0,
+         {},
+         {"N Male", "N Female"}},
         {"bytes that are not UTF-8",
-         {"--catalogue", Hostile("invalid_utf8.dat"), "--prices", prices, "--format", "json", "--part", "TC-100"},
-         0, {}, {"TC-100"}},
+         {"--catalogue", Hostile("invalid_utf8.dat"), "--prices", prices, "--format", "json", "--part",
+          "TC-100"},
+         0,
+         {},
+         {"TC-100"}},
         {"the largest double is a band edge; numbers out of range are named, cut to a readable length",
-         {"--catalogue", Hostile("huge_numbers.dat"), "--prices", prices, "--format", "tsv", "--part", "TH-1"},
-         0, {kLeftOut, "line 3: '1e400' is not a valid floating point value", "line 5: '0.0000000000", "...'"},
+         {"--catalogue", Hostile("huge_numbers.dat"), "--prices", prices, "--format", "tsv", "--part",
+          "TH-1"},
+         0,
+         {kLeftOut, "line 3: '1e400' is not a valid floating point value", "line 5: '0.0000000000", "...'"},
          {"TH-1"}},
         {"a negative zero price shows 0.00",
          {"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices", Hostile("negative_zero_prices.dat"),
           "--format", "json", "--part", "TC-100"},
-         0, {}, {"0.00"}, {"-0.00"}},
+         0,
+         {},
+         {"0.00"},
+         {"-0.00"}},
         {"a rate whose quotient overflows is unusable",
-         {"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices", prices, "--rates", Hostile("tiny_rate.dat"),
-          "--currency", "EUR", "--format", "tsv", Data("band_800_1000.dvk")},
-         0, {"The exchange rate for EUR cannot be used", "tiny_rate.dat", "1e-320", "no finite value"},
-         {"USD "}, {"EUR "}},
+         {"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices", prices, "--rates",
+          Hostile("tiny_rate.dat"), "--currency", "EUR", "--format", "tsv", Data("band_800_1000.dvk")},
+         0,
+         {"The exchange rate for EUR cannot be used", "tiny_rate.dat", "1e-320", "no finite value"},
+         {"USD "},
+         {"EUR "}},
         {"a query file of random bytes",
          {"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices", prices, Hostile("binary.dvk")},
-         3, {"Please select a cable type."}, {}},
+         3,
+         {"Please select a cable type."},
+         {}},
         {"a query file with hostile keys and line ends",
          {"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices", prices, Hostile("hostile_keys.dvk")},
-         3, {"Please select a cable type."}, {}},
+         3,
+         {"Please select a cable type."},
+         {}},
     };
     for (const auto& c : cases)
         Expect(c, RunMeasured(c.args), InputBytes(c.args));
@@ -164,7 +186,8 @@ TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {
         const auto path = folder.Path() / name;
         std::ofstream out(path, std::ios::binary);
         body(out);
-        return std::vector<std::string>{"--catalogue", path.string(), "--prices", Data("M_lom.dat"), "--part", "TC-100"};
+        return std::vector<std::string>{"--catalogue",     path.string(), "--prices",
+                                        Data("M_lom.dat"), "--part",      "TC-100"};
     };
     const auto repeat = [](std::ofstream& out, const std::string& piece, std::size_t times) {
         for (std::size_t i = 0; i < times; ++i)
@@ -182,7 +205,9 @@ TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {
                        out << block;
                    }
                }),
-         1, {kLeftOut, "\nand ", " more", kNoLines}, {}},
+         1,
+         {kLeftOut, "\nand ", " more", kNoLines},
+         {}},
         {"a line of 50 MB",
          write("long_line.dat",
                [&](std::ofstream& out) {
@@ -190,9 +215,14 @@ TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {
                    repeat(out, std::string(1 << 20, '1'), 50);
                    out << "|2000|A|TL|FOAM|\n";
                }),
-         0, {kLeftOut, "'1111111111", "...'"}, {"TC-100"}},
-        {"NUL bytes only", write("nul.dat", [&](std::ofstream& out) { repeat(out, std::string(1 << 20, '\0'), 8); }), 1,
-         {kNoLines}, {}},
+         0,
+         {kLeftOut, "'1111111111", "...'"},
+         {"TC-100"}},
+        {"NUL bytes only",
+         write("nul.dat", [&](std::ofstream& out) { repeat(out, std::string(1 << 20, '\0'), 8); }),
+         1,
+         {kNoLines},
+         {}},
         {"a million lone CRs",
          write("cr.dat",
                [&](std::ofstream& out) {
@@ -200,7 +230,9 @@ TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {
                    repeat(out, std::string(1000, '\r'), 1000);
                    out << kRow;
                }),
-         0, {}, {"TC-100"}},
+         0,
+         {},
+         {"TC-100"}},
         {"a million fields on one line",
          write("fields.dat",
                [&](std::ofstream& out) {
@@ -208,16 +240,21 @@ TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {
                    repeat(out, "1|", 1'000'000);
                    out << '\n';
                }),
-         0, {}, {"TC-100"}},
+         0,
+         {},
+         {"TC-100"}},
         {"20,000 lines of bytes that are not UTF-8",
          write("utf8.dat",
                [&](std::ofstream& out) {
                    out << kHeader;
                    for (int i = 0; i < 20000; ++i)
-                       out << "800|1000|\xff|TX\xfe|FOAM|\xc3|1|0.1|0.001|40|10|\xc0\xaf" << i << "|0|0|0|0|\x80|||||\n";
+                       out << "800|1000|\xff|TX\xfe|FOAM|\xc3|1|0.1|0.001|40|10|\xc0\xaf" << i
+                           << "|0|0|0|0|\x80|||||\n";
                    out << kRow;
                }),
-         0, {}, {"TC-100"}},
+         0,
+         {},
+         {"TC-100"}},
     };
     for (const auto& c : cases)
         Expect(c, RunMeasured(c.args), InputBytes(c.args));

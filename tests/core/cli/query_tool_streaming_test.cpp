@@ -12,13 +12,13 @@ protected:
         return path;
     }
     ToolResult Json(const std::string& prices) {
-        const auto catalogue = Write("catalogue.dat",
-                                     "header\r\n"
-                                     "800|1000|A|X-1|FOAM|x|1.0|0.1|0.001|40|10|N Male|0|0|0|0|NOPRICE-1|||||\r\n"
-                                     "800|1000|A|X-2|FOAM|x|1.0|0.1|0.001|40|10|N Male|0|0|0|0|NOPRICE-2|||||\r\n"
-                                     "800|1000|A|X-2|FOAM|x|1.0|0.1|0.001|40|10|N Female|0|0|0|0|PRICED-1|||||\r\n");
-        return Run({"--catalogue", catalogue.string(), "--prices", Write("M_lom.dat", prices).string(), "--format",
-                    "json", Data("band_800_1000.dvk")});
+        const auto catalogue = Write(
+            "catalogue.dat", "header\r\n"
+                             "800|1000|A|X-1|FOAM|x|1.0|0.1|0.001|40|10|N Male|0|0|0|0|NOPRICE-1|||||\r\n"
+                             "800|1000|A|X-2|FOAM|x|1.0|0.1|0.001|40|10|N Male|0|0|0|0|NOPRICE-2|||||\r\n"
+                             "800|1000|A|X-2|FOAM|x|1.0|0.1|0.001|40|10|N Female|0|0|0|0|PRICED-1|||||\r\n");
+        return Run({"--catalogue", catalogue.string(), "--prices", Write("M_lom.dat", prices).string(),
+                    "--format", "json", Data("band_800_1000.dvk")});
     }
 };
 
@@ -38,8 +38,9 @@ TEST_F(QueryToolStreamingTest, ConnectorHeadingsAreThoseAfterEveryRowWasRead) {
 
     const auto unpriced = Json("C|1|OTHER|x|other part|7|\r\n");
     ASSERT_EQ(unpriced.status, 0) << unpriced.err;
-    EXPECT_NE(unpriced.out.find("\"connector_headings\": [\"Part Number\", \"Description\", \"Price ($US)\"]"),
-              std::string::npos);
+    EXPECT_NE(
+        unpriced.out.find("\"connector_headings\": [\"Part Number\", \"Description\", \"Price ($US)\"]"),
+        std::string::npos);
 }
 
 } // namespace

@@ -39,9 +39,11 @@ std::vector<int> ChosenOf(const TChartOfLines& chart) {
 
 TEST(ChartOfLines, ChoosesTheCurrentLineAndTheFirstOnesUpToTen) {
     const auto lines = Lines(14);
-    EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(lines), 0)), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(lines), 0)),
+              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     // The current line beyond the first ten is one of the ten.
-    EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(lines), 12)), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 12}));
+    EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(lines), 12)),
+              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 12}));
     const auto few = Lines(3);
     EXPECT_EQ(ChosenOf(TChartOfLines({}, Pointers(few), -1)), (std::vector<int>{0, 1, 2}));
 }

@@ -16,7 +16,8 @@ MATCHER(RelativelyNear, "") {
 
 TEST(LogAxis, OneTwoFiveStepsSnappedOutward) {
     const LogAxis axis = MakeLogAxis(30, 3000);
-    EXPECT_THAT(axis.Ticks, Pointwise(RelativelyNear(), std::vector<double>{20, 50, 100, 200, 500, 1000, 2000, 5000}));
+    EXPECT_THAT(axis.Ticks,
+                Pointwise(RelativelyNear(), std::vector<double>{20, 50, 100, 200, 500, 1000, 2000, 5000}));
     EXPECT_DOUBLE_EQ(axis.Low, 20);
     EXPECT_DOUBLE_EQ(axis.High, 5000);
     // Minor grid lines: the other integer steps, never a labelled one.

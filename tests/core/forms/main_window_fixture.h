@@ -28,7 +28,8 @@ protected:
         std::filesystem::create_directories(programFolder);
         std::filesystem::create_directories(sharedFolder);
         const std::filesystem::path data = DORVIK_TEST_DATA "/forms";
-        std::filesystem::copy_file(data / "Freq_TLine_Connectors.dat", programFolder / "Freq_TLine_Connectors.dat");
+        std::filesystem::copy_file(data / "Freq_TLine_Connectors.dat",
+                                   programFolder / "Freq_TLine_Connectors.dat");
         std::filesystem::copy_file(data / "M_lom.dat", sharedFolder / "M_lom.dat");
         store.CreateKey(kCommonFilesKey);
         store.WriteString(kCommonFilesKey, "Path", sharedFolder.string());
@@ -36,7 +37,8 @@ protected:
 
     void WithRates(const std::string& content = {}) {
         if (content.empty())
-            std::filesystem::copy_file(DORVIK_TEST_DATA "/forms/xcngrate.dat", programFolder / "xcngrate.dat");
+            std::filesystem::copy_file(DORVIK_TEST_DATA "/forms/xcngrate.dat",
+                                       programFolder / "xcngrate.dat");
         else
             WriteFile(programFolder / "xcngrate.dat", content);
     }
@@ -58,7 +60,9 @@ protected:
     // The user's action, through the general error handler.
     void User(const std::function<void()>& action) { form->Dispatch(action); }
 
-    void Search() { User([this] { form->btnSearchClick(); }); }
+    void Search() {
+        User([this] { form->btnSearchClick(); });
+    }
 
     // The results page after a search of 800 to 1000 MHz over 100 ft (two lines), with no event recorded.
     TfrmMain& StartWithResults() {

@@ -71,7 +71,8 @@ TEST_F(QueryPageTest, BeginningFrequencyNarrowsEndingList) {
         std::vector<std::string> items;
         std::string selected;
     };
-    for (const Case& c : {Case{"100", {"300"}, "300"}, Case{"300", {"300"}, "300"}, Case{"200", {"300", "200"}, "200"}}) {
+    for (const Case& c :
+         {Case{"100", {"300"}, "300"}, Case{"300", {"300"}, "300"}, Case{"200", {"300", "200"}, "200"}}) {
         f.cbxEndingFrequency.SetItems(TextsOf(f.EndFrequencyList));
         f.cbxEndingFrequency.SetTextByProgram(c.ending);
         User([&] { f.cbxBeginningFrequency.UserType("200"); });
@@ -138,7 +139,8 @@ TEST_F(QueryPageTest, CheckFrequencies) {
     const Case cases[] = {
         {"900", "900", true, ""},
         {"960", "900", false,
-         "info: The beginning frequency value cannot be greater than the ending frequency value.\r\rPlease check your "
+         "info: The beginning frequency value cannot be greater than the ending frequency value.\r\rPlease "
+         "check your "
          "frequency values."},
         {"900", "abc", false,
          "info: One or both frequency values contain invalid values.\r\rPlease check your frequency values."},
@@ -148,7 +150,8 @@ TEST_F(QueryPageTest, CheckFrequencies) {
         f.cbxBeginningFrequency.SetTextByProgram(c.begin);
         f.cbxEndingFrequency.SetTextByProgram(c.end);
         EXPECT_EQ(f.CheckFrequencies(), c.ok);
-        EXPECT_EQ(services.Messages(), c.ok ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        EXPECT_EQ(services.Messages(),
+                  c.ok ? std::vector<std::string>{} : std::vector<std::string>{c.message});
     }
 }
 

@@ -22,8 +22,8 @@ protected:
 TEST_F(ResultsTest, InteractiveFillOverFeet) {
     auto& f = SearchAt("100");
     EXPECT_THAT(Row(f.grdSpecs, 1),
-                ElementsAre("TC-100", "800-1000", "Test foam cable 1/2 in", "900", "3.90", "12.80", "3.90", "3.99",
-                            "39.86", "10.00", "10.00", "9.94", "USD 10.00", "USD 32.81"));
+                ElementsAre("TC-100", "800-1000", "Test foam cable 1/2 in", "900", "3.90", "12.80", "3.90",
+                            "3.99", "39.86", "10.00", "10.00", "9.94", "USD 10.00", "USD 32.81"));
     EXPECT_EQ(f.grdSpecs.Heading(13), "List Price Per Foot (USD)");
     EXPECT_EQ(f.grdSpecs.Heading(14), "List Price Per Meter (USD)");
 }
@@ -31,8 +31,9 @@ TEST_F(ResultsTest, InteractiveFillOverFeet) {
 TEST_F(ResultsTest, WaveguideRowAndMeters) {
     auto& f = SearchAt("100", false);
     // ln(0.5) gives 1.7200811 dB/100 ft; 30 / 1.72 = 17.44 kW; derated 2V / (V^2 + 1).
-    EXPECT_THAT(Row(f.grdSpecs, 2), ElementsAre("TW-300", "200-3000", "", "900", "1.72", "5.64", "5.64", "5.74",
-                                                "26.68", "20.00", "17.44", "17.36", "USD 0.00", "USD 0.00"));
+    EXPECT_THAT(Row(f.grdSpecs, 2),
+                ElementsAre("TW-300", "200-3000", "", "900", "1.72", "5.64", "5.64", "5.74", "26.68", "20.00",
+                            "17.44", "17.36", "USD 0.00", "USD 0.00"));
     EXPECT_EQ(f.grdSpecs.Cell(7, 1), "12.80");
 }
 
@@ -99,8 +100,8 @@ TEST_F(ResultsTest, PartNumberModeWithoutFigures) {
     auto& f = Start({"TC-100"});
     EXPECT_TRUE(services.Events.empty());
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
-    EXPECT_THAT(Row(f.grdSpecs, 1), ElementsAre("TC-100", "800-1000", "Test foam cable 1/2 in", "", "", "", "", "",
-                                                "", "", "", "", "$10.00", "$32.81"));
+    EXPECT_THAT(Row(f.grdSpecs, 1), ElementsAre("TC-100", "800-1000", "Test foam cable 1/2 in", "", "", "",
+                                                "", "", "", "", "", "", "$10.00", "$32.81"));
     for (int col = 4; col <= 12; ++col)
         EXPECT_FALSE(f.grdSpecs.Column(col).Visible) << col;
     EXPECT_TRUE(f.cbxBeginningFrequency.Items().empty());
@@ -110,8 +111,8 @@ TEST_F(ResultsTest, PartNumberModeWithLengthAndUnit) {
     struct Case {
         std::string parameter, totalAttenuation;
     };
-    for (const auto& c : {Case{"TC-100|100|M", "12.80"}, Case{"TC-100|100|m", "3.90"}, Case{"TC-100|100|F", "3.90"},
-                          Case{"TC-100|0|F", "0.00"}}) {
+    for (const auto& c : {Case{"TC-100|100|M", "12.80"}, Case{"TC-100|100|m", "3.90"},
+                          Case{"TC-100|100|F", "3.90"}, Case{"TC-100|0|F", "0.00"}}) {
         auto& f = Start({c.parameter});
         EXPECT_EQ(f.grdSpecs.Cell(7, 1), c.totalAttenuation) << c.parameter;
         EXPECT_EQ(f.grdSpecs.Cell(4, 1), "900");

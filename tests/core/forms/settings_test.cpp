@@ -101,8 +101,8 @@ TEST_F(SettingsTest, WrongTypeEndsTheRestoreThere) {
     form->FormDestroy();
     store.WriteString(kSettingsKey, "Meters", "yes"); // a text where a flag belongs
     auto& f = Start();
-    EXPECT_EQ(f.edtLength.Text(), "50");     // restored before the damaged value
-    EXPECT_TRUE(f.chkAir.Checked());         // after it: the designed state stays
+    EXPECT_EQ(f.edtLength.Text(), "50"); // restored before the damaged value
+    EXPECT_TRUE(f.chkAir.Checked());     // after it: the designed state stays
 }
 
 TEST_F(SettingsTest, MissingSaveFlagRestoresNothing) {

@@ -92,8 +92,9 @@ TEST(SystemStore, AMemoryCopyKeepsTheSystemLayer) {
 
 TEST(SystemStore, AnEarlierFolderWinsOverALaterOne) {
     TempFolder temp;
-    const auto first = WriteSystemStore(temp / "site", "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common "
-                                                       "Files]\n\"Path\"=\"/srv/site\"\n");
+    const auto first =
+        WriteSystemStore(temp / "site", "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common "
+                                        "Files]\n\"Path\"=\"/srv/site\"\n");
     const auto second = WriteSystemStore(temp / "xdg", kSystemPaths);
     const RegistryFileStore store(temp / "registry.reg", ReadSystemStores({first, second}));
     EXPECT_EQ(store.ReadValue(kCommonFilesKey, "Path")->text, "/srv/site");
@@ -104,7 +105,8 @@ TEST(SystemStore, AnEarlierFolderWinsOverALaterOne) {
 
 TEST(SystemStore, MissingUnreadableAndDamagedFilesDoNoHarm) {
     TempFolder temp;
-    std::filesystem::create_directories(temp / "folder" / "Veltrane" / "registry.reg"); // a folder, not a file
+    std::filesystem::create_directories(temp / "folder" / "Veltrane" /
+                                        "registry.reg"); // a folder, not a file
     const auto damaged = WriteSystemStore(
         temp / "damaged", "REGEDIT4\n\x01\xFF junk\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common Files]\n"
                           "\"Path\"=\"/srv/ok\"\n\"Broken\"=\"no end\n");
@@ -117,7 +119,9 @@ TEST(SystemStore, MissingUnreadableAndDamagedFilesDoNoHarm) {
 }
 
 TEST(SystemStore, PathsFollowXdgConfigDirs) {
-    const auto file = [](const char* dir) { return std::filesystem::path(dir) / "Veltrane" / "registry.reg"; };
+    const auto file = [](const char* dir) {
+        return std::filesystem::path(dir) / "Veltrane" / "registry.reg";
+    };
     {
         const ScopedEnv dirs("XDG_CONFIG_DIRS", "/opt/site/xdg:relative/xdg::/etc/xdg");
         EXPECT_EQ(SystemStorePaths(), (std::vector{file("/opt/site/xdg"), file("/etc/xdg")}));

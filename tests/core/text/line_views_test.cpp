@@ -35,8 +35,8 @@ std::vector<std::string> ReferenceLines(std::string text) {
 TEST(LineViews, FollowTheLineRulesAtEveryPosition) {
     using namespace std::string_literals;
     const std::vector<std::string> patterns{
-        "", "a", "\r\n", "\r", "\n", "\n\r", "\r\r\n", "a\r\nb", "a\rb\nc", "\n\n", "\0"s, "a\0b\nc"s,
-        "\r\0\n"s, "\r\n\0"s, "x|y|z\r\n",
+        "",        "a",    "\r\n", "\r",       "\n",      "\n\r",    "\r\r\n",    "a\r\nb",
+        "a\rb\nc", "\n\n", "\0"s,  "a\0b\nc"s, "\r\0\n"s, "\r\n\0"s, "x|y|z\r\n",
     };
     for (std::size_t before = 0; before <= 34; ++before) {
         for (const auto& pattern : patterns) {

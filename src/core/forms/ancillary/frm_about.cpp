@@ -8,7 +8,8 @@ namespace dorvik {
 namespace {
 constexpr const char* kNotice =
     "Prices shown are list prices in effect on the date of the catalogue and are subject to change without "
-    "notice. Quotations, discounts and delivery terms are given by your Veltrane sales office; every order is "
+    "notice. Quotations, discounts and delivery terms are given by your Veltrane sales office; every order "
+    "is "
     "accepted under the maker's terms of sale in force when it is placed. Figures are computed from typical "
     "values and are given for guidance in selecting a line.";
 } // namespace

@@ -6,7 +6,8 @@
 
 namespace dorvik {
 
-TfrmOptions::TfrmOptions(std::filesystem::path iniFile) : TForm("frmOptions", "Update Options"), iniFile_(std::move(iniFile)) {
+TfrmOptions::TfrmOptions(std::filesystem::path iniFile)
+    : TForm("frmOptions", "Update Options"), iniFile_(std::move(iniFile)) {
     ClientWidth = 257;
     ClientHeight = 151;
     Panel1.Bounds = {8, 8, 241, 97};

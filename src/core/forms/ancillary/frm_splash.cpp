@@ -4,7 +4,8 @@
 
 namespace dorvik {
 
-TfrmSplash::TfrmSplash(TTimer::Clock clock) : TForm("frmSplash", kApplicationTitle), Timer1(std::move(clock), 3000) {
+TfrmSplash::TfrmSplash(TTimer::Clock clock)
+    : TForm("frmSplash", kApplicationTitle), Timer1(std::move(clock), 3000) {
     ClientWidth = 639;
     ClientHeight = 480;
     Image1.Bounds = {0, 0, ClientWidth, ClientHeight};

@@ -11,7 +11,7 @@ class TfrmSplash : public TForm {
 public:
     explicit TfrmSplash(TTimer::Clock clock = &std::chrono::steady_clock::now);
 
-    int Left = 98, Top = 42; // screen position of the client area
+    int Left = 98, Top = 42;  // screen position of the client area
     TStatic Image1{"Image1"}; // the artwork, covering the whole window
     TTimer Timer1;            // 3000 ms from creation, fires once
 

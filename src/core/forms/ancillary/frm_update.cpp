@@ -13,7 +13,8 @@ TfrmUpdate::TfrmUpdate(TQuickUpdate& update) : TForm("frmUpdate", "Quick Update"
     Image1.Bounds = {8, 8, 64, 64};
     lblMessage.Caption = kUpdateDialogMessage;
     lblMessage.Bounds = {84, 8, 198, 56};
-    Label2.Caption = "It is recommended that you restart your application after updated files have been installed.";
+    Label2.Caption =
+        "It is recommended that you restart your application after updated files have been installed.";
     Label2.Bounds = {84, 72, 198, 56};
     Bevel1.Bounds = {8, 134, 274, 2};
     btnOptions.Caption = "&Options";

@@ -15,7 +15,8 @@ int ReadUpdateInteger(const std::filesystem::path& iniFile, const char* key, int
     return TryReadWholeNumber(*text).value_or(defaultValue);
 }
 
-TQuickUpdate::TQuickUpdate(const TAppEnvironment& environment, IPlatformServices& services, std::string setupUrl)
+TQuickUpdate::TQuickUpdate(const TAppEnvironment& environment, IPlatformServices& services,
+                           std::string setupUrl)
     : programFolder_(environment.ProgramFolder), outputFolder_(environment.OutputFolder), services_(services),
       setupUrl_(std::move(setupUrl)) {}
 

@@ -30,7 +30,8 @@ int ReadUpdateInteger(const std::filesystem::path& iniFile, const char* key, int
 
 class TQuickUpdate {
 public:
-    TQuickUpdate(const TAppEnvironment& environment, IPlatformServices& services, std::string setupUrl = kSetupUrl);
+    TQuickUpdate(const TAppEnvironment& environment, IPlatformServices& services,
+                 std::string setupUrl = kSetupUrl);
 
     // update.ini and the downloaded package go where the program writes its files; connect.gif lies beside
     // the program.

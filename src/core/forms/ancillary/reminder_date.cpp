@@ -12,7 +12,8 @@ namespace {
 using namespace std::chrono;
 
 sys_days ToDays(const CalendarDate& date) {
-    return sys_days{year{date.year} / month{static_cast<unsigned>(date.month)} / day{static_cast<unsigned>(date.day)}};
+    return sys_days{year{date.year} / month{static_cast<unsigned>(date.month)} /
+                    day{static_cast<unsigned>(date.day)}};
 }
 
 std::optional<int> Digits(std::string_view text) {

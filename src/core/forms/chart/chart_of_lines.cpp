@@ -57,7 +57,8 @@ ChartFigure TChartOfLines::Figure() const {
         if (query_.MaxLoss) {
             try {
                 const std::optional<double> run = LongestRun(line);
-                series.Legend += run ? "  (" + FormatFixed2(*run, query_.DecimalSeparator) + " " + unit + " within " +
+                series.Legend += run ? "  (" + FormatFixed2(*run, query_.DecimalSeparator) + " " + unit +
+                                           " within " +
                                            FormatGeneral(*query_.MaxLoss, query_.DecimalSeparator) + " dB)"
                                      : "  (connectors exceed the budget)";
             } catch (const ComputationError&) {

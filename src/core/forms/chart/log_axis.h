@@ -8,8 +8,8 @@ namespace dorvik {
 struct LogAxis {
     double Low = 1;
     double High = 10;
-    std::vector<double> Ticks;        // labelled, ascending, Low and High among them
-    std::vector<double> MinorTicks;   // grid lines between the labelled ones
+    std::vector<double> Ticks;      // labelled, ascending, Low and High among them
+    std::vector<double> MinorTicks; // grid lines between the labelled ones
 };
 
 // The axis covering [low, high]; both must be above 0. A single value gets a decade around it.

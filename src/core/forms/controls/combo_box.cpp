@@ -19,10 +19,11 @@ void TComboBox::SetItems(std::vector<std::string> items) {
 int TComboBox::AddItem(std::string item) {
     std::size_t at = items_.size();
     if (sorted_) {
-        at = static_cast<std::size_t>(
-            std::upper_bound(items_.begin(), items_.end(), item,
-                             [](const std::string& a, const std::string& b) { return CompareTextIgnoreCase(a, b) < 0; }) -
-            items_.begin());
+        at = static_cast<std::size_t>(std::upper_bound(items_.begin(), items_.end(), item,
+                                                       [](const std::string& a, const std::string& b) {
+                                                           return CompareTextIgnoreCase(a, b) < 0;
+                                                       }) -
+                                      items_.begin());
     }
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
     if (itemIndex_ >= static_cast<int>(at))

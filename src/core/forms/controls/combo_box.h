@@ -11,7 +11,8 @@ namespace dorvik {
 class TComboBox : public TControl {
 public:
     enum class Style { DropDown, DropDownList };
-    TComboBox(std::string name, Style style, bool sorted) : TControl(std::move(name)), style_(style), sorted_(sorted) {}
+    TComboBox(std::string name, Style style, bool sorted)
+        : TControl(std::move(name)), style_(style), sorted_(sorted) {}
 
     TNotifyEvent OnChange;
 
@@ -25,7 +26,7 @@ public:
     void SetItems(std::vector<std::string> items);
     void ClearItems() { SetItems({}); }
     int AddItem(std::string item); // sorted lists insert in place (case-insensitive); returns the index
-    void SetItemIndex(int index);   // -1 selects nothing
+    void SetItemIndex(int index);  // -1 selects nothing
     // Index of the entry equal to text ignoring letter case, or -1.
     int IndexOfIgnoreCase(const std::string& text) const;
     // Append text when no entry equals it (letter case ignored), then select the entry equal to it.

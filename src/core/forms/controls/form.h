@@ -9,7 +9,8 @@ enum class TModalResult { None, Ok, Cancel };
 
 class TForm {
 public:
-    explicit TForm(std::string name, std::string caption = {}) : Name(std::move(name)), Caption(std::move(caption)) {}
+    explicit TForm(std::string name, std::string caption = {})
+        : Name(std::move(name)), Caption(std::move(caption)) {}
     virtual ~TForm() = default;
     TForm(const TForm&) = delete;
     TForm& operator=(const TForm&) = delete;

@@ -136,8 +136,8 @@ std::optional<std::string> TfrmMain::UnusableRateMessage(const std::string& code
     if (!problem)
         return std::nullopt;
     return "The exchange rate for " + code + " cannot be used: line " + std::to_string(line->Number) +
-           " of " + RatesFilePath().string() + " reads \"" + QuotedExcerpt(line->Text) + "\", and " + *problem +
-           ".\rPrices are shown in US dollars.";
+           " of " + RatesFilePath().string() + " reads \"" + QuotedExcerpt(line->Text) + "\", and " +
+           *problem + ".\rPrices are shown in US dollars.";
 }
 
 TMenuItem& TfrmMain::UsableCurrency(TMenuItem& item) {

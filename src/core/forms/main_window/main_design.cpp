@@ -34,8 +34,8 @@ void Place(TControl& control, int left, int top, int width, int height) {
 
 TfrmMain::TfrmMain(TAppEnvironment environment, ISettingsStore& store, IPlatformServices& services)
     : grdSpecs("grdSpecs", SpecsColumns()), grdConnectors("grdConnectors", ConnectorColumns(271, 73)),
-      grdConnectors2("grdConnectors2", ConnectorColumns(269, 75)), env_(std::move(environment)), store_(store),
-      services_(services) {
+      grdConnectors2("grdConnectors2", ConnectorColumns(269, 75)), env_(std::move(environment)),
+      store_(store), services_(services) {
     DesignControls();
     BuildMainMenu();
     BuildCurrencyMenu();
@@ -168,7 +168,8 @@ void TfrmMain::BuildMainMenu() {
     N1 = &File1->Add("N1", "-");
     Print1 = &File1->Add("Print1", "Print", "Ctrl+P");
     CopyToClipboard1 = &File1->Add("CopyToClipboard1", "Copy To Clipboard", "Ctrl+C");
-    SaveQuerySettingsToFile1 = &File1->Add("SaveQuerySettingsToFile1", "Save Query Settings To File", "Ctrl+S");
+    SaveQuerySettingsToFile1 =
+        &File1->Add("SaveQuerySettingsToFile1", "Save Query Settings To File", "Ctrl+S");
     ChartOfLines1 = &File1->Add("ChartOfLines1", "Chart Of Lines");
     ExportData1 = &File1->Add("ExportData1", "Export Data");
     ToAMicrosoftExcelFile1 = &ExportData1->Add("ToAMicrosoftExcelFile1", "To A Microsoft Excel File");

@@ -80,7 +80,8 @@ bool TfrmMain::CheckFrequencies() {
     const auto end = TryReadNumber(cbxEndingFrequency.Text(), DecimalSeparator());
     std::string message;
     if (!begin || !end)
-        message = "One or both frequency values contain invalid values.\r\rPlease check your frequency values.";
+        message =
+            "One or both frequency values contain invalid values.\r\rPlease check your frequency values.";
     else if (*begin > *end)
         message = "The beginning frequency value cannot be greater than the ending frequency value.\r\r"
                   "Please check your frequency values.";

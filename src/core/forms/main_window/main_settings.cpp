@@ -47,14 +47,15 @@ void TfrmMain::SaveSettings() {
         return store_.WriteDword(kSettingsKey, name, value ? 1u : 0u);
     };
     // The first failure ends the writing; the values written before it stay.
-    text("BeginningFrequency", cbxBeginningFrequency.Text()) && text("EndingFrequency", cbxEndingFrequency.Text()) &&
-        text("MaxLoss", edtMaxLoss.Text()) && text("Length", edtLength.Text()) &&
-        text("Connector1", cbxConnector.Text()) && text("Connector2", cbxConnector2.Text()) &&
-        flag("Meters", rbMeters.Checked()) && flag("Feet", rbFeet.Checked()) && flag("Air", chkAir.Checked()) &&
-        flag("Foam", chkFoam.Checked()) && flag("EW", chkWaveguide.Checked()) &&
-        flag("ByFrequency", chkFrequency.Checked()) && flag("ByLoss", chkInsertionLoss.Checked()) &&
-        flag("ByC1", chkConnector.Checked()) && flag("ByC2", chkConnector2.Checked()) &&
-        text("VSWR", edtVSWR.Text()) && flag("Save", SaveSettingsOnExit1->Checked());
+    text("BeginningFrequency", cbxBeginningFrequency.Text()) &&
+        text("EndingFrequency", cbxEndingFrequency.Text()) && text("MaxLoss", edtMaxLoss.Text()) &&
+        text("Length", edtLength.Text()) && text("Connector1", cbxConnector.Text()) &&
+        text("Connector2", cbxConnector2.Text()) && flag("Meters", rbMeters.Checked()) &&
+        flag("Feet", rbFeet.Checked()) && flag("Air", chkAir.Checked()) && flag("Foam", chkFoam.Checked()) &&
+        flag("EW", chkWaveguide.Checked()) && flag("ByFrequency", chkFrequency.Checked()) &&
+        flag("ByLoss", chkInsertionLoss.Checked()) && flag("ByC1", chkConnector.Checked()) &&
+        flag("ByC2", chkConnector2.Checked()) && text("VSWR", edtVSWR.Text()) &&
+        flag("Save", SaveSettingsOnExit1->Checked());
 }
 
 void TfrmMain::LoadSettings() {

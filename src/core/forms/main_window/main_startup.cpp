@@ -91,7 +91,8 @@ void TfrmMain::LoadDataFiles() {
     LoadedCatalogue loaded;
     {
         const FileBytes catalogueBytes = FileBytes::Read(cataloguePath, env_.DataFileAccess);
-        loaded = LoadCatalogue(LineViews(catalogueBytes.View()), DecimalSeparator(), cataloguePath.filename().string());
+        loaded = LoadCatalogue(LineViews(catalogueBytes.View()), DecimalSeparator(),
+                               cataloguePath.filename().string());
     }
     PriceLines = PriceList(FileBytes::Read(pricePath, env_.DataFileAccess), DecimalSeparator());
     TheCatalogue = std::move(loaded.Lines);

@@ -104,9 +104,9 @@ TEST_F(QuickUpdateTest, DateThatDoesNotReadIsRewrittenThirtyDaysAhead) {
 }
 
 TEST_F(QuickUpdateTest, ReminderDaysAreUsedAsReadWithThirtyForNoNumber) {
-    const std::map<std::string, int> cases = {
-        {"", 30}, {"days=", 30}, {"days=45", 45}, {"days=5", 5}, {"days=0x10", 16},
-        {"days=ten", 30}, {"days=12.5", 30}, {"days=-3", -3}, {"days=99999999999", 30}};
+    const std::map<std::string, int> cases = {{"", 30},          {"days=", 30},     {"days=45", 45},
+                                              {"days=5", 5},     {"days=0x10", 16}, {"days=ten", 30},
+                                              {"days=12.5", 30}, {"days=-3", -3},   {"days=99999999999", 30}};
     for (const auto& [line, days] : cases) {
         WriteIni("[UPDATE]\r\n" + line + "\r\n");
         EXPECT_EQ(update->ReadReminderDays(), days) << line;
@@ -163,7 +163,8 @@ TEST_F(QuickUpdateTest, UpdateDownloadsReportsAndHandsThePackageToTheDesktop) {
     EXPECT_EQ(services.Downloads, std::vector<std::string>{"http://127.0.0.1:9/dvksetup.deb > " + target});
     EXPECT_TRUE(services.BusyDuringDownload);
     EXPECT_EQ(services.CursorChanges, (std::vector<bool>{true, false}));
-    EXPECT_EQ(services.Events, (std::vector<std::string>{"info: " + std::string(kDownloadedMessage), "open: " + target}));
+    EXPECT_EQ(services.Events,
+              (std::vector<std::string>{"info: " + std::string(kDownloadedMessage), "open: " + target}));
     EXPECT_EQ(Stored("date"), "2027-01-22");
     EXPECT_EQ(dialog.ModalResult, TModalResult::Ok);
 }
@@ -225,9 +226,10 @@ TEST_F(QuickUpdateTest, OptionsLoadClampAndSaveHoweverTheDialogCloses) {
         int shown;
         bool autoUpdate;
     };
-    for (const Case& c : {Case{"", 30, false}, Case{"days=5\r\nautoupdate=1", 10, true},
-                          Case{"days=250\r\nautoupdate=0", 100, false}, Case{"days=0x20\r\nautoupdate=7", 32, true},
-                          Case{"days=x\r\nautoupdate=yes", 30, false}}) {
+    for (const Case& c :
+         {Case{"", 30, false}, Case{"days=5\r\nautoupdate=1", 10, true},
+          Case{"days=250\r\nautoupdate=0", 100, false}, Case{"days=0x20\r\nautoupdate=7", 32, true},
+          Case{"days=x\r\nautoupdate=yes", 30, false}}) {
         WriteIni(std::string("[UPDATE]\r\n") + c.ini + "\r\n");
         TfrmOptions options(ini);
         options.FormCreate();
@@ -254,7 +256,8 @@ TEST_F(QuickUpdateTest, OptionsDaysFieldAndAutoUpdateBox) {
     options.btnOK.Click();
     EXPECT_EQ(options.txtDays.Text(), "10");
     EXPECT_EQ(options.ModalResult, TModalResult::Ok);
-    for (const auto& [text, value] : std::vector<std::pair<std::string, int>>{{"abc", 10}, {"", 10}, {"101", 100}, {"64", 64}}) {
+    for (const auto& [text, value] :
+         std::vector<std::pair<std::string, int>>{{"abc", 10}, {"", 10}, {"101", 100}, {"64", 64}}) {
         options.txtDays.SetText(text);
         options.txtDays.Exit();
         EXPECT_EQ(options.txtDays.Value(), value) << text;
@@ -265,8 +268,12 @@ TEST_F(QuickUpdateTest, OptionsDaysFieldAndAutoUpdateBox) {
 
 TEST(ReminderDate, AddDaysCrossesMonthsYearsAndLeapDays) {
     const std::vector<std::tuple<CalendarDate, long long, const char*>> cases = {
-        {{2026, 12, 8}, 30, "2027-01-07"}, {{2024, 2, 28}, 1, "2024-02-29"}, {{2023, 2, 28}, 1, "2023-03-01"},
-        {{2026, 3, 1}, -1, "2026-02-28"},  {{2026, 12, 8}, 0, "2026-12-08"}, {{2026, 12, 8}, 2147483647, "9999-12-31"},
+        {{2026, 12, 8}, 30, "2027-01-07"},
+        {{2024, 2, 28}, 1, "2024-02-29"},
+        {{2023, 2, 28}, 1, "2023-03-01"},
+        {{2026, 3, 1}, -1, "2026-02-28"},
+        {{2026, 12, 8}, 0, "2026-12-08"},
+        {{2026, 12, 8}, 2147483647, "9999-12-31"},
         {{2026, 12, 8}, -2147483648LL, "0001-01-01"}};
     for (const auto& [date, days, expected] : cases)
         EXPECT_EQ(FormatIsoDate(AddDays(date, days)), expected) << days;
