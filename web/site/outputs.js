@@ -54,6 +54,24 @@ export class Outputs {
     dialog.showModal();
   }
 
+  // The person's own data files replace the page's (by their names); the program then starts again on them.
+  async readDataFiles(input) {
+    const names = ['Freq_TLine_Connectors.dat', 'M_lom.dat', 'xcngrate.dat'];
+    const files = [...input.files];
+    const unknown = files.filter((f) => !names.some((n) => n.toLowerCase() === f.name.toLowerCase()));
+    if (files.length === 0) return;
+    if (unknown.length > 0) {
+      alert('Choose the files named ' + names.join(', ') + '.\n\nNot used: ' + unknown.map((f) => f.name).join(', '));
+      return;
+    }
+    const FS = this.engine.FS;
+    for (const file of files) {
+      const name = names.find((n) => n.toLowerCase() === file.name.toLowerCase());
+      FS.writeFile(this.engine.dataFolder + '/' + name, new Uint8Array(await file.arrayBuffer()));
+    }
+    this.view.open(location.hash);
+  }
+
   pickQueryFile() {
     const input = document.getElementById('openQueryFile');
     input.value = '';

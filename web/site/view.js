@@ -33,6 +33,8 @@ export class View {
     this.grids = {};
     this.app = new this.engine.WebApp(fragment, this.separator());
     this.afterEvent();
+    // How many times the program started: the tests and the benchmark wait for it.
+    document.body.dataset.starts = Number(document.body.dataset.starts || 0) + 1;
   }
 
   // The person leaves the page: the settings are saved as when the desktop program closes.
@@ -90,6 +92,11 @@ export class View {
       table.parentElement.addEventListener('scroll', () => this.fillGrid(id, false));
     }
     byId('openQueryFile').addEventListener('change', (e) => this.outputs.readQueryFile(e.target));
+    byId('openDataFiles').addEventListener('change', (e) => this.outputs.readDataFiles(e.target));
+    byId('openData').addEventListener('click', () => {
+      byId('openDataFiles').value = '';
+      byId('openDataFiles').click();
+    });
     document.addEventListener('keydown', (e) => this.menu.shortcut(e));
   }
 

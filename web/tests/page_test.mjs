@@ -17,11 +17,11 @@ function check(ok, what) {
 }
 
 // The tool with the page's data and settings of its own, never the user's.
-function runTool(queryText) {
+function runTool(queryText, ...options) {
   const file = join(scratch, 'query.dvk');
   writeFileSync(file, queryText, 'latin1');
   const result = spawnSync(tool, ['--catalogue', join(data, 'Freq_TLine_Connectors.dat'), '--prices',
-    join(data, 'M_lom.dat'), '--rates', join(data, 'xcngrate.dat'), '--format', 'tsv', file], {
+    join(data, 'M_lom.dat'), '--rates', join(data, 'xcngrate.dat'), '--format', 'tsv', ...options, file], {
     env: { ...process.env, LC_ALL: 'C', XDG_CONFIG_HOME: scratch, XDG_DATA_HOME: scratch, XDG_CONFIG_DIRS: scratch },
   });
   return { status: result.status, tsv: result.stdout };
@@ -124,7 +124,22 @@ try {
   const download = await exported(page);
   check(Buffer.from(download.bytes).equals(expected.tsv), `the example's spreadsheet export (${download.name}) equals the tool's TSV`);
   check(page.messages.length === 0, 'no message on the way: ' + page.messages.join(' | '));
-  if (shots) await page.screenshot({ path: join(shots, 'results.png'), fullPage: true });
+  if (shots) {
+    await page.screenshot({ path: join(shots, 'results.png'), fullPage: true });
+    await page.setViewport({ width: 390, height: 844 });
+    await page.screenshot({ path: join(shots, 'results-phone.png'), fullPage: true });
+    await page.setViewport({ width: 1280, height: 800 });
+    await page.pdf({ path: join(shots, 'print.pdf'), format: 'letter', landscape: true });
+  }
+
+  // The currency menu: prices in euros, as the tool's; the choice is kept in the browser for the next visit.
+  const euros = runTool(example, '--currency', 'EUR');
+  await page.$eval('#menu-Euro1', (b) => b.click());
+  check(Buffer.from((await exported(page)).bytes).equals(euros.tsv), 'in euros the export equals the tool\'s --currency EUR');
+  await page.reload();
+  await page.waitForSelector('table#grdSpecs tbody tr', { timeout: 15000 });
+  check(Buffer.from((await exported(page)).bytes).equals(euros.tsv), 'the currency is restored on the next visit');
+  await page.$eval('#menu-US1', (b) => b.click());
 
   // New Query, a row of the grid, the connectors follow the row.
   await page.click('#grdSpecs tbody tr:nth-child(2)');
