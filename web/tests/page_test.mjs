@@ -141,6 +141,23 @@ try {
   check(Buffer.from((await exported(page)).bytes).equals(euros.tsv), 'the currency is restored on the next visit');
   await page.$eval('#menu-US1', (b) => b.click());
 
+  // The clipboard, a saved query file, the about box.
+  await page.browserContext().overridePermissions(base, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  await page.click('#btnClipboard');
+  const copied = await page.evaluate(() => navigator.clipboard.readText());
+  check(copied.includes('VF45-50') && copied.includes('5/8 in foam'), 'Copy to Clipboard puts the lines on the clipboard');
+  await page.evaluate(() => { window.downloads = []; });
+  await page.$eval('#menu-SaveQuerySettingsToFile1', (b) => b.click());
+  await page.waitForFunction(() => window.downloads.length > 0, { timeout: 5000 });
+  const saved = await page.evaluate(() => window.downloads[0]);
+  const savedText = Buffer.from(saved.bytes).toString('latin1');
+  check(saved.name.endsWith('.dvk') && ['BegFreq=824', 'C2=7-16 DIN Male', 'Units=M', 'ByC2=False'].every((l) => savedText.includes(l)),
+    `the query is saved as a download (${saved.name})`);
+  await page.$eval('#menu-About1', (b) => b.click());
+  check(await page.$eval('#aboutBox', (d) => d.open && d.textContent.includes('DORVIK')), 'About shows the about box');
+  if (shots) await page.screenshot({ path: join(shots, 'about.png') });
+  await page.click('#aboutOk');
+
   // New Query, a row of the grid, the connectors follow the row.
   await page.click('#grdSpecs tbody tr:nth-child(2)');
   check(await page.$eval('#grdSpecs tbody tr:nth-child(2)', (tr) => tr.classList.contains('current')),
