@@ -11,7 +11,7 @@ FormControls ControlsOf(TfrmMain& f) {
         {&f.rbMeters, &f.rbFeet},
         {&f.btnSearch, &f.btnClose, &f.btnPrint, &f.btnClipboard, &f.btnNewQuery, &f.Button1},
         {&f.GroupBox1, &f.gbxSpecifications, &f.gbxConnector, &f.GroupBox2, &f.gbxPartNumbers, &f.GroupBox3,
-         &f.Label7, &f.Image1, &f.Image2},
+         &f.Label7, &f.Image1, &f.Image2, &f.StatusBar1},
         {&f.lstConnectors, &f.lstConnectors2},
         {&f.grdSpecs, &f.grdConnectors, &f.grdConnectors2},
     };

@@ -13,6 +13,7 @@ void Common(JsonWriter& json, const TControl& control) {
         .Field("hint", DecodeForDisplay(control.Hint))
         .Field("enabled", EnabledOf(control))
         .Field("visible", VisibleOf(control))
+        .Field("tabStop", control.TabStop)
         .Field("revision", control.Revision);
 }
 

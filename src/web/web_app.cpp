@@ -92,6 +92,8 @@ void WebApp::Event(const std::string& control, const std::string& action, const 
                 check->SetChecked(value == "true");
             else if (TRadioButton* radio = Named(controls.radios, control))
                 radio->SetChecked(value == "true");
+        } else if (action == "hint") {
+            form_->ApplicationEvents1Hint(EncodeForFile(value));
         } else if (action == "row") {
             if (TGrid* grid = Named(controls.grids, control))
                 grid->UserClick(ReadIndex(value));

@@ -27,7 +27,8 @@ public:
     WebApp& operator=(const WebApp&) = delete;
 
     // A person's action on the control named: "click", "text" (typed text), "pick" (entry index),
-    // "check" ("true"/"false"), "row" (grid row from 1), "item" (list entry from 0).
+    // "check" ("true"/"false"), "row" (grid row from 1), "item" (list entry from 0); "hint" (the hint of what
+    // the pointer or the focus is on, for any control name).
     void Event(const std::string& control, const std::string& action, const std::string& value);
     // Opens the query file at path (read from the person's disk by the page) as File > Open does.
     void OpenQueryFile(const std::string& path);

@@ -98,6 +98,14 @@ export class View {
       byId('openDataFiles').click();
     });
     document.addEventListener('keydown', (e) => this.menu.shortcut(e));
+    // The status line shows the hint of what the pointer or the focus is on, as the desktop program's does.
+    const hint = (e) => {
+      const owner = e.target.closest && e.target.closest('[data-hint]:not([data-hint=""]):not(#StatusBar1)');
+      const text = owner ? owner.dataset.hint : byId('StatusBar1').dataset.hint;
+      if (this.app && text !== undefined && text !== this.state.status) this.send('', 'hint', text);
+    };
+    document.addEventListener('mouseover', hint);
+    document.addEventListener('focusin', hint);
   }
 
   render() {
@@ -126,6 +134,9 @@ export class View {
     el.hidden = !c.visible;
     if ('disabled' in el) el.disabled = !c.enabled;
     if (c.hint) el.title = c.hint;
+    el.dataset.hint = c.hint;
+    // As on the desktop page, Tab passes over the controls designed without a tab stop.
+    if (c.tabStop === false && el.tagName !== 'TABLE') el.tabIndex = -1;
     for (const span of document.querySelectorAll(`[data-caption="${name}"]`))
       span.textContent = plainCaption(c.caption);
     if (el.tagName === 'BUTTON') {

@@ -170,6 +170,10 @@ try {
   await page.goto(base);
   await page.waitForFunction(() => document.querySelector('#cbxConnector').options.length > 0, { timeout: 15000 });
   if (shots) await page.screenshot({ path: join(shots, 'query.png'), fullPage: true });
+  await page.hover('#edtVSWR');
+  check(await page.$eval('#StatusBar1', (e) => e.textContent) === 'Enter VSWR for Derated Power Calculation',
+    'the status line shows the hint of the field under the pointer');
+  check(await page.$eval('#chkFrequency', (e) => e.tabIndex) === -1, 'Tab passes over the query check boxes');
   await page.click('#edtMaxLoss', { clickCount: 3 });
   await page.keyboard.type('x');
   check(page.messages.some((m) => m.includes('This field must contain a numeric value.')),
