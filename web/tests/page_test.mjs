@@ -179,6 +179,16 @@ try {
   check(page.messages.some((m) => m.includes('This field must contain a numeric value.')),
     'a letter in a number field is refused with its message');
   check(await page.$eval('#edtMaxLoss', (e) => e.value) === '0', 'the refused field reads 0 again');
+  // A query file opened from disk fills the page (File > Open File; the browser's file picker).
+  const opened = join(scratch, 'opened.dvk');
+  writeFileSync(opened, '[data]\r\nBegFreq=824\r\nEndFreq=960\r\nMaxLoss=2.5\r\nLength=40\r\nVSWR=1.5\r\nUnits=M\r\n' +
+    'Foam=True\r\nAir=False\r\nWaveguide=False\r\nByFreq=True\r\nByLoss=True\r\n', 'latin1');
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.$eval('#menu-OpenFile1', (b) => b.click())]);
+  await chooser.accept([opened]);
+  await page.waitForFunction(() => document.getElementById('edtLength').value === '40', { timeout: 5000 });
+  check(JSON.stringify(await page.evaluate(() => ['edtMaxLoss', 'edtVSWR', 'rbMeters', 'chkInsertionLoss', 'chkAir']
+    .map((id) => { const e = document.getElementById(id); return e.type === 'checkbox' || e.type === 'radio' ? e.checked : e.value; })))
+    === JSON.stringify(['2.5', '1.5', true, true, false]), 'a query file opened from disk fills the query page');
   await page.focus('#edtVSWR');
   await page.keyboard.press('Enter');
   await page.waitForFunction(() => !document.getElementById('tsResults').hidden, { timeout: 5000 });
