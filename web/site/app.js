@@ -37,6 +37,8 @@ async function start() {
   view.open(location.hash);
   addEventListener('hashchange', () => view.open(location.hash));
   addEventListener('pagehide', () => view.leave());
+  // Back from the browser's page cache after pagehide closed the program: it starts again.
+  addEventListener('pageshow', (e) => { if (e.persisted) view.open(location.hash); });
 }
 
 start().catch((error) => {
