@@ -1,5 +1,6 @@
 #include "cli/formatters.h"
 
+#include "core/output/json_string.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
@@ -65,25 +66,7 @@ void AppendConnectors(std::string& out, const std::vector<ConnectorParts>& conne
 } // namespace
 
 std::string JsonString(std::string_view bytes) {
-    static constexpr std::array<char, 16> kHex{'0', '1', '2', '3', '4', '5', '6', '7',
-                                               '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
-    const std::string text = DecodeForDisplay(bytes);
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            out += "\\u00";
-            out += kHex[u >> 4];
-            out += kHex[u & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-    return out;
+    return JsonQuoted(DecodeForDisplay(bytes));
 }
 
 void WriteTextTable(const TGrid& specs, const TextSink& write) {

@@ -3,10 +3,14 @@
 #include "core/errors.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <system_error>
+
+// Every compiler here builds these two, the WebAssembly one too (its standard library has no floating-point
+// std::from_chars/to_chars): every build reads and writes the same bytes.
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
 
 namespace dorvik {
 
@@ -59,7 +63,7 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ')
         ++i;
-    // The number in a form std::from_chars reads: sign, digits, '.', digits, 'e', sign, digits.
+    // The number in a form fast_float reads: sign, digits, '.', digits, 'e', sign, digits.
     std::string canonical;
     canonical.reserve(n + 4);
     if (i < n && (text[i] == '+' || text[i] == '-')) {
@@ -118,15 +122,11 @@ std::optional<double> TryReadNumber(std::string_view text, char separator, bool 
     double value = 0.0;
     const auto* first = canonical.data();
     const auto* last = canonical.data() + canonical.size();
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range) {
-        // Too small to represent reads as zero; too large does not read. Which of the two it is depends on
-        // the place of the first significant digit, not on the exponent's sign alone ("1000...0e-1").
-        if (*order < 0)
-            return zero;
+    const auto [ptr, ec] = fast_float::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last)
         return std::nullopt;
-    }
-    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+    // Too large to represent does not read (it comes back infinite); too small reads as zero, as it comes.
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -150,7 +150,7 @@ double ParseNumberOrDefault(std::string_view text, std::string_view defaultText,
 std::string FormatFixed2(double value, char separator) {
     if (!std::isfinite(value))
         throw ComputationError("Cannot format a value that is not a finite number.");
-    // to_chars rounds the exact binary value, ties to even. A tie at the third decimal is x.125, x.375, x.625
+    // fmt rounds the exact binary value, ties to even. A tie at the third decimal is x.125, x.375, x.625
     // or x.875, exactly the values whose eightfold is an odd integer: those are rounded away from zero here,
     // at every magnitude (such a value is below 2^50, so its whole part fits).
     const double magnitude = std::fabs(value);
@@ -163,11 +163,7 @@ std::string FormatFixed2(double value, char separator) {
         out += kRoundedEighths[static_cast<std::size_t>(std::fmod(eighths, 8.0))];
         return out;
     }
-    char buffer[400];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-    if (ec != std::errc())
-        throw ComputationError("Cannot format the value.");
-    std::string out(buffer, ptr);
+    std::string out = fmt::format("{:.2f}", value);
     // A negative value that rounds to zero shows no sign.
     if (out.front() == '-' && out.find_first_of("123456789") == std::string::npos)
         out.erase(0, 1);
@@ -177,12 +173,7 @@ std::string FormatFixed2(double value, char separator) {
 std::string FormatGeneral(double value, char separator) {
     if (!std::isfinite(value))
         throw ComputationError("Cannot format a value that is not a finite number.");
-    char buffer[64];
-    const auto [ptr, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    if (ec != std::errc())
-        throw ComputationError("Cannot format the value.");
-    return WithSeparator(std::string(buffer, ptr), separator);
+    return WithSeparator(fmt::format("{:.15g}", value), separator);
 }
 
 } // namespace dorvik

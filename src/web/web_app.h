@@ -1,0 +1,54 @@
+#pragma once
+// The web page's application: the main window's model over the files of the page's in-memory file system,
+// the settings store the page keeps in the browser's storage, and the browser's services. The page sends the
+// person's events in and reads the state back; nothing of the program's rules lives in the page.
+#include "core/forms/main_window/frm_main.h"
+#include "core/store/registry_file_store.h"
+#include "web/web_services.h"
+
+#include <memory>
+#include <string>
+
+namespace dorvik::web {
+
+// Folders of the in-memory file system, shared with the page.
+inline constexpr const char* kDataFolder = "/dorvik/data";                 // catalogue, price list, rates
+inline constexpr const char* kStoreFile = "/dorvik/settings/registry.reg"; // the page keeps it in storage
+inline constexpr const char* kOutputFolder = "/dorvik/out";                // files written for downloads
+inline constexpr const char* kInputFolder = "/dorvik/in";                  // files the person opened
+
+class WebApp {
+public:
+    // fragment: the address's fragment, a query to run at once when it holds one. separator: the browser
+    // locale's decimal separator.
+    WebApp(const std::string& fragment, const std::string& separator);
+    ~WebApp();
+    WebApp(const WebApp&) = delete;
+    WebApp& operator=(const WebApp&) = delete;
+
+    // A person's action on the control named: "click", "text" (typed text), "pick" (entry index),
+    // "check" ("true"/"false"), "row" (grid row from 1), "item" (list entry from 0); "hint" (the hint of what
+    // the pointer or the focus is on, for any control name).
+    void Event(const std::string& control, const std::string& action, const std::string& value);
+    // Opens the query file at path (read from the person's disk by the page) as File > Open does.
+    void OpenQueryFile(const std::string& path);
+    std::string State();
+    std::string Rows(const std::string& grid, int first, int count);
+    // What the page does next (JSON): downloads (paths), clipboard text, links, windows; then forgotten.
+    std::string TakeOutbox();
+    // The page is left: the settings are saved as on closing the desktop program.
+    void Close();
+
+    TfrmMain& Form() { return *form_; }
+
+private:
+    void Act(const std::function<void()>& action);
+
+    Outbox outbox_;
+    WebServices services_{outbox_};
+    std::unique_ptr<RegistryFileStore> store_;
+    std::unique_ptr<TfrmMain> form_;
+    bool destroyed_ = false;
+};
+
+} // namespace dorvik::web
