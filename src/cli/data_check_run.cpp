@@ -1,11 +1,12 @@
 #include "cli/data_check_run.h"
 
+#include "cli/terminal_text.h"
 #include "core/catalogue/data_check.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/registry_file_store.h"
 #include "core/store/system_store.h"
-#include "core/text/text_file.h"
+#include "core/text/file_bytes.h"
 
 #include <ostream>
 #include <system_error>
@@ -23,8 +24,9 @@ std::optional<std::filesystem::path> SharedPriceFile(const ToolEnvironment& tool
     return std::filesystem::path(value->text + "/M_lom.dat");
 }
 
-DataFileLines Read(const std::filesystem::path& path) {
-    return {path.string(), ReadTextLines(path)};
+DataFile Read(const std::filesystem::path& path) {
+    // Mapped: the check reads each file once, then the process ends.
+    return {path.string(), FileBytes::Read(path, FileBytes::Access::Map)};
 }
 
 } // namespace
@@ -44,23 +46,37 @@ int RunDataCheck(const QueryOptions& options, const ToolEnvironment& tool, std::
     std::error_code ec;
     if (!ratesFile && std::filesystem::exists(tool.programFolder / "xcngrate.dat", ec))
         ratesFile = tool.programFolder / "xcngrate.dat";
-    DataFileLines catalogue, prices, rates;
+    long long listed = 0;
+    bool failed = false; // a problem, not only warnings
+    bool more = false;
     try {
-        catalogue = Read(catalogueFile);
-        prices = Read(*priceFile);
-        if (ratesFile)
-            rates = Read(*ratesFile);
+        const DataFile catalogue = Read(catalogueFile);
+        const DataFile prices = Read(*priceFile);
+        const DataFile rates = ratesFile ? Read(*ratesFile) : DataFile{};
+        // Each written as it is found; the one past the limit only says there are more.
+        CheckDataFiles(catalogue, prices, rates, ConvertedCurrencyCodes(), tool.decimalSeparator,
+                       [&](const DataProblem& problem) {
+                           failed = failed || !problem.Warning;
+                           if (listed == options.maxProblems) {
+                               more = true;
+                               return false;
+                           }
+                           ++listed;
+                           out << TerminalText(ProblemText(problem)) << '\n';
+                           return true;
+                       });
     } catch (const FileError& error) {
         err << "dorvik-query: " << error.what() << '\n';
         return kFailed;
     }
-    const auto problems =
-        CheckDataFiles(catalogue, prices, rates, ConvertedCurrencyCodes(), tool.decimalSeparator);
-    for (const auto& problem : problems)
-        out << DecodeForDisplay(problem.File + ":" + std::to_string(problem.Line) + ": " + problem.Message)
-            << '\n';
+    if (more)
+        out << "and more: the check stops after " << listed << " problems and warnings (--max-problems N)\n";
     out.flush();
-    return problems.empty() ? kLinesListed : kNoLines;
+    if (!out) {
+        err << "dorvik-query: cannot write the problems\n";
+        return kFailed;
+    }
+    return failed ? kNoLines : kLinesListed;
 }
 
 } // namespace dorvik::cli

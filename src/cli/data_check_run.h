@@ -7,8 +7,9 @@
 
 namespace dorvik::cli {
 
-// Problems to out; a file that cannot be read to err. 0 when clean, 1 with problems, 2 when a file cannot be
-// read.
+// Problems and warnings to out as they are found, at most options.maxProblems, then "and more" when there
+// are; a file that cannot be read to err. 0 when there is no problem (warnings alone are no problem), 1 with
+// problems, 2 when a file cannot be read.
 int RunDataCheck(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out,
                  std::ostream& err);
 

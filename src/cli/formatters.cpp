@@ -1,5 +1,6 @@
 #include "cli/formatters.h"
 
+#include "cli/terminal_text.h"
 #include "core/output/json_string.h"
 #include "core/text/text_file.h"
 
@@ -87,7 +88,7 @@ void WriteTextTable(const TGrid& specs, const TextSink& write) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
             if (i > 0)
                 line += "  ";
-            AppendPadded(line, DecodeForDisplay(textOf(columns[i])), widths[i]);
+            AppendPadded(line, TerminalText(textOf(columns[i])), widths[i]);
         }
         WriteLine(write, line);
     };

@@ -23,6 +23,7 @@ struct ConnectorParts {
 };
 
 // Columns aligned with two spaces between them, a rule under the headings; hidden columns are left out.
+// Control characters show as '?'.
 void WriteTextTable(const TGrid& specs, const TextSink& write);
 
 // The longest run of each row's line within the loss budget of a query by loss, as figure texts (null where

@@ -1,7 +1,12 @@
 #include "cli/options.h"
 
+#include "cli/output_target.h"
+#include "cli/terminal_text.h"
+#include "core/errors.h"
+
 #include <algorithm>
 #include <cctype>
+#include <limits>
 
 namespace dorvik::cli {
 
@@ -19,6 +24,11 @@ std::string LowerCase(std::string text) {
     return text;
 }
 
+// An argument as a message quotes it: cut to a readable length, control characters shown as '?'.
+std::string Quoted(const std::string& text) {
+    return "'" + TerminalText(QuotedExcerpt(text)) + "'";
+}
+
 OutputFormat ParseFormat(const std::string& text) {
     if (text == "text")
         return OutputFormat::Text;
@@ -28,13 +38,14 @@ OutputFormat ParseFormat(const std::string& text) {
         return OutputFormat::Html;
     if (text == "json")
         return OutputFormat::Json;
-    throw UsageError("unknown format '" + text + "' (tsv, html, text or json)");
+    throw UsageError("unknown format " + Quoted(text) + " (tsv, html, text or json)");
 }
 
 std::filesystem::path ParseChartFile(const std::string& text) {
     const std::string extension = LowerCase(std::filesystem::path(text).extension().string());
-    if (extension != ".svg" && extension != ".png")
-        throw UsageError("--chart writes a .svg or .png file, not '" + text + "'");
+    // A stream has no name to tell the format by: it gets SVG.
+    if (extension != ".svg" && extension != ".png" && text != "-" && !IsStreamFile(text))
+        throw UsageError("--chart writes a .svg or .png file, not " + Quoted(text));
     return text;
 }
 
@@ -45,17 +56,24 @@ PrintExtent ParseExtent(const std::string& text) {
         return PrintExtent::Page;
     if (text == "selection")
         return PrintExtent::Selection;
-    throw UsageError("unknown print extent '" + text + "' (list, page or selection)");
+    throw UsageError("unknown print extent " + Quoted(text) + " (list, page or selection)");
 }
 
-int ParseRow(const std::string& text) {
-    const bool digits =
-        !text.empty() && text.size() <= 9 &&
-        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
-    const int row = digits ? std::stoi(text) : 0;
-    if (row < 1)
-        throw UsageError("--row needs a row number from 1, not '" + text + "'");
-    return row;
+// Decimal digits alone, leading zeros allowed, at least 1; a number past the largest one reads as the
+// largest.
+long long ParseCount(const std::string& option, const std::string& what, const std::string& text) {
+    constexpr long long kLargest = std::numeric_limits<long long>::max();
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            value = 0;
+            break;
+        }
+        value = value > (kLargest - (c - '0')) / 10 ? kLargest : value * 10 + (c - '0');
+    }
+    if (value < 1)
+        throw UsageError(option + " needs " + what + " from 1, not " + Quoted(text));
+    return value;
 }
 
 } // namespace
@@ -65,12 +83,14 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
     std::vector<std::string> positional;
     bool optionsEnded = false;
     bool rowGiven = false;
+    bool formatGiven = false;
+    bool maxProblemsGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
             // A lone "-" or any other text is the query file.
             if (!optionsEnded && arg.size() >= 2 && arg[0] == '-')
-                throw UsageError("unknown option '" + arg + "'");
+                throw UsageError("unknown option " + Quoted(arg));
             positional.push_back(arg);
             continue;
         }
@@ -86,7 +106,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         }
         if (name == "--help" || name == "--version" || name == "--check") {
             if (value)
-                throw UsageError("option '" + name + "' takes no value");
+                throw UsageError("option " + Quoted(name) + " takes no value");
             (name == "--help" ? options.help : name == "--version" ? options.version : options.check) = true;
             continue;
         }
@@ -94,7 +114,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
             if (value)
                 return *value;
             if (i + 1 >= args.size())
-                throw UsageError("option '" + name + "' needs a value");
+                throw UsageError("option " + Quoted(name) + " needs a value");
             return args[++i];
         };
         if (name == "--part") {
@@ -115,7 +135,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
             options.print = ParseExtent(takeValue());
         } else if (name == "--row") {
             rowGiven = true;
-            options.printRow = ParseRow(takeValue());
+            options.printRow = ParseCount("--row", "a row number", takeValue());
+        } else if (name == "--max-problems") {
+            maxProblemsGiven = true;
+            options.maxProblems = ParseCount("--max-problems", "a number", takeValue());
         } else if (name == "--chart") {
             options.chartFile = ParseChartFile(takeValue());
         } else if (name == "--pdf") {
@@ -123,9 +146,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
             if (options.pdfFile->empty())
                 throw UsageError("--pdf needs a file name");
         } else if (name == "--format") {
+            formatGiven = true;
             options.format = ParseFormat(takeValue());
         } else {
-            throw UsageError("unknown option '" + name + "'");
+            throw UsageError("unknown option " + Quoted(name));
         }
     }
     if (options.help || options.version)
@@ -134,8 +158,20 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         throw UsageError("--print needs --pdf FILE");
     if (!options.print && (options.pdfFile || rowGiven))
         throw UsageError(std::string(options.pdfFile ? "--pdf" : "--row") + " goes with --print");
+    // The report takes the place of the results: there is nothing to format.
+    if (options.print && formatGiven)
+        throw UsageError("--format formats the results on standard output, which --print does not write");
+    if (options.chartFile && *options.chartFile == "-") {
+        if (!options.print)
+            throw UsageError("--chart -: standard output holds the results; name a file, or use --print");
+        if (*options.pdfFile == "-")
+            throw UsageError("--pdf - and --chart - cannot both be written to standard output");
+    }
+    if (maxProblemsGiven && !options.check)
+        throw UsageError("--max-problems goes with --check");
     if (options.check) {
-        if (!positional.empty() || options.part)
+        if (!positional.empty() || options.part || options.print || options.chartFile || formatGiven ||
+            options.currency)
             throw UsageError("--check checks the data files and runs no query");
         return options;
     }
@@ -156,7 +192,8 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
 std::string UsageText() {
     return "Usage: dorvik-query [options] QUERY.dvk\n"
            "       dorvik-query [options] --part 'PART[|LENGTH|UNIT]'\n"
-           "       dorvik-query --check [--catalogue FILE] [--prices FILE] [--rates FILE]\n"
+           "       dorvik-query --check [--catalogue FILE] [--prices FILE] [--rates FILE] [--max-problems "
+           "N]\n"
            "\n"
            "Runs a saved query, or lists the catalogue lines of one part number, as the Veltrane Insertion "
            "Loss\n"
@@ -173,31 +210,42 @@ std::string UsageText() {
            "present)\n"
            "  --currency CODE    prices in this currency (USD, EUR, GBP, JPY, ..., in any letter case; "
            "every\n"
-           "                     code but USD needs exchange rates); default: US dollars. A currency whose\n"
-           "                     rate cannot be used is reported and the prices stay in US dollars\n"
+           "                     code but USD needs exchange rates); default: US dollars. A currency "
+           "without\n"
+           "                     a usable rate line is reported and the prices stay in US dollars\n"
            "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML "
            "export),\n"
-           "                     json (with the connectors and part numbers of every line)\n"
+           "                     json (with the connectors and part numbers of every line); not with "
+           "--print\n"
            "  --print EXTENT     print instead: 'list' (every line found), 'page' (six lines from --row) or\n"
            "                     'selection' (the data sheet of the --row line with its first connectors);\n"
            "                     the page-count question is answered Yes; needs --pdf\n"
            "  --row N            the current line of the results (default 1)\n"
-           "  --pdf FILE         write the printed report to this PDF file (replaced)\n"
+           "  --pdf FILE         write the printed report to this PDF file (replaced whole), to a FIFO or a\n"
+           "                     character device as a stream, or to standard output with '-'\n"
            "  --chart FILE       also write the chart of the lines listed (the first ten) over frequency:\n"
-           "                     attenuation on log-log axes, as FILE.svg or FILE.png (replaced)\n"
+           "                     attenuation on log-log axes, as FILE.svg or FILE.png (replaced whole), or\n"
+           "                     as SVG to a FIFO or a character device; with --print, both are written,\n"
+           "                     and '-' writes the chart to standard output\n"
            "  --check            check the data files instead: every problem on a line of its own as\n"
-           "                     FILE:LINE: message (numbers that do not read, lines without all their\n"
-           "                     fields, part numbers without a price line, part numbers priced twice,\n"
-           "                     exchange rates that cannot be used)\n"
+           "                     FILE:LINE: message, as it is found (numbers that do not read, lines "
+           "without\n"
+           "                     all their fields, part numbers without a price line, part numbers priced\n"
+           "                     twice, exchange rates that cannot be used or are missing), and warnings\n"
+           "                     about values far outside what a catalogue holds\n"
+           "  --max-problems N   --check stops after N problems and warnings (default 1000), saying \"and\n"
+           "                     more\" on its last line\n"
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
            "Exit status: 0 when lines were listed (or printed), 1 when none were, 2 on a usage error, a data "
            "file or\n"
-           "query file that cannot be read, or an error while computing the results, 3 when a check of the\n"
-           "query refused it (no cable type, a loss without a length, the frequencies, a negative length\n"
-           "or loss). With --check: 0 when the data files are clean, 1 when they are not, 2 when one\n"
-           "cannot be read.\n";
+           "query file that cannot be read, a --pdf or --chart file that cannot be written, or an error "
+           "while\n"
+           "computing the results, 3 when a check of the query refused it (no cable type, a loss without a\n"
+           "length, the frequencies, a negative length or loss). With --check: 0 when the data files have "
+           "no\n"
+           "problem (warnings alone leave it 0), 1 when they have, 2 when one cannot be read.\n";
 }
 
 } // namespace dorvik::cli

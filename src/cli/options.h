@@ -22,8 +22,10 @@ struct QueryOptions {
     std::optional<std::string> currency; // upper-cased code
     OutputFormat format = OutputFormat::Text;
     bool check = false;               // check the data files instead of running a query
+    long long maxProblems = 1000;     // --max-problems: --check stops after this many
     std::optional<PrintExtent> print; // --print: a report instead of the results on standard output
-    int printRow = 1;                 // --row: the results grid's current row
+    long long printRow = 1;           // --row: the results grid's current row (from 1; huge values saturate)
+    // --pdf and --chart: "-" is standard output; a FIFO or a character device is written as a stream.
     std::optional<std::filesystem::path> pdfFile;   // --pdf: where the report goes
     std::optional<std::filesystem::path> chartFile; // --chart: the chart of the lines listed, .svg or .png
     bool help = false;

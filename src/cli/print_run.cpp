@@ -31,11 +31,11 @@ int PrintResults(TfrmMain& form, const QueryOptions& options, std::ostream& err)
     const int rows = form.grdSpecs.RowCount();
     if (options.printRow > rows) {
         err << "dorvik-query: --row " << options.printRow << ": the results have " << rows
-            << (rows == 1 ? " line\n" : " lines\n");
+            << (rows == 1 ? " line" : " lines") << ", and the row is past the end\n";
         return kFailed;
     }
     // As the user's click on the row: the connector lists and part-number grids follow it.
-    form.grdSpecs.UserClick(options.printRow);
+    form.grdSpecs.UserClick(static_cast<int>(options.printRow));
 
     const OffscreenApplication application(form.Environment().OutputFolder);
     report::PdfReports reports(*options.pdfFile);

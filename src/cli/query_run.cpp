@@ -3,9 +3,11 @@
 #include "cli/chart_run.h"
 #include "cli/connector_reader.h"
 #include "cli/formatters.h"
+#include "cli/output_target.h"
 #include "cli/print_run.h"
 #include "cli/scratch_folder.h"
 #include "cli/stderr_services.h"
+#include "cli/terminal_text.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/output/html_page.h"
@@ -16,6 +18,8 @@
 #include "core/text/numbers.h"
 #include "core/text/text_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <optional>
 #include <ostream>
 #include <system_error>
@@ -121,15 +125,42 @@ int UsageFailure(std::ostream& err, const std::string& message) {
     return kFailed;
 }
 
+bool IsCurrencyCode(const std::string& code) {
+    const auto codes = ConvertedCurrencyCodes();
+    return code == "USD" || std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+// The chart is made under a name that tells its format: a stream's own name need not.
+std::filesystem::path MadeChartFile(const std::filesystem::path& folder,
+                                    const std::filesystem::path& target) {
+    std::string extension = target.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const bool stream = target == "-" || IsStreamFile(target);
+    return folder / ("chart" + (stream && extension != ".png" ? std::string(".svg") : extension));
+}
+
+// What a run writes besides standard output, checked before the query runs.
+struct Outputs {
+    std::optional<OutputTarget> pdf, chart;
+};
+
 } // namespace
 
 int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out, std::ostream& err) {
     // The desktop program would read an empty query from a missing file; a tool should say so instead.
     if (options.queryFile && !IsReadableFile(*options.queryFile))
-        return UsageFailure(err, "cannot read the query file " + options.queryFile->string());
+        return UsageFailure(err, "cannot read the query file " +
+                                     TerminalText(QuotedExcerpt(options.queryFile->string())));
+    // The code first: an unknown one is wrong whatever the files hold.
+    if (options.currency && !IsCurrencyCode(*options.currency))
+        return UsageFailure(err,
+                            "unknown currency code '" + TerminalText(QuotedExcerpt(*options.currency)) + "'");
     const auto ratesFile = options.ratesFile.value_or(tool.programFolder / "xcngrate.dat");
-    if (options.ratesFile && !IsFile(ratesFile))
-        return UsageFailure(err, "cannot read the exchange-rate file " + ratesFile.string());
+    // A file named on the command line is meant to be used; one beside the program is optional.
+    if (options.ratesFile && !IsReadableFile(ratesFile))
+        return UsageFailure(err, "cannot read the exchange-rate file " +
+                                     TerminalText(QuotedExcerpt(ratesFile.string())));
     // US dollars are the catalogue's own prices: they need no rates.
     if (options.currency && *options.currency != "USD" && !IsFile(ratesFile))
         return UsageFailure(
@@ -142,6 +173,16 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
         // The shared data folder only locates the price list, which is given: no message about the settings.
         store.CreateKey(kCommonFilesKey);
         store.WriteString(kCommonFilesKey, "Path", options.priceFile->parent_path().string());
+    }
+
+    Outputs outputs;
+    try {
+        if (options.pdfFile)
+            outputs.pdf.emplace(*options.pdfFile);
+        if (options.chartFile)
+            outputs.chart.emplace(*options.chartFile);
+    } catch (const OutputError& error) {
+        return UsageFailure(err, error.what());
     }
 
     // A report is asked for from the command line: the page-count question counts as answered Yes.
@@ -157,12 +198,7 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     TfrmMain form(
         MakeEnvironment(options, tool, privateFolder ? privateFolder->Path() : std::filesystem::path()),
         store, services);
-    TMenuItem* currency = nullptr;
-    if (options.currency) {
-        currency = FindCurrencyItem(form, *options.currency);
-        if (!currency)
-            return UsageFailure(err, "unknown currency code '" + *options.currency + "'");
-    }
+    TMenuItem* currency = options.currency ? FindCurrencyItem(form, *options.currency) : nullptr;
     // The chosen currency (US dollars without --currency) stands in the copy in place of the stored one, so
     // the search restores it as the desktop program restores the stored currency.
     store.CreateKey(kSettingsKey);
@@ -176,12 +212,25 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return kRefused;
         if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
             return kNoLines;
-        if (options.print)
-            return PrintResults(form, options, err);
-        WriteResults(form, options.format, out);
-        out.flush();
-        if (options.chartFile && out)
-            return WriteChart(form, *options.chartFile, privateFolder->Path(), err);
+        // --pdf and --chart are made whole in the private folder, then delivered.
+        if (options.print) {
+            QueryOptions printing = options;
+            printing.pdfFile = privateFolder->Path() / "report.pdf";
+            if (const int status = PrintResults(form, printing, err); status != kLinesListed)
+                return status;
+            outputs.pdf->Deliver(*printing.pdfFile, out);
+        } else {
+            WriteResults(form, options.format, out);
+            out.flush();
+        }
+        if (options.chartFile && out) {
+            const auto made = MadeChartFile(privateFolder->Path(), *options.chartFile);
+            if (const int status = WriteChart(form, made, privateFolder->Path(), err); status != kLinesListed)
+                return status;
+            outputs.chart->Deliver(made, out);
+        }
+    } catch (const OutputError& error) {
+        return UsageFailure(err, error.what());
     } catch (const std::exception& error) {
         // The desktop program's general error handler.
         services.ShowMessage(error.what(), MessageIcon::Error);

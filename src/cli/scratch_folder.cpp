@@ -2,19 +2,24 @@
 
 #include "core/errors.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
-#include <system_error>
 
 namespace dorvik::cli {
 
 ScratchFolder::ScratchFolder() {
-    std::error_code ec;
-    std::string pattern = (std::filesystem::temp_directory_path(ec) / "dorvik-query-XXXXXX").string();
-    if (ec || ::mkdtemp(pattern.data()) == nullptr)
-        throw FileError("Cannot create a temporary folder in " +
-                        std::filesystem::temp_directory_path(ec).string());
+    // TMPDIR as the system's own tools read it: unset or empty means /tmp.
+    const char* tmpdir = std::getenv("TMPDIR");
+    const bool fromEnvironment = tmpdir && *tmpdir;
+    const std::filesystem::path parent = fromEnvironment ? tmpdir : "/tmp";
+    std::string pattern = (parent / "dorvik-query-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw FileError("cannot create a temporary folder in " + QuotedExcerpt(parent.string()) + ": " +
+                        std::strerror(errno) + (fromEnvironment ? " (the folder of TMPDIR)" : ""));
     path_ = pattern;
+    removedOnInterrupt_.emplace(path_);
 }
 
 ScratchFolder::~ScratchFolder() {

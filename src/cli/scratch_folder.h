@@ -1,12 +1,16 @@
 #pragma once
+#include "cli/interrupt_cleanup.h"
+
 #include <filesystem>
+#include <optional>
 
 namespace dorvik::cli {
 
-// A private temporary folder, removed with everything in it.
+// A private temporary folder in $TMPDIR (else /tmp), removed with everything in it, also when the run is
+// ended by SIGTERM, SIGINT or SIGHUP.
 class ScratchFolder {
 public:
-    ScratchFolder(); // throws FileError when it cannot be made
+    ScratchFolder(); // throws FileError, naming the folder and the reason, when it cannot be made
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -14,6 +18,8 @@ public:
 
 private:
     std::filesystem::path path_;
+    // Destroyed after the folder is removed, so no signal finds it left behind.
+    std::optional<RemovedOnInterrupt> removedOnInterrupt_;
 };
 
 } // namespace dorvik::cli

@@ -1,18 +1,17 @@
 #include "cli/stderr_services.h"
 
-#include "core/text/text_file.h"
+#include "cli/terminal_text.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ostream>
 
 namespace dorvik::cli {
 
 void StderrServices::ShowMessage(const std::string& text, MessageIcon /*icon*/) {
-    std::string shown = DecodeForDisplay(text);
-    for (char& c : shown)
-        if (c == '\r')
-            c = '\n';
-    err_ << shown << '\n';
+    std::string breaks(text);
+    std::replace(breaks.begin(), breaks.end(), '\r', '\n');
+    err_ << TerminalText(breaks, /*keepLineBreaks=*/true) << '\n';
     err_.flush();
     ++messages_;
 }

@@ -13,7 +13,7 @@ public:
     explicit StderrServices(std::ostream& err, bool confirmAnswer = false)
         : err_(err), confirmAnswer_(confirmAnswer) {}
 
-    // The message in UTF-8, each "\r" as a line break, then a newline.
+    // The message in UTF-8, each "\r" as a line break, then a newline; other control characters as '?'.
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     bool Confirm(const std::string& text) override; // shown, answered with confirmAnswer
     void Beep() override {}

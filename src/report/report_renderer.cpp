@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/text/text_file.h"
 #include "report/report_fonts.h"
+#include "report/wrapped_text.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -37,7 +38,7 @@ void DrawText(QPainter& painter, const QRectF& rect, const QString& text, const 
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     if (style.wordWrap) {
-        painter.drawText(rect, static_cast<int>(style.alignment) | Qt::TextWordWrap, text);
+        DrawWrappedText(painter, rect, text, style.alignment);
     } else {
         const QFontMetricsF metrics(font, painter.device());
         painter.drawText(rect, static_cast<int>(style.alignment) | Qt::TextSingleLine,

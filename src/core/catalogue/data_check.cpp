@@ -2,11 +2,15 @@
 
 #include "core/catalogue/exchange_rates.h"
 #include "core/catalogue/price_list.h"
+#include "core/errors.h"
 #include "core/text/fields.h"
+#include "core/text/line_views.h"
 #include "core/text/numbers.h"
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -16,120 +20,190 @@ namespace {
 
 constexpr int kCatalogueFields = 22;
 constexpr int kPriceFields = 6;
-// Fields of a catalogue line read as numbers: the band, the electrical data, the connector's four numbers.
-constexpr std::array<int, 11> kCatalogueNumbers{1, 2, 7, 8, 9, 10, 11, 13, 14, 15, 16};
 constexpr std::array<int, 6> kConnectorPartNumbers{17, 18, 19, 20, 21, 22};
+
+// What a catalogue could hold, with room to spare: a value beyond it is a slip of the pen (1e300, a rate of
+// 1e-300), which the program would turn into figures of hundreds of digits.
+struct PlausibleRange {
+    double Low, High;
+};
+
+struct NumberField {
+    int Field;
+    std::optional<PlausibleRange> Range; // none: not used by any computation
+};
+
+// Fields of a catalogue line read as numbers: the band (MHz), the derating parameter, the two attenuation
+// coefficients (a waveguide's cutoff in MHz), the average power constant, the peak power (kW), and the
+// connector's four numbers, which nothing uses.
+constexpr std::array<NumberField, 11> kCatalogueNumbers{{{1, PlausibleRange{0, 1e6}},
+                                                         {2, PlausibleRange{0, 1e6}},
+                                                         {7, PlausibleRange{0, 100}},
+                                                         {8, PlausibleRange{0, 1e6}},
+                                                         {9, PlausibleRange{0, 1e6}},
+                                                         {10, PlausibleRange{0, 1e7}},
+                                                         {11, PlausibleRange{0, 1e5}},
+                                                         {13, std::nullopt},
+                                                         {14, std::nullopt},
+                                                         {15, std::nullopt},
+                                                         {16, std::nullopt}}};
+constexpr PlausibleRange kPrices{0, 1e7};   // US dollars a foot or a piece
+constexpr PlausibleRange kRates{1e-7, 1e5}; // US dollars for one unit of a currency
 
 int FieldCount(std::string_view line) {
     return static_cast<int>(std::count(line.begin(), line.end(), '|'));
 }
 
-class ProblemList {
+std::string Quoted(std::string_view text) {
+    return "'" + QuotedExcerpt(text) + "'";
+}
+
+// The problems found so far go to the sink until it has had enough.
+class ProblemStream {
 public:
-    explicit ProblemList(std::vector<DataProblem>& problems) : problems_(problems) {}
-    void Add(const std::string& file, std::size_t line, std::string message) {
-        problems_.push_back({file, line, std::move(message)});
+    explicit ProblemStream(const ProblemSink& sink) : sink_(sink) {}
+    void Add(const std::string& file, std::size_t line, std::string message, bool warning = false) {
+        if (!stopped_)
+            stopped_ = !sink_({file, line, std::move(message), warning});
     }
+    // Warns when the value lies outside the range.
+    void CheckRange(const std::string& file, std::size_t line, const std::string& what, std::string_view text,
+                    double value, const PlausibleRange& range) {
+        if (value >= range.Low && value <= range.High)
+            return;
+        Add(file, line,
+            what + " reads " + Quoted(text) + ", far outside the plausible range of " +
+                FormatGeneral(range.Low, '.') + " to " + FormatGeneral(range.High, '.') +
+                ": the program uses it as it stands",
+            true);
+    }
+    bool Stopped() const { return stopped_; }
 
 private:
-    std::vector<DataProblem>& problems_;
+    const ProblemSink& sink_;
+    bool stopped_ = false;
 };
 
-void CheckCatalogue(const DataFileLines& catalogue, const DataFileLines& prices, const PriceList& priceList,
-                    char separator, ProblemList& out) {
+void CheckCatalogue(const DataFile& catalogue, const std::string& pricesName, const PriceList& priceList,
+                    char separator, ProblemStream& out) {
     std::unordered_set<std::string> unpriced; // each part number without a price line is named once
-    const auto checkPrice = [&](const std::string& partNumber, std::size_t lineNumber) {
-        if (partNumber.empty() || priceList.FindPriceLine(partNumber) || !unpriced.insert(partNumber).second)
+    const auto checkPrice = [&](std::string_view partNumber, std::size_t lineNumber) {
+        if (partNumber.empty() || priceList.FindPriceLine(partNumber) ||
+            !unpriced.insert(std::string(partNumber)).second)
             return;
         out.Add(catalogue.Name, lineNumber,
-                "part number " + partNumber + " has no price line in " + prices.Name);
+                "part number " + QuotedExcerpt(partNumber) + " has no price line in " + pricesName);
     };
-    // Line 1 is the header.
-    for (std::size_t index = 1; index < catalogue.Lines.size(); ++index) {
-        const std::string& line = catalogue.Lines[index];
-        const std::size_t lineNumber = index + 1;
-        if (Trim(line).empty())
-            continue;
-        if (const int fields = FieldCount(line); fields < kCatalogueFields)
+    std::size_t lineNumber = 0;
+    ForEachLine(catalogue.Bytes.View(), [&](std::string_view line) {
+        ++lineNumber;
+        // Line 1 is the header.
+        if (out.Stopped() || lineNumber == 1 || Trim(line).empty())
+            return;
+        // A field that is missing is named once, with the line, not again as a number that does not read.
+        const int fields = FieldCount(line);
+        if (fields < kCatalogueFields)
             out.Add(catalogue.Name, lineNumber,
                     "the line has " + std::to_string(fields) + " of its " + std::to_string(kCatalogueFields) +
                         " fields (each field ends with \"|\")");
-        for (const int n : kCatalogueNumbers) {
+        for (const auto& [n, range] : kCatalogueNumbers) {
+            if (n > fields)
+                break;
             const auto text = RawFieldOf(line, n);
-            if (!TryReadNumber(text, separator, /*alsoPoint=*/true))
+            const auto value = TryReadNumber(text, separator, /*alsoPoint=*/true);
+            if (!value)
                 out.Add(catalogue.Name, lineNumber,
-                        "field " + std::to_string(n) + ": '" + std::string(text) +
-                            "' is not a valid floating point value");
+                        "field " + std::to_string(n) + ": " + ConversionError(text).what());
+            else if (range)
+                out.CheckRange(catalogue.Name, lineNumber, "field " + std::to_string(n), text, *value,
+                               *range);
         }
-        checkPrice(std::string(RawFieldOf(line, 4)), lineNumber); // untrimmed, as the search looks it up
+        checkPrice(RawFieldOf(line, 4), lineNumber); // untrimmed, as the search looks it up
         for (const int n : kConnectorPartNumbers)
-            checkPrice(std::string(RawFieldOf(line, n)), lineNumber);
-    }
+            checkPrice(RawFieldOf(line, n), lineNumber);
+    });
 }
 
-void CheckPrices(const DataFileLines& prices, char separator, ProblemList& out) {
-    std::unordered_map<std::string, std::size_t> firstLine; // part number -> line that counts
-    for (std::size_t index = 0; index < prices.Lines.size(); ++index) {
-        const std::string& line = prices.Lines[index];
-        const std::size_t lineNumber = index + 1;
-        if (IsSkippedLine(line))
-            continue;
-        const std::string partNumber = FieldOf(line, 3);
+void CheckPrices(const DataFile& prices, char separator, ProblemStream& out) {
+    // part number -> line that counts; the keys are views into the file's bytes
+    std::unordered_map<std::string_view, std::size_t> firstLine;
+    std::size_t lineNumber = 0;
+    ForEachLine(prices.Bytes.View(), [&](std::string_view line) {
+        ++lineNumber;
+        if (out.Stopped() || IsSkippedLine(line))
+            return;
         if (const int fields = FieldCount(line); fields < kPriceFields) {
             out.Add(prices.Name, lineNumber,
                     "the line has " + std::to_string(fields) + " of the " + std::to_string(kPriceFields) +
                         " fields it needs (each field ends with \"|\"): its price reads as 0");
-        } else if (const std::string price = FieldOf(line, 6); !TryReadNumber(price, separator, true)) {
-            out.Add(prices.Name, lineNumber,
-                    "the price '" + price + "' is not a valid floating point value: it reads as 0");
+        } else {
+            const std::string_view price = Trim(RawFieldOf(line, 6));
+            if (const auto value = TryReadNumber(price, separator, true); !value)
+                out.Add(prices.Name, lineNumber,
+                        "the price " + Quoted(price) + " is not a valid floating point value: it reads as 0");
+            else
+                out.CheckRange(prices.Name, lineNumber, "the price", price, *value, kPrices);
         }
+        const std::string_view partNumber = Trim(RawFieldOf(line, 3));
         if (partNumber.empty())
-            continue;
+            return;
         const auto [first, added] = firstLine.emplace(partNumber, lineNumber);
         if (!added)
             out.Add(prices.Name, lineNumber,
-                    "part number " + partNumber + " has a price line already (line " +
+                    "part number " + QuotedExcerpt(partNumber) + " has a price line already (line " +
                         std::to_string(first->second) + ", which is used)");
-    }
+    });
 }
 
-void CheckRates(const DataFileLines& rates, const std::vector<std::string>& codes, char separator,
-                ProblemList& out) {
+void CheckRates(const DataFile& rates, const std::vector<std::string>& codes, char separator,
+                ProblemStream& out) {
     if (rates.Name.empty())
         return;
-    std::vector<DataProblem> found;
-    ProblemList list(found);
-    for (const auto& code : codes) {
-        const auto line = FindRateLine(rates.Lines, code);
-        if (!line)
-            continue;
-        if (const auto problem = RateProblem(line->Text, separator))
-            list.Add(rates.Name, line->Number,
-                     "the exchange rate for " + code + " cannot be used: " + *problem);
-        for (std::size_t index = line->Number; index < rates.Lines.size(); ++index)
-            if (FieldOf(rates.Lines[index], 1) == code)
-                list.Add(rates.Name, index + 1,
-                         "the exchange rate for " + code + " is given already (line " +
-                             std::to_string(line->Number) + ", which is used)");
-    }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto& a, const auto& b) { return a.Line < b.Line; });
-    for (auto& problem : found)
-        out.Add(problem.File, problem.Line, std::move(problem.Message));
+    // code -> the line that is used (0 until one is met), in the order of the codes given
+    std::map<std::string, std::size_t, std::less<>> used;
+    for (const auto& code : codes)
+        used.emplace(code, 0);
+    std::size_t lineNumber = 0;
+    ForEachLine(rates.Bytes.View(), [&](std::string_view line) {
+        ++lineNumber;
+        const auto entry = used.find(Trim(RawFieldOf(line, 1)));
+        if (out.Stopped() || entry == used.end())
+            return;
+        const std::string& code = entry->first;
+        if (entry->second != 0) {
+            out.Add(rates.Name, lineNumber,
+                    "the exchange rate for " + code + " is given already (line " +
+                        std::to_string(entry->second) + ", which is used)");
+            return;
+        }
+        entry->second = lineNumber;
+        if (const auto problem = RateProblem(line, separator))
+            out.Add(rates.Name, lineNumber, "the exchange rate for " + code + " cannot be used: " + *problem);
+        else
+            out.CheckRange(rates.Name, lineNumber, "the exchange rate for " + code, Trim(RawFieldOf(line, 2)),
+                           RateOf(line, separator), kRates);
+    });
+    for (const auto& code : codes)
+        if (used.at(code) == 0)
+            out.Add(rates.Name, 0,
+                    "no line gives the exchange rate for " + code + ": prices in " + code +
+                        " are shown in US dollars");
 }
 
 } // namespace
 
-std::vector<DataProblem> CheckDataFiles(const DataFileLines& catalogue, const DataFileLines& prices,
-                                        const DataFileLines& rates,
-                                        const std::vector<std::string>& currencyCodes, char separator) {
-    std::vector<DataProblem> problems;
-    ProblemList out(problems);
-    const PriceList priceList(prices.Lines, separator);
-    CheckCatalogue(catalogue, prices, priceList, separator, out);
+std::string ProblemText(const DataProblem& problem) {
+    return problem.File + (problem.Line > 0 ? ":" + std::to_string(problem.Line) : std::string()) + ": " +
+           (problem.Warning ? "warning: " : "") + problem.Message;
+}
+
+void CheckDataFiles(const DataFile& catalogue, const DataFile& prices, const DataFile& rates,
+                    const std::vector<std::string>& currencyCodes, char separator, const ProblemSink& sink) {
+    ProblemStream out(sink);
+    const PriceList priceList(prices.Bytes, separator);
+    CheckCatalogue(catalogue, prices.Name, priceList, separator, out);
     CheckPrices(prices, separator, out);
     CheckRates(rates, currencyCodes, separator, out);
-    return problems;
 }
 
 } // namespace dorvik

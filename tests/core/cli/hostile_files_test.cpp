@@ -10,8 +10,6 @@
 #include <functional>
 #include <random>
 
-extern char** environ;
-
 namespace dorvik::testing {
 namespace {
 
@@ -37,23 +35,9 @@ protected:
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         std::vector<std::string> argStrings{DORVIK_QUERY_TOOL};
         argStrings.insert(argStrings.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& arg : argStrings)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        // This process's environment (sanitizer options included) with the test's settings over it.
-        std::vector<std::string> envStrings;
-        for (char** entry = environ; *entry != nullptr; ++entry) {
-            const std::string text = *entry;
-            if (environment.count(text.substr(0, text.find('='))) == 0)
-                envStrings.push_back(text);
-        }
-        for (const auto& [name, value] : environment)
-            envStrings.push_back(name + "=" + value);
-        std::vector<char*> envp;
-        for (auto& entry : envStrings)
-            envp.push_back(entry.data());
-        envp.push_back(nullptr);
+        const std::vector<char*> argv = PointersTo(argStrings);
+        std::vector<std::string> envStrings = EnvironmentWith(environment);
+        const std::vector<char*> envp = PointersTo(envStrings);
         pid_t pid = 0;
         Measured measured;
         if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
@@ -258,6 +242,24 @@ TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {
     };
     for (const auto& c : cases)
         Expect(c, RunMeasured(c.args), InputBytes(c.args));
+}
+
+// --check of a million short lines: as many problems, of which the first thousand are written as they are
+// found; the memory stays that of the mapped file, not of a million messages.
+TEST_F(HostileFilesTest, CheckOfAMillionBadLinesStaysSmall) {
+    const auto path = folder.Path() / "bad.dat";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << kHeader;
+        for (int i = 0; i < 1'000'000; ++i)
+            out << "bad\n";
+    }
+    const auto run = RunMeasured({"--check", "--catalogue", path.string(), "--prices", Data("M_lom.dat")});
+    EXPECT_EQ(run.result.status, 1) << run.result.err;
+    EXPECT_EQ(std::count(run.result.out.begin(), run.result.out.end(), '\n'), 1001);
+    if (!kSanitized) {
+        EXPECT_LT(run.maxResidentKb, 64 * 1024);
+    }
 }
 
 } // namespace

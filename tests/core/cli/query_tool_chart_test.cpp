@@ -13,13 +13,7 @@ protected:
         QueryToolTest::SetUp();
         environment.erase("DISPLAY");
     }
-    std::vector<std::string> Example(std::vector<std::string> args) const {
-        std::vector<std::string> all{"--catalogue", (sample / "Freq_TLine_Connectors.dat").string(),
-                                     "--prices", (sample / "M_lom.dat").string()};
-        all.insert(all.end(), args.begin(), args.end());
-        all.push_back((sample / "example.dvk").string());
-        return all;
-    }
+    std::vector<std::string> Example(std::vector<std::string> args) const { return WithSampleFiles(args); }
     std::vector<std::string> PartNumbers() {
         const ToolResult tsv = Run(Example({"--format", "tsv"}));
         std::vector<std::string> parts;

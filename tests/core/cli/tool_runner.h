@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+extern char** environ;
+
 namespace dorvik::testing {
 
 struct ToolResult {
@@ -52,6 +54,29 @@ inline ToolResult RunProcess(const std::filesystem::path& tool, const std::vecto
     return result;
 }
 
+// This process's environment (sanitizer options included) with the given variables over it, for a process
+// started without a shell.
+inline std::vector<std::string> EnvironmentWith(const std::map<std::string, std::string>& environment) {
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        if (environment.count(text.substr(0, text.find('='))) == 0)
+            entries.push_back(text);
+    }
+    for (const auto& [name, value] : environment)
+        entries.push_back(name + "=" + value);
+    return entries;
+}
+
+// The pointers that exec takes, into texts that outlive them.
+inline std::vector<char*> PointersTo(std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (auto& text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 class QueryToolTest : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -78,6 +103,17 @@ protected:
         std::vector<std::string> all{"--catalogue", Data("Freq_TLine_Connectors.dat"), "--prices",
                                      Data("M_lom.dat")};
         all.insert(all.end(), args.begin(), args.end());
+        return all;
+    }
+
+    // The sample catalogue and price list, the arguments, then the query file.
+    static std::vector<std::string> WithSampleFiles(std::vector<std::string> args,
+                                                    const std::string& query = "example.dvk") {
+        const std::filesystem::path sample = DORVIK_SAMPLE_DATA;
+        std::vector<std::string> all{"--catalogue", (sample / "Freq_TLine_Connectors.dat").string(),
+                                     "--prices", (sample / "M_lom.dat").string()};
+        all.insert(all.end(), args.begin(), args.end());
+        all.push_back((sample / query).string());
         return all;
     }
 

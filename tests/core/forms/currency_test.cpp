@@ -45,11 +45,25 @@ TEST_F(CurrencyTest, EuroPricesAndHeadings) {
     EXPECT_TRUE(services.Events.empty());
 }
 
-TEST_F(CurrencyTest, LowerCaseCodeIsNotMatched) {
-    auto& f = SearchWithRates("eur|0.5|\r\n");
-    Pick("Euro1");
-    EXPECT_TRUE(services.Messages().empty());
-    EXPECT_EQ(f.grdSpecs.Cell(13, 1), "EUR 10.00"); // rate 1.0 under the picked code
+// A currency without a line of its own (a lower-case code is not its line) is an unusable rate: reported, and
+// the dollar figures stay under "USD" rather than under the picked code.
+TEST_F(CurrencyTest, CurrencyWithoutItsLineStaysInUsDollars) {
+    for (const std::string rates : {"eur|0.5|\r\n", "GBP|2|\r\n", "\r\n"}) {
+        std::filesystem::remove(programFolder / "xcngrate.dat");
+        store.CreateKey(kSettingsKey);
+        store.WriteDword(kSettingsKey, "Currency", 1);
+        services.Events.clear();
+        auto& f = SearchWithRates(rates);
+        Pick("Euro1");
+        ASSERT_EQ(services.Messages().size(), 1u) << rates;
+        EXPECT_EQ(services.Messages().front(), "warning: The exchange rate for EUR cannot be used: " +
+                                                   (programFolder / "xcngrate.dat").string() +
+                                                   " has no line for EUR.\rPrices are shown in US dollars.");
+        EXPECT_EQ(Selected(), "USD") << rates;
+        EXPECT_EQ(f.grdSpecs.Cell(13, 1), "USD 10.00") << rates;
+        EXPECT_EQ(f.grdSpecs.Heading(13), "List Price Per Foot (USD)") << rates;
+        EXPECT_EQ(f.grdConnectors.Cell(3, 1), "USD 45.00") << rates;
+    }
 }
 
 TEST_F(CurrencyTest, FirstOfTwoRateLinesOfACodeWins) {

@@ -219,7 +219,8 @@ public:
     // The rate the selected currency divides by; nullopt when prices stay in US dollars.
     std::optional<double> SelectedExchangeRate() const;
     double GetExchangeRate(const std::string& code) const;
-    // The message for a currency whose line in the rates file cannot divide a price, or nothing.
+    // The message for a currency without a line in the rates file or whose line cannot divide a price, or
+    // nothing.
     std::optional<std::string> UnusableRateMessage(const std::string& code) const;
     // The item itself, or, after reporting its unusable rate, the US-dollar item that stands in for it.
     TMenuItem& UsableCurrency(TMenuItem& item);

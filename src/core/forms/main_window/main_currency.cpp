@@ -118,20 +118,20 @@ std::pair<std::string, std::string> TfrmMain::GetCurrencyCode() const {
 double TfrmMain::GetExchangeRate(const std::string& code) const {
     if (!CurrencyAvailable)
         return 1.0;
-    const auto line = FindRateLine(ExchangeRates, code);
-    if (!line)
-        return 1.0;
     if (const auto message = UnusableRateMessage(code))
         throw DorvikError(*message);
-    return RateOf(line->Text, DecimalSeparator());
+    const auto line = FindRateLine(ExchangeRates, code);
+    return line ? RateOf(line->Text, DecimalSeparator()) : 1.0; // US dollars are never looked up
 }
 
 std::optional<std::string> TfrmMain::UnusableRateMessage(const std::string& code) const {
     if (!CurrencyAvailable || code == "USD")
         return std::nullopt;
     const auto line = FindRateLine(ExchangeRates, code);
+    // Without a line of its own, the dollar figure would be shown under the currency's code.
     if (!line)
-        return std::nullopt;
+        return "The exchange rate for " + code + " cannot be used: " + RatesFilePath().string() +
+               " has no line for " + code + ".\rPrices are shown in US dollars.";
     const auto problem = RateProblem(line->Text, DecimalSeparator());
     if (!problem)
         return std::nullopt;
