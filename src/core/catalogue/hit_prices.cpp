@@ -10,8 +10,8 @@ void PreparePriceLookups(PriceList& prices, const HitList& lines) {
     for (const TTransmissionLine* line : lines) {
         partNumbers.push_back(line->PartNumber);
         for (const TConnector& connector : line->Connectors)
-            for (const auto& partNumber : connector.PartNumbers)
-                partNumbers.push_back(partNumber);
+            connector.ForEachPartNumber(
+                [&](std::string_view partNumber) { partNumbers.push_back(partNumber); });
     }
     prices.PrepareLookups(partNumbers);
 }
