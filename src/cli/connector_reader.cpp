@@ -12,7 +12,7 @@ std::optional<std::pair<int, int>> FirstPricedConnector(const TfrmMain& form) {
     for (std::size_t i = 0; i < form.Hits.size(); ++i) {
         const auto& connectors = form.Hits[i]->Connectors;
         for (std::size_t c = 0; c < connectors.size(); ++c)
-            for (const std::string& part : connectors[c].PartNumbers)
+            for (const auto part : connectors[c].PartNumbers())
                 if (form.PriceLines.FindPriceLine(part))
                     return std::pair{static_cast<int>(i) + 1, static_cast<int>(c)};
     }

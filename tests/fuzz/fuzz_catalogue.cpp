@@ -70,15 +70,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         dataLines += Trim(lines[i]).empty() ? 0 : 1;
     std::size_t connectors = 0;
     for (const auto& line : loaded.Lines) {
-        Require(line->ConnectorCount() >= 1, "a record has its first line's connector");
-        connectors += static_cast<std::size_t>(line->ConnectorCount());
+        Require(line.ConnectorCount() >= 1, "a record has its first line's connector");
+        connectors += static_cast<std::size_t>(line.ConnectorCount());
     }
     Require(connectors + loaded.Problems.size() == dataLines, "each data line is in a record or a problem");
     CheckLists(loaded);
 
     // Searches over the bands of the first records, as the query page would pick them.
     for (std::size_t i = 0; i < std::min<std::size_t>(loaded.Lines.size(), 3); ++i) {
-        const auto& line = *loaded.Lines[i];
+        const auto& line = loaded.Lines[i];
         SearchCriteria criteria;
         criteria.BeginFrequency = line.LowFrequency;
         criteria.EndFrequency = line.HighFrequency;

@@ -2,11 +2,15 @@
 
 #include "core/errors.h"
 #include "core/text/fields.h"
+#include "core/text/line_views.h"
 #include "core/text/numbers.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <span>
+#include <unordered_set>
 #include <utility>
 
 namespace dorvik {
@@ -14,7 +18,7 @@ namespace dorvik {
 namespace {
 
 constexpr int kFieldCount = 22;
-constexpr std::array<int, 6> kPartNumberFields{17, 18, 19, 20, 21, 22};
+constexpr int kFirstPartNumberField = 17; // to 22
 
 // The 22 fields of a catalogue line as they stand (the record parsers never trim), split once. A field whose
 // terminating '|' is missing reads as empty, as with RawFieldOf.
@@ -35,6 +39,14 @@ public:
     double Number(int n, char separator) const {
         return ReadNumber((*this)[n], separator, /*alsoPoint=*/true);
     }
+    // Field first to the last field split, each with its terminating '|'.
+    std::string_view From(int first) const {
+        if (first < 1 || first > count_)
+            return {};
+        const char* begin = fields_[static_cast<std::size_t>(first - 1)].data();
+        const std::string_view last = fields_[static_cast<std::size_t>(count_ - 1)];
+        return {begin, static_cast<std::size_t>(last.data() + last.size() + 1 - begin)};
+    }
 
 private:
     std::array<std::string_view, kFieldCount> fields_{};
@@ -42,104 +54,76 @@ private:
 };
 
 // Fields 1 to 11, without touching any pick list, so that a line that fails half-way adds nothing.
-std::unique_ptr<TTransmissionLine> ReadLineFields(const RecordFields& fields, char separator) {
-    auto line = std::make_unique<TTransmissionLine>();
-    line->LowFrequency = fields.Number(1, separator);
-    line->HighFrequency = fields.Number(2, separator);
-    line->AuxText1 = std::string(fields[3]);
-    line->PartNumber = std::string(fields[4]);
-    line->CableType = std::string(fields[5]);
-    line->AuxText2 = std::string(fields[6]);
-    line->DeratingParameter = fields.Number(7, separator);
-    line->AttenuationK1 = fields.Number(8, separator);
-    line->AttenuationK2 = fields.Number(9, separator);
-    line->AveragePowerConstant = fields.Number(10, separator);
-    line->PeakPower = fields.Number(11, separator);
+TTransmissionLine ReadLineFields(const RecordFields& fields, char separator) {
+    TTransmissionLine line;
+    line.LowFrequency = fields.Number(1, separator);
+    line.HighFrequency = fields.Number(2, separator);
+    line.AuxText1 = fields[3];
+    line.PartNumber = fields[4];
+    line.CableType = fields[5];
+    line.AuxText2 = fields[6];
+    line.DeratingParameter = fields.Number(7, separator);
+    line.AttenuationK1 = fields.Number(8, separator);
+    line.AttenuationK2 = fields.Number(9, separator);
+    line.AveragePowerConstant = fields.Number(10, separator);
+    line.PeakPower = fields.Number(11, separator);
     return line;
 }
 
 // Fields 12 to 22, without touching the connector-name list.
 TConnector ReadConnectorFields(const RecordFields& fields, char separator) {
     TConnector connector;
-    connector.ConnectorName = std::string(fields[12]);
+    connector.ConnectorName = fields[12];
     for (int i = 0; i < 4; ++i)
         connector.ConnectorNumbers[static_cast<std::size_t>(i)] = fields.Number(13 + i, separator);
-    connector.PartNumbers.reserve(static_cast<std::size_t>(std::count_if(
-        kPartNumberFields.begin(), kPartNumberFields.end(), [&](int n) { return !fields[n].empty(); })));
-    for (const int n : kPartNumberFields) {
-        const auto partNumber = fields[n];
-        if (!partNumber.empty())
-            connector.AddPartNumber(std::string(partNumber));
-    }
+    connector.PartNumberFields = fields.From(kFirstPartNumberField);
     return connector;
 }
 
 // The entry of a band edge: its text in general format, with the value that text stands for. The value is
 // the text's own where it reads back (15 digits, as the query page reads it), else the edge's.
-PickEntry BandEdge(double edge, char separator) {
-    auto text = FormatGeneral(edge, separator);
-    const double value = TryReadNumber(text, separator).value_or(edge);
-    return PickEntry{std::move(text), value};
+void AddBandEdge(double edge, char separator, PickList& list) {
+    const auto text = FormatGeneral(edge, separator);
+    list.Add(text, TryReadNumber(text, separator).value_or(edge));
 }
 
-void AddBandEdges(const TTransmissionLine& line, char separator, PickList& beginList, PickList& endList) {
-    auto low = BandEdge(line.LowFrequency, separator);
-    auto high = BandEdge(line.HighFrequency, separator);
-    beginList.Add(low.Text, low.Value);
-    endList.Add(high.Text, high.Value);
-}
-
-// The lines of the run that a record starting at line first heads, so that its connectors are allocated once.
-std::size_t RunLength(std::span<const std::string_view> lines, std::size_t first,
-                      std::string_view partNumber) {
-    std::size_t count = 1;
-    for (std::size_t i = first + 1; i < lines.size(); ++i) {
-        if (Trim(lines[i]).empty())
-            continue;
-        if (Trim(RawFieldOf(lines[i], 4)) != partNumber)
-            break;
-        ++count;
+// The band-edge lists while loading. Most lines share their edges with lines before them: an edge met before
+// adds nothing, so it is neither formatted nor collated again.
+class BandEdgeLists {
+public:
+    explicit BandEdgeLists(char separator) : separator_(separator) {}
+    void Add(const TTransmissionLine& line) {
+        if (seenBegin_.insert(std::bit_cast<std::uint64_t>(line.LowFrequency)).second)
+            AddBandEdge(line.LowFrequency, separator_, Begin);
+        if (seenEnd_.insert(std::bit_cast<std::uint64_t>(line.HighFrequency)).second)
+            AddBandEdge(line.HighFrequency, separator_, End);
     }
-    return count;
-}
+    PickList Begin;
+    PickList End;
+
+private:
+    char separator_;
+    std::unordered_set<std::uint64_t> seenBegin_;
+    std::unordered_set<std::uint64_t> seenEnd_;
+};
 
 std::string Problem(const std::string& fileName, std::size_t lineNumber, const DorvikError& error) {
     return fileName + ", line " + std::to_string(lineNumber) + ": " + error.what();
 }
 
-} // namespace
-
-std::unique_ptr<TTransmissionLine> ParseLine(std::string_view text, char separator, PickList& beginList,
-                                             PickList& endList) {
-    auto line = ReadLineFields(RecordFields(text), separator);
-    AddBandEdges(*line, separator, beginList, endList);
-    return line;
-}
-
-TConnector ParseConnector(std::string_view text, char separator, PickList& connectorNames) {
-    auto connector = ReadConnectorFields(RecordFields(text), separator);
-    connectorNames.Add(connector.ConnectorName);
-    return connector;
-}
-
-LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,
-                              const std::string& fileName) {
-    const std::vector<std::string_view> views(fileLines.begin(), fileLines.end());
-    return LoadCatalogue(std::span<const std::string_view>(views), separator, fileName);
-}
-
-LoadedCatalogue LoadCatalogue(std::span<const std::string_view> fileLines, char separator,
-                              const std::string& fileName) {
+LoadedCatalogue LoadLines(std::span<const std::string_view> fileLines, FileBytes block, char separator,
+                          const std::string& fileName) {
     LoadedCatalogue result;
-    PickList beginList;
-    PickList endList;
+    result.Lines.KeepBlock(std::move(block));
+    result.Lines.ReserveConnectors(fileLines.size());
+    BandEdgeLists bandEdges(separator);
     PickList connectorNames;
 
     // The record that the following lines of the same part number join. A line that fails to start a record
     // clears it: the rest of that run then starts a record of its own part number from its next good line
     // (every line carries fields 1 to 11), instead of joining the record before it, and a later run of the
     // previous part number still starts a record of its own, as it would have without the failure.
-    TTransmissionLine* current = nullptr;
+    const TTransmissionLine* current = nullptr;
 
     // Line 1 is the header, whatever it holds.
     for (std::size_t index = 1; index < fileLines.size(); ++index) {
@@ -150,32 +134,67 @@ LoadedCatalogue LoadCatalogue(std::span<const std::string_view> fileLines, char 
         const RecordFields fields(text);
         try {
             if (current != nullptr && Trim(fields[4]) == current->PartNumber) {
-                auto connector = ReadConnectorFields(fields, separator);
+                const auto connector = ReadConnectorFields(fields, separator);
                 connectorNames.Add(connector.ConnectorName);
-                current->AddConnector(std::move(connector));
+                result.Lines.AddConnector(connector);
                 continue;
             }
             current = nullptr;
             auto line = ReadLineFields(fields, separator);
-            auto connector = ReadConnectorFields(fields, separator);
-            AddBandEdges(*line, separator, beginList, endList);
+            const auto connector = ReadConnectorFields(fields, separator);
+            bandEdges.Add(line);
             connectorNames.Add(connector.ConnectorName);
-            line->Connectors.reserve(RunLength(fileLines, index, line->PartNumber));
-            line->AddConnector(std::move(connector));
-            current = line.get();
-            result.Lines.push_back(std::move(line));
+            current = &result.Lines.AddLine(std::move(line));
+            result.Lines.AddConnector(connector);
         } catch (const DorvikError& error) {
             // Every error of a line stays with that line: the rest of the file loads.
             result.Problems.push_back(Problem(fileName, lineNumber, error));
         }
     }
 
-    result.BeginFrequencyList = beginList.Entries();
-    result.EndFrequencyList = endList.Entries();
+    result.BeginFrequencyList = bandEdges.Begin.Entries();
+    result.EndFrequencyList = bandEdges.End.Entries();
     result.ConnectorNameList = connectorNames.Items();
     SortNumerically(result.BeginFrequencyList);
     SortNumerically(result.EndFrequencyList);
     return result;
+}
+
+} // namespace
+
+std::unique_ptr<TTransmissionLine> ParseLine(std::string_view text, char separator, PickList& beginList,
+                                             PickList& endList) {
+    auto line = std::make_unique<TTransmissionLine>(ReadLineFields(RecordFields(text), separator));
+    AddBandEdge(line->LowFrequency, separator, beginList);
+    AddBandEdge(line->HighFrequency, separator, endList);
+    return line;
+}
+
+TConnector ParseConnector(std::string_view text, char separator, PickList& connectorNames) {
+    auto connector = ReadConnectorFields(RecordFields(text), separator);
+    connectorNames.Add(connector.ConnectorName);
+    return connector;
+}
+
+LoadedCatalogue LoadCatalogue(FileBytes file, char separator, const std::string& fileName) {
+    const auto lines = LineViews(file.View());
+    return LoadLines(lines, std::move(file), separator, fileName);
+}
+
+LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,
+                              const std::string& fileName) {
+    std::string joined;
+    for (const auto& line : fileLines)
+        joined += line;
+    FileBytes block(std::move(joined));
+    std::vector<std::string_view> views;
+    views.reserve(fileLines.size());
+    std::size_t start = 0;
+    for (const auto& line : fileLines) {
+        views.push_back(block.View().substr(start, line.size()));
+        start += line.size();
+    }
+    return LoadLines(views, std::move(block), separator, fileName);
 }
 
 void SortNumerically(std::vector<PickEntry>& list) {

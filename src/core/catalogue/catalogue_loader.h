@@ -4,7 +4,6 @@
 #include "core/catalogue/records.h"
 
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,15 +20,16 @@ struct LoadedCatalogue {
     std::vector<std::string> Problems;
 };
 
-// Numbers read with the locale's separator and also '.'; the file name only names problems.
+// Numbers read with the locale's separator and also '.'; the file name only names problems. The records view
+// the text, which must outlive them.
 std::unique_ptr<TTransmissionLine> ParseLine(std::string_view text, char separator, PickList& beginList,
                                              PickList& endList);
 TConnector ParseConnector(std::string_view text, char separator, PickList& connectorNames);
 
-// fileLines are all lines of the file, the header included; the records copy what they keep, so the lines
-// may be views into the file's bytes, released after loading.
-LoadedCatalogue LoadCatalogue(std::span<const std::string_view> fileLines, char separator,
+// The whole file, the header included; the records view its bytes, which the catalogue keeps.
+LoadedCatalogue LoadCatalogue(FileBytes file, char separator,
                               const std::string& fileName = "Freq_TLine_Connectors.dat");
+// Lines without line breaks of their own, copied into one block.
 LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,
                               const std::string& fileName = "Freq_TLine_Connectors.dat");
 

@@ -6,6 +6,9 @@
 namespace dorvik {
 
 bool PickList::Add(std::string_view text, double value) {
+    if (added_.find(text) != added_.end())
+        return false;
+    added_.emplace(text);
     auto key = MakeTextSortKey(text);
     const auto [it, inserted] = index_.try_emplace(std::move(key.Folded), entries_.size());
     if (!inserted)

@@ -4,9 +4,11 @@
 // and the order is made once, so a list of a million distinct texts costs O(n log n) in any input order.
 #include "core/text/collation.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace dorvik {
@@ -31,6 +33,14 @@ public:
     std::vector<std::string> Items() const;
 
 private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+
+    // Every text added, as added: a list of a few distinct texts added once per catalogue line makes the sort
+    // key of each only once.
+    std::unordered_set<std::string, TextHash, std::equal_to<>> added_;
     std::vector<PickEntry> entries_;                        // in the order of adding
     std::vector<std::u32string> primary_;                   // the Primary part of each entry's sort key
     std::unordered_map<std::u32string, std::size_t> index_; // Folded key -> entry

@@ -5,6 +5,7 @@
 #include "core/text/line_views.h"
 #include "core/text/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <limits>
@@ -13,6 +14,12 @@ namespace dorvik {
 
 namespace {
 
+// Part numbers asked for beyond one per this many bytes of the list (and beyond a few thousand): their table
+// would outgrow the index of the whole list (about 12 bytes per line of some 40 to 100 bytes), so the list is
+// indexed instead.
+constexpr std::size_t kBytesPerAskedPartNumber = 256;
+constexpr std::size_t kAskedAlways = 4096;
+
 std::string_view KeyOf(std::string_view line) {
     return Trim(RawFieldOf(line, 3));
 }
@@ -20,6 +27,50 @@ std::string_view KeyOf(std::string_view line) {
 std::uint32_t HashOf(std::string_view key) {
     const auto hash = static_cast<std::uint64_t>(std::hash<std::string_view>{}(key));
     return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+// The hash scaled to a table's size: any size will do, not only powers of two.
+std::size_t HomeOf(std::uint32_t hash, std::size_t size) {
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * size) >> 32);
+}
+
+std::size_t NextSlot(std::size_t slot, std::size_t size) {
+    return slot + 1 == size ? 0 : slot + 1;
+}
+
+// A line that is not skipped, with its key.
+struct KeyedLine {
+    std::string_view Key;
+    std::uint32_t Hash = 0;
+    std::uint32_t Start = 0; // where the line starts, + 1
+};
+
+// Visits the lines that are not skipped in line order while visit returns true. A table far larger than the
+// cache makes each probe wait on memory, so each line is visited some lines after fetch(hash) was called for
+// it: the slots of the next lines are fetched while earlier lines are visited.
+template <typename Fetch, typename Visit>
+void ForEachKeyedLine(std::string_view text, Fetch fetch, Visit visit) {
+    constexpr std::size_t kAhead = 16;
+    std::array<KeyedLine, kAhead> ahead{}; // a ring: the oldest at next once full
+    std::size_t next = 0;
+    std::size_t waiting = 0;
+    bool more = true;
+    ForEachLineWhile(text, [&](std::string_view line) {
+        if (IsSkippedLine(line))
+            return true;
+        const std::string_view key = KeyOf(line);
+        const KeyedLine entry{key, HashOf(key), static_cast<std::uint32_t>(line.data() - text.data()) + 1};
+        fetch(entry.Hash);
+        if (waiting == kAhead)
+            more = visit(ahead[next]);
+        else
+            ++waiting;
+        ahead[next] = entry;
+        next = (next + 1) % kAhead;
+        return more;
+    });
+    for (std::size_t i = waiting == kAhead ? next : 0; more && waiting > 0; --waiting, i = (i + 1) % kAhead)
+        more = visit(ahead[i]);
 }
 
 std::string JoinedLines(const std::vector<std::string>& lines) {
@@ -37,77 +88,139 @@ PriceList::PriceList(const std::vector<std::string>& lines, char separator)
     : PriceList(FileBytes(JoinedLines(lines)), separator) {}
 
 PriceList::PriceList(FileBytes bytes, char separator) : bytes_(std::move(bytes)), separator_(separator) {
-    const std::string_view text = bytes_.View();
-    if (text.size() >= std::numeric_limits<std::uint32_t>::max())
+    if (bytes_.View().size() >= std::numeric_limits<std::uint32_t>::max())
         throw FileError("The price list is too large.");
-    // Counted first, so that the table is made once at its size and nothing else per line is kept.
-    std::size_t candidates = 0;
-    ForEachLine(text, [&](std::string_view line) {
-        ++lineCount_;
-        candidates += IsSkippedLine(line) ? 0 : 1;
-    });
-    slots_.resize(candidates + candidates / 2 + 1);
-    // The table is far larger than the cache, so each insertion waits on memory: the home slots of the next
-    // lines are fetched while earlier lines are inserted. Insertion stays in line order (the first line of a
-    // key wins).
-    constexpr std::size_t kAhead = 16;
-    std::array<Slot, kAhead> ahead; // a ring: the oldest at next once full
-    std::size_t next = 0;
-    std::size_t waiting = 0;
-    const auto insert = [&](const Slot& entry) {
-        for (std::size_t slot = HomeOf(entry.Hash);; slot = slot + 1 == slots_.size() ? 0 : slot + 1) {
-            Slot& current = slots_[slot];
-            if (current.Start == 0) {
-                current = entry;
-                return;
-            }
-            // Linear probing; a key already present keeps its earlier line.
-            if (current.Hash == entry.Hash && KeyOf(LineAt(current.Start)) == KeyOf(LineAt(entry.Start)))
-                return;
-        }
-    };
-    ForEachLine(text, [&](std::string_view line) {
-        if (IsSkippedLine(line))
-            return;
-        const Slot entry{HashOf(KeyOf(line)), static_cast<std::uint32_t>(line.data() - text.data()) + 1};
-        __builtin_prefetch(&slots_[HomeOf(entry.Hash)], 1);
-        if (waiting == kAhead)
-            insert(ahead[next]);
-        else
-            ++waiting;
-        ahead[next] = entry;
-        next = (next + 1) % kAhead;
-    });
-    for (std::size_t i = waiting == kAhead ? next : 0; waiting > 0; --waiting, i = (i + 1) % kAhead)
-        insert(ahead[i]);
+}
+
+std::size_t PriceList::LineCount() const {
+    std::size_t count = 0;
+    ForEachLine(bytes_.View(), [&count](std::string_view) { ++count; });
+    return count;
 }
 
 std::string_view PriceList::LineAt(std::uint32_t start) const {
     return LineFrom(bytes_.View(), start - 1);
 }
 
-std::size_t PriceList::HomeOf(std::uint32_t hash) const {
-    // The hash scaled to the table's size: any size will do, not only powers of two.
-    return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
+std::string_view PriceList::AskedKey(const Asked& asked) const {
+    return std::string_view(askedTexts_).substr(asked.Key - 1, asked.KeyLength);
+}
+
+std::size_t PriceList::AskedSlot(std::string_view key, std::uint32_t hash) const {
+    for (std::size_t slot = HomeOf(hash, asked_.size());; slot = NextSlot(slot, asked_.size())) {
+        const Asked& current = asked_[slot];
+        if (current.Key == 0 || (current.Hash == hash && AskedKey(current) == key))
+            return slot;
+    }
+}
+
+void PriceList::ResizeAsked(std::size_t count) {
+    if (count * 3 <= asked_.size() * 2)
+        return;
+    std::vector<Asked> old(count * 2 + 16);
+    old.swap(asked_);
+    for (const Asked& entry : old) {
+        if (entry.Key == 0)
+            continue;
+        std::size_t slot = HomeOf(entry.Hash, asked_.size());
+        while (asked_[slot].Key != 0)
+            slot = NextSlot(slot, asked_.size());
+        asked_[slot] = entry;
+    }
+}
+
+void PriceList::PrepareLookups(std::span<const std::string_view> partNumbers) {
+    if (indexed_ || partNumbers.empty())
+        return;
+    if (askedCount_ + partNumbers.size() >
+        std::max(kAskedAlways, bytes_.View().size() / kBytesPerAskedPartNumber)) {
+        IndexAll();
+        return;
+    }
+    // Room for all of them first: an entry is never left without its pass.
+    ResizeAsked(askedCount_ + partNumbers.size());
+    std::size_t textSize = askedTexts_.size();
+    for (const auto partNumber : partNumbers)
+        textSize += partNumber.size();
+    if (textSize >= std::numeric_limits<std::uint32_t>::max())
+        throw FileError("Too many part numbers to look up at once.");
+    askedTexts_.reserve(textSize);
+    std::size_t remaining = 0;
+    for (const auto partNumber : partNumbers) {
+        const std::uint32_t hash = HashOf(partNumber);
+        Asked& slot = asked_[AskedSlot(partNumber, hash)];
+        if (slot.Key != 0)
+            continue;
+        slot = Asked{hash, static_cast<std::uint32_t>(askedTexts_.size()) + 1,
+                     static_cast<std::uint32_t>(partNumber.size()), 0};
+        askedTexts_ += partNumber;
+        ++askedCount_;
+        ++remaining;
+    }
+    if (remaining > 0)
+        FindAskedLines(remaining);
+}
+
+void PriceList::FindAskedLines(std::size_t remaining) {
+    // Every part number asked before has its line already, or has none in the whole list: only the new ones
+    // can match a line still without one.
+    ForEachKeyedLine(
+        bytes_.View(),
+        [this](std::uint32_t hash) { __builtin_prefetch(&asked_[HomeOf(hash, asked_.size())]); },
+        [&](const KeyedLine& line) {
+            Asked& slot = asked_[AskedSlot(line.Key, line.Hash)];
+            if (slot.Key == 0 || slot.Start != 0)
+                return true; // not asked for, or an earlier line of it came first
+            slot.Start = line.Start;
+            return --remaining > 0;
+        });
+}
+
+void PriceList::IndexAll() const {
+    if (indexed_)
+        return;
+    const std::string_view text = bytes_.View();
+    // Counted first, so that the table is made once at its size and nothing else per line is kept.
+    std::size_t candidates = 0;
+    ForEachLine(text, [&](std::string_view line) { candidates += IsSkippedLine(line) ? 0 : 1; });
+    slots_.assign(candidates + candidates / 2 + 1, Slot{});
+    ForEachKeyedLine(
+        text, [this](std::uint32_t hash) { __builtin_prefetch(&slots_[HomeOf(hash, slots_.size())], 1); },
+        [this](const KeyedLine& line) {
+            for (std::size_t slot = HomeOf(line.Hash, slots_.size());; slot = NextSlot(slot, slots_.size())) {
+                Slot& current = slots_[slot];
+                if (current.Start == 0) {
+                    current = Slot{line.Hash, line.Start};
+                    return true;
+                }
+                // Linear probing; a key already present keeps its earlier line.
+                if (current.Hash == line.Hash && KeyOf(LineAt(current.Start)) == line.Key)
+                    return true;
+            }
+        });
+    indexed_ = true;
+}
+
+PriceEntry PriceList::EntryAt(std::uint32_t start) const {
+    const std::string_view line = LineAt(start);
+    return PriceEntry{FieldOf(line, 5), ParseNumberOrDefault(FieldOf(line, 6), "0", separator_, true)};
 }
 
 std::optional<PriceEntry> PriceList::FindPriceLine(std::string_view partNumber) const {
+    const std::uint32_t hash = HashOf(partNumber);
+    if (!asked_.empty()) {
+        if (const Asked& asked = asked_[AskedSlot(partNumber, hash)]; asked.Key != 0)
+            return asked.Start != 0 ? std::optional(EntryAt(asked.Start)) : std::nullopt;
+    }
+    IndexAll();
     if (slots_.empty())
         return std::nullopt;
-    const std::uint32_t hash = HashOf(partNumber);
-    for (std::size_t slot = HomeOf(hash);; slot = slot + 1 == slots_.size() ? 0 : slot + 1) {
+    for (std::size_t slot = HomeOf(hash, slots_.size());; slot = NextSlot(slot, slots_.size())) {
         const Slot& current = slots_[slot];
         if (current.Start == 0)
             return std::nullopt;
-        if (current.Hash != hash)
-            continue;
-        const std::string_view line = LineAt(current.Start);
-        if (KeyOf(line) == partNumber) {
-            PriceEntry found;
-            found.Description = FieldOf(line, 5);
-            found.Price = ParseNumberOrDefault(FieldOf(line, 6), "0", separator_, /*alsoPoint=*/true);
-            return found;
-        }
+        if (current.Hash == hash && KeyOf(LineAt(current.Start)) == partNumber)
+            return EntryAt(current.Start);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,35 +16,61 @@ struct PriceEntry {
     double Price = 0;        // field 6; 0 when empty or not a number
 };
 
-// The file's bytes are kept as read, in one block; the index holds where each line starts (an open-addressing
-// table keyed by the trimmed field 3), 12 bytes per line, and stays valid when the list is copied or moved.
+// The file's bytes are kept as read, in one block, and read no further until a lookup needs them. A search
+// asks for the part numbers it will show first (PrepareLookups): one pass over the lines finds them, stopping
+// once each has its line, so that the list is never indexed whole for a few thousand lookups. A lookup that
+// was not asked for first indexes the whole list, once (12 bytes per line). Lookups remember what they
+// found, so one list is not for several threads at once.
 class PriceList {
 public:
     PriceList() = default;
-    // The whole file; a NUL ends its text. The index is built once here; separator as for the catalogue (the
-    // locale's, '.' also accepted). Throws FileError for a file of 4 GB or more.
+    // The whole file; a NUL ends its text. Separator as for the catalogue (the locale's, '.' also accepted).
+    // Throws FileError for a file of 4 GB or more.
     PriceList(FileBytes bytes, char separator);
     // Lines without line breaks of their own, as a file would hold them.
     PriceList(const std::vector<std::string>& lines, char separator);
 
+    // Finds the lines of these part numbers in one pass, for the lookups that follow. So many part numbers
+    // that a table of them would outgrow an index of the whole list index the whole list instead.
+    void PrepareLookups(std::span<const std::string_view> partNumbers);
+
     // First non-skipped line whose trimmed field 3 equals the part number exactly.
     std::optional<PriceEntry> FindPriceLine(std::string_view partNumber) const;
 
-    std::size_t LineCount() const { return lineCount_; }
+    std::size_t LineCount() const;
 
 private:
     struct Slot {
         std::uint32_t Hash = 0;
         std::uint32_t Start = 0; // where the line starts, + 1; 0 marks an empty slot
     };
+    // A part number asked for: its text in asked_, and its line once found.
+    struct Asked {
+        std::uint32_t Hash = 0;
+        std::uint32_t Key = 0; // where its text starts in askedTexts_, + 1; 0 marks an empty slot
+        std::uint32_t KeyLength = 0;
+        std::uint32_t Start = 0; // as in Slot; 0 while no line is found
+    };
 
     std::string_view LineAt(std::uint32_t start) const;
-    std::size_t HomeOf(std::uint32_t hash) const;
+    std::string_view AskedKey(const Asked& asked) const;
+    // The slot of the key in asked_, or where it would go.
+    std::size_t AskedSlot(std::string_view key, std::uint32_t hash) const;
+    // Room for count part numbers.
+    void ResizeAsked(std::size_t count);
+    // The lines of the part numbers asked for without one, of which remaining are new.
+    void FindAskedLines(std::size_t remaining);
+    void IndexAll() const;
+    PriceEntry EntryAt(std::uint32_t start) const;
 
     FileBytes bytes_;
-    std::vector<Slot> slots_; // at most two in three used
-    std::size_t lineCount_ = 0;
     char separator_ = '.';
+    std::vector<Asked> asked_; // open addressing, at most two in three used
+    std::size_t askedCount_ = 0;
+    std::string askedTexts_;
+    // The whole list, made at the first lookup that was not asked for.
+    mutable std::vector<Slot> slots_; // at most two in three used
+    mutable bool indexed_ = false;
 };
 
 } // namespace dorvik

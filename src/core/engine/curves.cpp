@@ -76,7 +76,7 @@ std::optional<double> LongestRunWithinBudget(const TTransmissionLine& line, bool
         return std::nullopt;
     const double attenuation = Attenuation(line, f1, f2);
     if (!(attenuation > 0))
-        throw ComputationError("Cannot compute the longest run of " + line.PartNumber +
+        throw ComputationError("Cannot compute the longest run of " + std::string(line.PartNumber) +
                                ": its attenuation is not above 0 dB/100 ft.");
     const double lengthInFeet = budget / attenuation * 100;
     return feet ? lengthInFeet : lengthInFeet / kFeetPerMeter;

@@ -28,11 +28,7 @@ template <typename Keep> HitList Filter(const HitList& lines, Keep keep) {
 } // namespace
 
 HitList AllLines(const Catalogue& catalogue) {
-    HitList all;
-    all.reserve(catalogue.size());
-    for (const auto& line : catalogue)
-        all.push_back(line.get());
-    return all;
+    return catalogue.AllLines();
 }
 
 HitList FilterByFrequency(const HitList& lines, double beginFrequency, double endFrequency) {
@@ -86,9 +82,9 @@ HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criter
 
 HitList FindByPartNumber(const Catalogue& catalogue, std::string_view partNumber) {
     HitList found;
-    for (const auto& line : catalogue)
+    for (TTransmissionLine* line : catalogue.AllLines())
         if (line->PartNumber == partNumber)
-            found.push_back(line.get());
+            found.push_back(line);
     return found;
 }
 

@@ -57,7 +57,8 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
         std::size_t size = 0;
         if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
             size = static_cast<std::size_t>(status.st_size);
-            mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            // Pages come in as they are first read: a lookup that stops early never reads the rest.
+            mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
         }
         ::close(fd);
         if (mapped != MAP_FAILED)

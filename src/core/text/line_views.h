@@ -32,8 +32,8 @@ inline const char* FindLineEnd(const char* p, const char* end) {
     return p;
 }
 
-// Visits every line of a text in order, as a view into the text, up to its first NUL.
-template <typename Visit> void ForEachLine(std::string_view text, Visit&& visit) {
+// Visits the lines of a text in order, as views into the text, up to its first NUL, while visit returns true.
+template <typename Visit> void ForEachLineWhile(std::string_view text, Visit&& visit) {
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p < end) {
@@ -44,13 +44,20 @@ template <typename Visit> void ForEachLine(std::string_view text, Visit&& visit)
                 visit(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
             return;
         }
-        visit(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
-        if (lineEnd == end)
+        if (!visit(std::string_view(p, static_cast<std::size_t>(lineEnd - p))) || lineEnd == end)
             return;
         p = lineEnd + 1;
         if (*lineEnd == '\r' && p < end && *p == '\n')
             ++p;
     }
+}
+
+// Visits every line of a text in order, as a view into the text, up to its first NUL.
+template <typename Visit> void ForEachLine(std::string_view text, Visit&& visit) {
+    ForEachLineWhile(text, [&visit](std::string_view line) {
+        visit(line);
+        return true;
+    });
 }
 
 // The line that starts at p, up to its line break, its NUL or the end of the text.

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
+#include <stdexcept>
 
 namespace dorvik {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 using test::Header;
 using test::Row;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 Row Part(std::string part, std::string connector = "N Male") {
@@ -25,7 +27,7 @@ Row Part(std::string part, std::string connector = "N Male") {
 std::vector<std::string> PartNumbers(const LoadedCatalogue& loaded) {
     std::vector<std::string> parts;
     for (const auto& line : loaded.Lines)
-        parts.push_back(line->PartNumber);
+        parts.emplace_back(line.PartNumber);
     return parts;
 }
 
@@ -43,7 +45,8 @@ TEST(ParseLine, ReadsFieldsOneToElevenAsTheyStand) {
     row.Peak = "40";
     PickList begin;
     PickList end;
-    const auto line = ParseLine(row.Text(), '.', begin, end);
+    const std::string text = row.Text();
+    const auto line = ParseLine(text, '.', begin, end);
     EXPECT_EQ(line->LowFrequency, 0.5);
     EXPECT_EQ(line->HighFrequency, 2700);
     EXPECT_EQ(line->AuxText1, " 1/2 in ");
@@ -66,7 +69,8 @@ TEST(ParseLine, BandEdgesUseTheLocaleSeparatorAndDataAlsoReadsPoint) {
     row.High = "1700.25";
     PickList begin;
     PickList end;
-    const auto line = ParseLine(row.Text(), ',', begin, end);
+    const std::string text = row.Text();
+    const auto line = ParseLine(text, ',', begin, end);
     EXPECT_EQ(line->LowFrequency, 0.5);
     EXPECT_EQ(line->HighFrequency, 1700.25);
     EXPECT_THAT(begin.Items(), ElementsAre("0,5"));
@@ -102,8 +106,9 @@ TEST(ParseConnector, KeepsTheNonEmptyPartNumbersInFieldOrder) {
         Row row;
         row.Parts = c.Parts;
         PickList names;
-        const auto connector = ParseConnector(row.Text(), '.', names);
-        EXPECT_EQ(connector.PartNumbers, c.Expected);
+        const std::string text = row.Text();
+        const auto connector = ParseConnector(text, '.', names);
+        EXPECT_THAT(connector.PartNumbers(), ElementsAreArray(c.Expected));
         EXPECT_EQ(connector.PartNumberCount(), static_cast<int>(c.Expected.size()));
     }
 }
@@ -113,7 +118,8 @@ TEST(ParseConnector, ReadsNameAndNumbers) {
     row.Connector = "";
     row.Numbers = {"1", "2,5", "-3", "4e1"};
     PickList names;
-    const auto connector = ParseConnector(row.Text(), ',', names);
+    const std::string text = row.Text();
+    const auto connector = ParseConnector(text, ',', names);
     EXPECT_EQ(connector.ConnectorName, "");
     EXPECT_EQ(connector.ConnectorNumbers[0], 1);
     EXPECT_EQ(connector.ConnectorNumbers[1], 2.5);
@@ -128,7 +134,7 @@ TEST(ParseConnector, ALastPartNumberWithoutItsBarReadsAsEmpty) {
     std::string text = row.Text();
     text.pop_back(); // "F" loses its terminating '|'
     PickList names;
-    EXPECT_THAT(ParseConnector(text, '.', names).PartNumbers, ElementsAre("A", "B", "C", "D", "E"));
+    EXPECT_THAT(ParseConnector(text, '.', names).PartNumbers(), ElementsAre("A", "B", "C", "D", "E"));
 }
 
 TEST(LoadCatalogue, EmptyFileOrHeaderOnlyGivesAnEmptyCatalogue) {
@@ -152,11 +158,11 @@ TEST(LoadCatalogue, GroupsConsecutiveLinesOfOnePartNumber) {
                                        Part("B").Text(), Part("A", "7-16 DIN Male").Text()},
                                       '.');
     ASSERT_THAT(PartNumbers(loaded), ElementsAre("A", "B", "A"));
-    EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 2);
-    EXPECT_EQ(loaded.Lines[0]->ConnectorAt(1).ConnectorName, "N Female");
-    EXPECT_EQ(loaded.Lines[1]->ConnectorCount(), 1);
-    EXPECT_EQ(loaded.Lines[2]->ConnectorCount(), 1);
-    EXPECT_EQ(loaded.Lines[2]->ConnectorAt(0).ConnectorName, "7-16 DIN Male");
+    EXPECT_EQ(loaded.Lines[0].ConnectorCount(), 2);
+    EXPECT_EQ(loaded.Lines[0].ConnectorAt(1).ConnectorName, "N Female");
+    EXPECT_EQ(loaded.Lines[1].ConnectorCount(), 1);
+    EXPECT_EQ(loaded.Lines[2].ConnectorCount(), 1);
+    EXPECT_EQ(loaded.Lines[2].ConnectorAt(0).ConnectorName, "7-16 DIN Male");
 }
 
 TEST(LoadCatalogue, FieldsOneToElevenComeFromTheFirstLineOfARun) {
@@ -166,8 +172,8 @@ TEST(LoadCatalogue, FieldsOneToElevenComeFromTheFirstLineOfARun) {
     second.K1 = "not read";
     const auto loaded = LoadCatalogue({Header(), first.Text(), second.Text()}, '.');
     ASSERT_EQ(loaded.Lines.size(), 1U);
-    EXPECT_EQ(loaded.Lines[0]->LowFrequency, 800);
-    EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 2);
+    EXPECT_EQ(loaded.Lines[0].LowFrequency, 800);
+    EXPECT_EQ(loaded.Lines[0].ConnectorCount(), 2);
     EXPECT_THAT(TextsOf(loaded.BeginFrequencyList), ElementsAre("800"));
     EXPECT_THAT(loaded.Problems, IsEmpty());
 }
@@ -207,7 +213,7 @@ TEST(LoadCatalogue, BlankLinesAreSkippedSilently) {
     const auto loaded =
         LoadCatalogue({Header(), Part("A").Text(), "", "  \t", Part("A", "N Female").Text()}, '.');
     ASSERT_THAT(PartNumbers(loaded), ElementsAre("A"));
-    EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 2);
+    EXPECT_EQ(loaded.Lines[0].ConnectorCount(), 2);
     EXPECT_THAT(loaded.Problems, IsEmpty());
 }
 
@@ -217,8 +223,8 @@ TEST(LoadCatalogue, ABadConnectorLineIsLeftOutAndTheRunGoesOn) {
     const auto loaded = LoadCatalogue(
         {Header(), Part("A").Text(), bad.Text(), Part("A", "7-16 DIN Male").Text(), Part("B").Text()}, '.');
     ASSERT_THAT(PartNumbers(loaded), ElementsAre("A", "B"));
-    EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 2);
-    EXPECT_EQ(loaded.Lines[0]->ConnectorAt(1).ConnectorName, "7-16 DIN Male");
+    EXPECT_EQ(loaded.Lines[0].ConnectorCount(), 2);
+    EXPECT_EQ(loaded.Lines[0].ConnectorAt(1).ConnectorName, "7-16 DIN Male");
     EXPECT_THAT(loaded.ConnectorNameList, ElementsAre("7-16 DIN Male", "N Male"));
     EXPECT_THAT(loaded.Problems,
                 ElementsAre("Freq_TLine_Connectors.dat, line 3: 'x' is not a valid floating point value"));
@@ -232,10 +238,10 @@ TEST(LoadCatalogue, ABadFirstLineLetsTheRunStartFromItsNextLineNotJoinThePreviou
     const auto loaded = LoadCatalogue(
         {Header(), Part("A").Text(), bad.Text(), bElse.Text(), Part("A").Text()}, '.', "cat.dat");
     ASSERT_THAT(PartNumbers(loaded), ElementsAre("A", "B", "A"));
-    EXPECT_EQ(loaded.Lines[0]->ConnectorCount(), 1);
-    EXPECT_EQ(loaded.Lines[1]->ConnectorCount(), 1);
-    EXPECT_EQ(loaded.Lines[1]->ConnectorAt(0).ConnectorName, "N Female");
-    EXPECT_EQ(loaded.Lines[2]->ConnectorCount(), 1);
+    EXPECT_EQ(loaded.Lines[0].ConnectorCount(), 1);
+    EXPECT_EQ(loaded.Lines[1].ConnectorCount(), 1);
+    EXPECT_EQ(loaded.Lines[1].ConnectorAt(0).ConnectorName, "N Female");
+    EXPECT_EQ(loaded.Lines[2].ConnectorCount(), 1);
     // The left-out line's band edge (1) does not reach the pick list.
     EXPECT_THAT(TextsOf(loaded.BeginFrequencyList), ElementsAre("800"));
     EXPECT_THAT(loaded.Problems, ElementsAre("cat.dat, line 3: 'abc' is not a valid floating point value"));
@@ -294,6 +300,28 @@ TEST(LoadCatalogue, EntriesCarryTheValueOfTheirText) {
     ASSERT_EQ(loaded.BeginFrequencyList.size(), 1U);
     EXPECT_EQ(loaded.BeginFrequencyList[0].Text, "800");
     EXPECT_EQ(loaded.BeginFrequencyList[0].Value, 800.0);
+}
+
+// The file's bytes as read: the records view them, and they stay where they are when the catalogue moves, as
+// do its lines and connectors, so a hit list made before the move still reads them.
+TEST(LoadCatalogue, RecordsOfTheFileStayValidWhenTheCatalogueMoves) {
+    Row second = Part("B", "N Female");
+    second.Parts = {"B1", "", "B3", "", "", "B6"};
+    const std::string text = Header() + "\r\n" + Part("A").Text() + "\r\n" +
+                             Part("A", "7-16 DIN Male").Text() + "\r\n" + second.Text() + "\n";
+    auto loaded = LoadCatalogue(FileBytes(text), '.');
+    const HitList hits = loaded.Lines.AllLines();
+    const Catalogue moved = std::move(loaded.Lines);
+    ASSERT_EQ(hits.size(), 2U);
+    EXPECT_EQ(hits[0], &moved[0]);
+    EXPECT_EQ(hits[0]->PartNumber, "A");
+    ASSERT_EQ(hits[0]->ConnectorCount(), 2);
+    EXPECT_EQ(hits[0]->ConnectorAt(1).ConnectorName, "7-16 DIN Male");
+    EXPECT_EQ(hits[1]->ConnectorAt(0).ConnectorName, "N Female");
+    EXPECT_THAT(hits[1]->ConnectorAt(0).PartNumbers(), ElementsAre("B1", "B3", "B6"));
+    EXPECT_EQ(hits[1]->ConnectorAt(0).PartNumberAt(2), "B6");
+    EXPECT_THROW(hits[1]->ConnectorAt(0).PartNumberAt(3), std::out_of_range);
+    EXPECT_THROW(hits[1]->ConnectorAt(1), std::out_of_range);
 }
 
 TEST(LoadCatalogue, ConnectorNamesFoldEveryLetterOfTheCharacterSet) {

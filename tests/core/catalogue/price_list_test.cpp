@@ -15,14 +15,22 @@ struct Lookup {
     double Price;
 };
 
+// Each lookup as the index of the whole list answers it, and as one pass for all of them does.
 void ExpectLookups(const PriceList& prices, const std::vector<Lookup>& lookups) {
-    for (const auto& l : lookups) {
-        SCOPED_TRACE(l.PartNumber);
-        const auto entry = prices.FindPriceLine(l.PartNumber);
-        ASSERT_EQ(entry.has_value(), l.Found);
-        if (entry) {
-            EXPECT_EQ(entry->Description, l.Description);
-            EXPECT_EQ(entry->Price, l.Price);
+    PriceList prepared = prices;
+    std::vector<std::string_view> partNumbers;
+    for (const auto& l : lookups)
+        partNumbers.push_back(l.PartNumber);
+    prepared.PrepareLookups(partNumbers);
+    for (const PriceList* list : {&prices, static_cast<const PriceList*>(&prepared)}) {
+        for (const auto& l : lookups) {
+            SCOPED_TRACE(l.PartNumber + (list == &prepared ? " (prepared)" : ""));
+            const auto entry = list->FindPriceLine(l.PartNumber);
+            ASSERT_EQ(entry.has_value(), l.Found);
+            if (entry) {
+                EXPECT_EQ(entry->Description, l.Description);
+                EXPECT_EQ(entry->Price, l.Price);
+            }
         }
     }
 }
@@ -86,6 +94,23 @@ TEST(PriceList, TheFileSplitsAtEveryLineBreakAndEndsAtTheNul) {
     EXPECT_EQ(prices.LineCount(), 5U);
 }
 
+// A pass stops once every part number it asks for has its line; a later pass finds the first line of each new
+// part number all the same, and a part number never asked for is still found.
+TEST(PriceList, PassesInTurnKeepTheFirstLineOfEachPartNumber) {
+    PriceList prices({"V|C|A|EA|first A|1|", "V|C|B|EA|first B|2|", "V|C|A|EA|second A|3|",
+                      "V|C|C|EA|first C|4|", "V|C|B|EA|second B|5|", "V|C|D|EA|only D|6|"},
+                     '.');
+    const std::vector<std::vector<std::string_view>> passes{{"A", "A"}, {"B", "C", "A"}, {"E", "B"}, {"D"}};
+    for (const auto& pass : passes)
+        prices.PrepareLookups(pass);
+    EXPECT_EQ(prices.FindPriceLine("A")->Description, "first A");
+    EXPECT_EQ(prices.FindPriceLine("B")->Description, "first B");
+    EXPECT_EQ(prices.FindPriceLine("C")->Description, "first C");
+    EXPECT_EQ(prices.FindPriceLine("D")->Description, "only D");
+    EXPECT_FALSE(prices.FindPriceLine("E"));
+    EXPECT_FALSE(prices.FindPriceLine("F"));
+}
+
 TEST(PriceList, EmptyListFindsNothing) {
     EXPECT_FALSE(PriceList().FindPriceLine("VF4-50"));
     EXPECT_FALSE(PriceList(std::vector<std::string>{}, '.').FindPriceLine(""));
@@ -110,8 +135,14 @@ TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
         lines.push_back(text);
     PriceList original(std::move(lines), '.');
     const PriceList copy = original;
+    // The same lookups after one pass for them all (its lines are held back as the index's are).
+    PriceList prepared = original;
+    std::vector<std::string> asked{"P17", "D1", "D2", "D15", "D16", "D17", "D33", "D200", "E", "F", "P5000"};
+    for (int i = 0; i < 5000; i += 7)
+        asked.push_back("P" + std::to_string(i));
+    prepared.PrepareLookups(std::vector<std::string_view>(asked.begin(), asked.end()));
     const PriceList moved = std::move(original);
-    for (const PriceList* prices : {&copy, &moved}) {
+    for (const PriceList* prices : {&copy, &moved, static_cast<const PriceList*>(&prepared)}) {
         for (int i = 0; i < 5000; i += 7) {
             const auto entry = prices->FindPriceLine("P" + std::to_string(i));
             ASSERT_TRUE(entry);

@@ -50,19 +50,19 @@ TEST(SampleData, CatalogueLoadsInEveryLocaleWithoutProblems) {
         std::size_t connectors = 0;
         std::set<std::string> types;
         for (const auto& line : loaded.Lines) {
-            SCOPED_TRACE(line->PartNumber);
-            EXPECT_GE(line->ConnectorCount(), 2);
-            EXPECT_LE(line->ConnectorCount(), 8);
-            EXPECT_LT(line->LowFrequency, line->HighFrequency);
-            connectors += static_cast<std::size_t>(line->ConnectorCount());
-            types.insert(line->CableType);
+            SCOPED_TRACE(line.PartNumber);
+            EXPECT_GE(line.ConnectorCount(), 2);
+            EXPECT_LE(line.ConnectorCount(), 8);
+            EXPECT_LT(line.LowFrequency, line.HighFrequency);
+            connectors += static_cast<std::size_t>(line.ConnectorCount());
+            types.emplace(line.CableType);
         }
         EXPECT_EQ(connectors, lines.size() - 1);
         EXPECT_EQ(types, (std::set<std::string>{"AIR", "EW", "FOAM"}));
         // Every part number has one run.
         std::set<std::string> parts;
         for (const auto& line : loaded.Lines)
-            EXPECT_TRUE(parts.insert(line->PartNumber).second) << line->PartNumber;
+            EXPECT_TRUE(parts.emplace(line.PartNumber).second) << line.PartNumber;
     }
     const auto comma = LoadCatalogue(lines, ',');
     EXPECT_THAT(TextsOf(comma.BeginFrequencyList), ::testing::Contains("0,5"));
@@ -71,17 +71,17 @@ TEST(SampleData, CatalogueLoadsInEveryLocaleWithoutProblems) {
 TEST(SampleData, EveryPartNumberHasADescriptionAndAPrice) {
     const auto loaded = LoadCatalogue(Lines("Freq_TLine_Connectors.dat"), '.');
     const PriceList prices(Lines("M_lom.dat"), '.');
-    auto expectPriced = [&](const std::string& partNumber) {
+    auto expectPriced = [&](std::string_view partNumber) {
         const auto entry = prices.FindPriceLine(partNumber);
         ASSERT_TRUE(entry) << partNumber;
         EXPECT_FALSE(entry->Description.empty()) << partNumber;
         EXPECT_GT(entry->Price, 0) << partNumber;
     };
     for (const auto& line : loaded.Lines) {
-        expectPriced(line->PartNumber);
-        for (const auto& connector : line->Connectors) {
+        expectPriced(line.PartNumber);
+        for (const auto& connector : line.Connectors) {
             EXPECT_GE(connector.PartNumberCount(), 1);
-            for (const auto& partNumber : connector.PartNumbers)
+            for (const auto partNumber : connector.PartNumbers())
                 expectPriced(partNumber);
         }
     }
@@ -93,22 +93,21 @@ TEST(SampleData, AttenuationsAreLikeADatasheets) {
     const auto loaded = LoadCatalogue(Lines("Freq_TLine_Connectors.dat"), '.');
     auto line = [&](std::string_view part) -> const TTransmissionLine& {
         for (const auto& l : loaded.Lines)
-            if (l->PartNumber == part)
-                return *l;
+            if (l.PartNumber == part)
+                return l;
         throw std::runtime_error("missing " + std::string(part));
     };
     EXPECT_NEAR(Attenuation(line("VF4-50"), 900, 900), 2.2, 0.05);
     EXPECT_NEAR(Attenuation(line("VF7-50"), 900, 900), 0.75, 0.02);
     // Every line has a value over its own band, with waveguides above cutoff.
     for (const auto& l : loaded.Lines) {
-        SCOPED_TRACE(l->PartNumber);
-        const double attenuation = Attenuation(*l, l->LowFrequency, l->HighFrequency);
+        SCOPED_TRACE(l.PartNumber);
+        const double attenuation = Attenuation(l, l.LowFrequency, l.HighFrequency);
         EXPECT_GT(attenuation, 0.1);
         EXPECT_LT(attenuation, 20);
-        EXPECT_GT(AveragePower(*l, l->LowFrequency, l->HighFrequency), 0);
-        EXPECT_GT(
-            VswrDeratingFactor(l->CableType, 1.5, l->LowFrequency, l->HighFrequency, l->DeratingParameter),
-            0);
+        EXPECT_GT(AveragePower(l, l.LowFrequency, l.HighFrequency), 0);
+        EXPECT_GT(VswrDeratingFactor(l.CableType, 1.5, l.LowFrequency, l.HighFrequency, l.DeratingParameter),
+                  0);
     }
 }
 

@@ -10,27 +10,28 @@ namespace {
 
 using ::testing::ElementsAre;
 
-std::unique_ptr<TTransmissionLine> Line(std::string part, std::string type, double low, double high,
-                                        std::vector<std::string> connectors, double k1 = 0.1, double k2 = 0) {
-    auto line = std::make_unique<TTransmissionLine>();
-    line->PartNumber = std::move(part);
-    line->CableType = std::move(type);
-    line->LowFrequency = low;
-    line->HighFrequency = high;
-    line->AttenuationK1 = k1;
-    line->AttenuationK2 = k2;
-    for (auto& name : connectors) {
+// A line with its connectors added to the catalogue, which keeps their texts.
+void AddLine(Catalogue& catalogue, std::string_view part, std::string_view type, double low, double high,
+             const std::vector<std::string_view>& connectors, double k1 = 0.1, double k2 = 0) {
+    TTransmissionLine line;
+    line.PartNumber = catalogue.KeepText(part);
+    line.CableType = catalogue.KeepText(type);
+    line.LowFrequency = low;
+    line.HighFrequency = high;
+    line.AttenuationK1 = k1;
+    line.AttenuationK2 = k2;
+    catalogue.AddLine(std::move(line));
+    for (const auto name : connectors) {
         TConnector connector;
-        connector.ConnectorName = std::move(name);
-        line->AddConnector(std::move(connector));
+        connector.ConnectorName = catalogue.KeepText(name);
+        catalogue.AddConnector(connector);
     }
-    return line;
 }
 
 std::vector<std::string> Parts(const HitList& hits) {
     std::vector<std::string> parts;
     for (const auto* line : hits)
-        parts.push_back(line->PartNumber);
+        parts.emplace_back(line->PartNumber);
     return parts;
 }
 
@@ -38,16 +39,16 @@ class SearchTest : public ::testing::Test {
 protected:
     SearchTest() {
         // Attenuation of A at 900 MHz: sqrt(900) * 1/30 = 1.0 dB/100 ft.
-        catalogue.push_back(Line("A", "FOAM", 800, 960, {"N Male", "7-16 DIN Female"}, 1.0 / 30));
-        catalogue.push_back(Line("B", "Air", 0.5, 2700, {"N Male"}, 0.05));
-        catalogue.push_back(Line("C", "ew", 3400, 4200, {"CPR229G"}, 2800, 800));
-        catalogue.push_back(Line("A", "FOAM", 824, 960, {"n male"}, 0.1));
+        AddLine(catalogue, "A", "FOAM", 800, 960, {"N Male", "7-16 DIN Female"}, 1.0 / 30);
+        AddLine(catalogue, "B", "Air", 0.5, 2700, {"N Male"}, 0.05);
+        AddLine(catalogue, "C", "ew", 3400, 4200, {"CPR229G"}, 2800, 800);
+        AddLine(catalogue, "A", "FOAM", 824, 960, {"n male"}, 0.1);
     }
     Catalogue catalogue;
 };
 
 TEST_F(SearchTest, FrequencyFilterNeedsTheWholeBandCovered) {
-    const HitList a{catalogue[0].get()};
+    const HitList a{&catalogue[0]};
     EXPECT_EQ(FilterByFrequency(a, 800, 960).size(), 1U);
     EXPECT_EQ(FilterByFrequency(a, 850, 900).size(), 1U);
     EXPECT_EQ(FilterByFrequency(a, 790, 960).size(), 0U);
@@ -62,7 +63,7 @@ TEST_F(SearchTest, ConnectorFilterIsExactAndCaseSensitive) {
 }
 
 TEST_F(SearchTest, LossFilterComparesTheCableLossInclusive) {
-    const HitList a{catalogue[0].get()};
+    const HitList a{&catalogue[0]};
     EXPECT_EQ(FilterByLoss(a, "Meters", 100, 3.3, 800, 1000).size(), 1U); // 3.2808 dB
     EXPECT_EQ(FilterByLoss(a, "Meters", 100, 3.28, 800, 1000).size(), 0U);
     EXPECT_EQ(FilterByLoss(a, "Feet", 100, 1.0, 800, 1000).size(), 1U); // exactly 1.0 dB passes
@@ -71,8 +72,9 @@ TEST_F(SearchTest, LossFilterComparesTheCableLossInclusive) {
 }
 
 TEST_F(SearchTest, LossFilterStopsWhenAnAttenuationHasNoValue) {
-    auto ew = Line("VE37-A", "EW", 3400, 4200, {"CPR229G"}, 2800, 800);
-    const HitList hits{catalogue[0].get(), ew.get()};
+    Catalogue other;
+    AddLine(other, "VE37-A", "EW", 3400, 4200, {"CPR229G"}, 2800, 800);
+    const HitList hits{&catalogue[0], &other[0]};
     EXPECT_THROW(FilterByLoss(hits, "Feet", 100, 10, 800, 960), ComputationError);
     // 2.05 dB for the coax at 3800 MHz (its band is not consulted), 1.01 dB for the waveguide.
     EXPECT_THAT(Parts(FilterByLoss(hits, "Feet", 100, 1.5, 3400, 4200)), ElementsAre("VE37-A"));
@@ -109,11 +111,11 @@ TEST_F(SearchTest, SearchAppliesEveryFilterInCatalogueOrder) {
     EXPECT_THAT(Parts(SearchCatalogue(catalogue, criteria)), ElementsAre("A", "B"));
     criteria.ConnectorName2 = "7-16 DIN Female";
     EXPECT_THAT(Parts(SearchCatalogue(catalogue, criteria)), ElementsAre("A"));
-    EXPECT_EQ(SearchCatalogue(catalogue, criteria)[0], catalogue[0].get());
+    EXPECT_EQ(SearchCatalogue(catalogue, criteria)[0], &catalogue[0]);
 }
 
 TEST_F(SearchTest, SearchReportsAWaveguideBelowCutoffWhenTheFrequencyFilterIsOff) {
-    catalogue[2]->CableType = "EW";
+    catalogue[2].CableType = "EW";
     SearchCriteria criteria;
     criteria.ByLoss = true;
     criteria.BeginFrequency = 800;
@@ -127,7 +129,7 @@ TEST_F(SearchTest, SearchReportsAWaveguideBelowCutoffWhenTheFrequencyFilterIsOff
 
 TEST_F(SearchTest, FindByPartNumberIsExactAndKeepsCatalogueOrder) {
     EXPECT_THAT(Parts(FindByPartNumber(catalogue, "A")), ElementsAre("A", "A"));
-    EXPECT_EQ(FindByPartNumber(catalogue, "A")[1], catalogue[3].get());
+    EXPECT_EQ(FindByPartNumber(catalogue, "A")[1], &catalogue[3]);
     EXPECT_TRUE(FindByPartNumber(catalogue, "a").empty());
     EXPECT_TRUE(FindByPartNumber(catalogue, "A|100|Feet").empty());
 }

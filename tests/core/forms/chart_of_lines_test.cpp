@@ -3,14 +3,20 @@
 #include "core/engine/formulas.h"
 #include "core/forms/main_window_fixture.h"
 
+#include <array>
+
 namespace dorvik::testing {
 namespace {
+
+// The part numbers the lines view: "L1" to "L14".
+constexpr std::array<std::string_view, 14> kPartNumbers{"L1", "L2", "L3",  "L4",  "L5",  "L6",  "L7",
+                                                        "L8", "L9", "L10", "L11", "L12", "L13", "L14"};
 
 std::vector<TTransmissionLine> Lines(int n) {
     std::vector<TTransmissionLine> lines(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         TTransmissionLine& line = lines[static_cast<std::size_t>(i)];
-        line.PartNumber = "L" + std::to_string(i + 1);
+        line.PartNumber = kPartNumbers.at(static_cast<std::size_t>(i));
         line.CableType = "FOAM";
         line.LowFrequency = 1;
         line.HighFrequency = 2000;

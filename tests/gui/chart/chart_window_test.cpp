@@ -61,7 +61,8 @@ TEST_F(ChartWindowTest, ListsTheHitsWithTheFirstTenChosen) {
     QListWidget* list = window->LineList();
     ASSERT_EQ(list->count(), static_cast<int>(form->Hits.size()));
     for (int i = 0; i < list->count(); ++i) {
-        EXPECT_TRUE(list->item(i)->text().startsWith(QString::fromStdString(form->Hits[i]->PartNumber)));
+        EXPECT_TRUE(
+            list->item(i)->text().startsWith(QString::fromStdString(std::string(form->Hits[i]->PartNumber))));
         EXPECT_EQ(list->item(i)->checkState(), i < 10 ? Qt::Checked : Qt::Unchecked) << i;
     }
     EXPECT_EQ(window->Chart()->Figure().Series.size(), 10u);
@@ -103,7 +104,7 @@ TEST_F(ChartWindowTest, SavesWhereTheDialogSays) {
     EXPECT_EQ(services.DialogsShown[0].InitialDir, folder.Path().string());
     QFile file(QString::fromStdString(svg));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains(QByteArray::fromStdString(form->Hits[0]->PartNumber)));
+    EXPECT_TRUE(file.readAll().contains(QByteArray::fromStdString(std::string(form->Hits[0]->PartNumber))));
     // A name of another type is refused with a message, and no file is written.
     services.DialogAnswers.push_back((folder.Path() / "lines.txt").string());
     window->SaveAs();

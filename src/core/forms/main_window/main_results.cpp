@@ -29,7 +29,7 @@ enum SpecsColumn {
 };
 
 void WriteIdentity(TGrid& grid, int r, const TTransmissionLine& line, char sep) {
-    grid.SetCell(colPartNumber, r, line.PartNumber);
+    grid.SetCell(colPartNumber, r, std::string(line.PartNumber));
     grid.SetCell(colBand, r,
                  FormatGeneral(line.LowFrequency, sep) + "-" + FormatGeneral(line.HighFrequency, sep));
     grid.SetCell(colDescription, r, line.Description);
@@ -195,7 +195,7 @@ void TfrmMain::FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, 
     std::vector<std::string> names;
     names.reserve(line.Connectors.size());
     for (const auto& connector : line.Connectors)
-        names.push_back(connector.ConnectorName);
+        names.emplace_back(connector.ConnectorName);
     list.SetItems(std::move(names));
     if (list.Items().empty()) {
         grid.SetRowCount(0);
@@ -224,8 +224,8 @@ void TfrmMain::FillPartNumberGrid(TGrid& grid, TListBox& list) {
     grid.SetRowCount(connector.PartNumberCount());
     for (int j = 0; j < connector.PartNumberCount(); ++j) {
         const int r = j + 1;
-        const std::string& partNumber = connector.PartNumberAt(j);
-        grid.SetCell(1, r, partNumber);
+        const std::string_view partNumber = connector.PartNumberAt(j);
+        grid.SetCell(1, r, std::string(partNumber));
         if (const auto entry = PriceLines.FindPriceLine(partNumber)) {
             grid.SetCell(2, r, entry->Description);
             const auto [code, codeInParentheses] = GetCurrencyCode();

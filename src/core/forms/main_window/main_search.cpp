@@ -1,4 +1,5 @@
 // The search driver: checks the query page, runs the query engine, attaches prices, fills the results page.
+#include "core/catalogue/hit_prices.h"
 #include "core/engine/search.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/text/fields.h"
@@ -138,6 +139,7 @@ void TfrmMain::btnSearchClick() {
         }
         if (!Hits.empty()) {
             const BusyCursor busy(services_);
+            PreparePriceLookups(PriceLines, Hits);
             ProgressBar1.SetMax(static_cast<int>(Hits.size()));
             // Updating the bar for every one of 100,000 hits would cost more than the lookups.
             const std::size_t step = Hits.size() / 100 + 1;

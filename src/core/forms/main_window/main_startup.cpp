@@ -2,7 +2,6 @@
 #include "core/catalogue/catalogue_loader.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
-#include "core/text/line_views.h"
 #include "core/text/text_file.h"
 
 #include <system_error>
@@ -86,14 +85,10 @@ void TfrmMain::LoadDataFiles() {
                                   MessageIcon::Warning);
         }
     }
-    // Each file in one block, its lines as views into it. The catalogue's bytes go once its records are made,
-    // before the price list is read, so that the two files are never held whole at once.
-    LoadedCatalogue loaded;
-    {
-        const FileBytes catalogueBytes = FileBytes::Read(cataloguePath, env_.DataFileAccess);
-        loaded = LoadCatalogue(LineViews(catalogueBytes.View()), DecimalSeparator(),
-                               cataloguePath.filename().string());
-    }
+    // Each file in one block: the catalogue's records view its bytes; the price list reads its own when a
+    // search asks for prices.
+    LoadedCatalogue loaded = LoadCatalogue(FileBytes::Read(cataloguePath, env_.DataFileAccess),
+                                           DecimalSeparator(), cataloguePath.filename().string());
     PriceLines = PriceList(FileBytes::Read(pricePath, env_.DataFileAccess), DecimalSeparator());
     TheCatalogue = std::move(loaded.Lines);
     BeginFrequencyList = std::move(loaded.BeginFrequencyList);
