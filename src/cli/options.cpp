@@ -1,23 +1,13 @@
 #include "cli/options.h"
 
+#include "core/text/letter_case.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace dorvik::cli {
 
 namespace {
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 OutputFormat ParseFormat(const std::string& text) {
     if (text == "text")
@@ -32,7 +22,7 @@ OutputFormat ParseFormat(const std::string& text) {
 }
 
 std::filesystem::path ParseChartFile(const std::string& text) {
-    const std::string extension = LowerCase(std::filesystem::path(text).extension().string());
+    const std::string extension = LowerCaseAscii(std::filesystem::path(text).extension().string());
     if (extension != ".svg" && extension != ".png")
         throw UsageError("--chart writes a .svg or .png file, not '" + text + "'");
     return text;
@@ -110,7 +100,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (name == "--rates") {
             options.ratesFile = takeValue();
         } else if (name == "--currency") {
-            options.currency = UpperCase(takeValue());
+            options.currency = UpperCaseAscii(takeValue());
         } else if (name == "--print") {
             options.print = ParseExtent(takeValue());
         } else if (name == "--row") {

@@ -174,6 +174,10 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return kFailed;
         if (form.QueryRefused)
             return kRefused;
+        // Lines shown with "N/A" or left out are listed as the desktop program lists them; the reason goes
+        // here.
+        if (!form.StatusNote.Caption.empty())
+            err << "dorvik-query: " << form.StatusNote.Caption << '\n';
         if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
             return kNoLines;
         if (options.print)

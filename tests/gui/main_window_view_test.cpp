@@ -64,6 +64,25 @@ TEST_F(MainWindowViewTest, TypingAndSwitchesGoThroughTheRules) {
     EXPECT_TRUE(byLoss->isEnabled());
 }
 
+TEST_F(MainWindowViewTest, LeavingAFrequencyFieldCompletesItsEntry) {
+    view->activateWindow();
+    form->cbxBeginningFrequency.SetTextByProgram("800");
+    view->Refresh();
+    auto* end = Widget<QComboBox>(form->cbxEndingFrequency);
+    end->setFocus();
+    end->lineEdit()->selectAll();
+    QTest::keyClicks(end->lineEdit(), QStringLiteral("1000"));
+    EXPECT_TRUE(form->cbxEndingFrequency.EntryPending());
+    QTest::keyClick(end->lineEdit(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->cbxEndingFrequency.EntryPending());
+    EXPECT_EQ(form->cbxBeginningFrequency.Text(), "800");
+    EXPECT_EQ(Widget<QComboBox>(form->cbxBeginningFrequency)->count(),
+              static_cast<int>(form->cbxBeginningFrequency.Items().size()));
+    EXPECT_EQ(view->focusWidget(), Widget<QWidget>(form->edtMaxLoss)); // the focus went on
+    EXPECT_TRUE(services.Messages().empty());
+}
+
 TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     auto* begin = Widget<QComboBox>(form->cbxBeginningFrequency);
     auto* end = Widget<QComboBox>(form->cbxEndingFrequency);
@@ -71,8 +90,8 @@ TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     QTest::keyClicks(begin->lineEdit(), QStringLiteral("824"));
     end->lineEdit()->selectAll();
     QTest::keyClicks(end->lineEdit(), QStringLiteral("960"));
-    // Each keystroke runs the frequency rules, as typing does in the program.
-    EXPECT_EQ(form->cbxBeginningFrequency.Text(), form->BeginFrequencyList.front().Text);
+    // The rules wait for a completed entry: no keystroke of "960" resets the beginning.
+    EXPECT_EQ(form->cbxBeginningFrequency.Text(), "824");
     EXPECT_EQ(form->cbxEndingFrequency.Text(), "960");
     form->edtLength.SetText("50");
     view->Refresh();

@@ -87,6 +87,10 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
                          });
         QObject::connect(&widget, qOverload<int>(&QComboBox::activated), &widget,
                          [&combo, act](int index) { act([&combo, index] { combo.UserPick(index); }); });
+        // Enter, or the focus leaving the field; queued, so the window first knows where the focus went.
+        QObject::connect(
+            widget.lineEdit(), &QLineEdit::editingFinished, &widget,
+            [&combo, act] { act([&combo] { combo.CompleteEntry(); }); }, Qt::QueuedConnection);
     } else {
         QObject::connect(&widget, qOverload<int>(&QComboBox::activated), &widget,
                          [&combo, act](int index) { act([&combo, index] { combo.SetItemIndex(index); }); });

@@ -75,6 +75,10 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     setCentralWidget(pages_);
     statusText_ = new QLabel(this);
     statusBar()->addWidget(statusText_, 1);
+    statusNote_ = new QLabel(this);
+    statusNote_->setObjectName(QStringLiteral("StatusNote"));
+    statusBar()->addPermanentWidget(statusNote_);
+    statusNote_->hide();
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setProperty(kHintProperty, ToQString(kMakerNotice));
     BuildMenu();
@@ -96,6 +100,9 @@ MainWindowView::~MainWindowView() {
     // ~QWidget closes the window, which moves the focus: by then this is no longer a MainWindowView.
     disconnect(focusWatch_);
     qApp->removeEventFilter(this);
+    // The pages go while this is still one: a field that loses the focus then completes nothing.
+    destroying_ = true;
+    delete pages_;
 }
 
 void MainWindowView::Register(TControl& control, QWidget& widget) {
@@ -228,9 +235,13 @@ void MainWindowView::BindGrid(TGrid& grid, QTableView& view) {
         if (index.isValid())
             Act([&grid, row = index.row() + 1] { grid.UserClick(row); });
     });
-    refreshers_.push_back([model, &view, &grid] {
+    refreshers_.push_back([model, &view, &grid, scrolled = grid.ScrollRevision]() mutable {
         model->Sync();
         SyncGridView(view, grid);
+        if (grid.ScrollRevision != scrolled && grid.CurrentRow() >= 1) {
+            scrolled = grid.ScrollRevision;
+            view.scrollTo(model->index(grid.CurrentRow() - 1, 0));
+        }
     });
 }
 
@@ -283,7 +294,7 @@ QWidget* MainWindowView::BuildResultsPage() {
 }
 
 void MainWindowView::Act(const std::function<void()>& action) {
-    if (acting_ || refreshing_)
+    if (acting_ || refreshing_ || destroying_)
         return;
     {
         const QScopedValueRollback guard(acting_, true);
@@ -304,6 +315,11 @@ void MainWindowView::Refresh() {
         setWindowTitle(ToQString(form_.Caption));
     if (statusText_->text() != ToQString(form_.StatusBar1.Caption))
         statusText_->setText(ToQString(form_.StatusBar1.Caption));
+    if (statusNote_->text() != ToQString(form_.StatusNote.Caption)) {
+        statusNote_->setText(ToQString(form_.StatusNote.Caption));
+        statusNote_->setToolTip(statusNote_->text());
+        statusNote_->setVisible(!statusNote_->text().isEmpty());
+    }
     ApplyWindowGeometry();
     FollowActiveControl();
     if (form_.Closed && isVisible())

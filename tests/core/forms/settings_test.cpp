@@ -41,7 +41,10 @@ TEST_F(SettingsTest, FirstExitWritesAllSeventeenValues) {
 
 TEST_F(SettingsTest, RoundTripRestoresThePage) {
     auto& f = Start();
-    User([&] { f.cbxBeginningFrequency.UserType("800"); });
+    User([&] {
+        f.cbxBeginningFrequency.UserType("800");
+        f.cbxBeginningFrequency.CompleteEntry();
+    });
     f.edtLength.SetText("50");
     f.edtMaxLoss.SetText("3");
     f.rbMeters.SetChecked(true);

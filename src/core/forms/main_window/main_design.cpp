@@ -189,8 +189,8 @@ void TfrmMain::BindEvents() {
     edtMaxLoss.OnChange = [this] { edtMaxLossChange(); };
     edtLength.OnChange = [this] { edtLengthChange(); };
     edtVSWR.OnChange = [this] { edtVSWRChange(); };
-    cbxBeginningFrequency.OnChange = [this] { cbxBeginningFrequencyChange(); };
-    cbxEndingFrequency.OnChange = [this] { cbxEndingFrequencyChange(); };
+    cbxBeginningFrequency.OnEntryCompleted = [this] { cbxBeginningFrequencyChange(); };
+    cbxEndingFrequency.OnEntryCompleted = [this] { cbxEndingFrequencyChange(); };
     chkFrequency.OnClick = [this] { chkFrequencyClick(); };
     chkInsertionLoss.OnClick = [this] { chkInsertionLossClick(); };
     btnSearch.OnClick = [this] { btnSearchClick(); };
