@@ -106,7 +106,7 @@ TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     EXPECT_EQ(grid->model()->data(grid->model()->index(0, 0)).toString().toStdString(),
               form->grdSpecs.Cell(1, 1));
     EXPECT_EQ(Widget<QGroupBox>(form->gbxSpecifications)->title().toStdString(),
-              form->gbxSpecifications.Caption);
+              form->gbxSpecifications.Caption());
     auto* connectors = Widget<QListWidget>(form->lstConnectors);
     EXPECT_EQ(connectors->count(), static_cast<int>(form->lstConnectors.Items().size()));
     EXPECT_EQ(connectors->currentRow(), 0);
@@ -145,15 +145,15 @@ TEST_F(MainWindowViewTest, StatusBarShowsTheHintUnderTheMouse) {
     auto* vswr = Widget<QLineEdit>(form->edtVSWR);
     enter(vswr);
     EXPECT_EQ(view->StatusText()->text(), QStringLiteral("Enter VSWR for Derated Power Calculation"));
-    EXPECT_EQ(form->StatusBar1.Caption, "Enter VSWR for Derated Power Calculation");
+    EXPECT_EQ(form->StatusBar1.Caption(), "Enter VSWR for Derated Power Calculation");
     // The editor inside a combo box has no hint of its own: the combo box's is shown.
     enter(Widget<QComboBox>(form->cbxEndingFrequency)->lineEdit());
     EXPECT_EQ(view->StatusText()->text(), QStringLiteral("Select Ending Frequency"));
     // A box inside the cable-type group has its own; a label shows the window's notice.
     enter(view->findChild<QCheckBox*>(QStringLiteral("chkFoam")));
-    EXPECT_EQ(form->StatusBar1.Caption, "Foam Coaxial");
+    EXPECT_EQ(form->StatusBar1.Caption(), "Foam Coaxial");
     enter(view->findChild<QLabel*>(QStringLiteral("Label7")));
-    EXPECT_EQ(form->StatusBar1.Caption, kMakerNotice);
+    EXPECT_EQ(form->StatusBar1.Caption(), kMakerNotice);
 }
 
 TEST_F(MainWindowViewTest, FocusGoesWhereTheModelAsks) {

@@ -50,7 +50,7 @@ Refresher BindEdit(TEdit& edit, QLineEdit& widget, const Action& act) {
             widget.setText(text);
             widget.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
         }
-        widget.setEnabled(edit.Enabled);
+        widget.setEnabled(edit.Enabled());
     });
 }
 
@@ -60,7 +60,7 @@ Refresher BindCheckBox(TCheckBox& box, QCheckBox& widget, const Action& act) {
     return WhenChanged(box, [&box, &widget] {
         const QSignalBlocker blocker(widget);
         widget.setChecked(box.Checked());
-        widget.setEnabled(box.Enabled);
+        widget.setEnabled(box.Enabled());
     });
 }
 
@@ -112,15 +112,15 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
                 widget.lineEdit()->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
             }
         }
-        widget.setEnabled(combo.Enabled);
+        widget.setEnabled(combo.Enabled());
     });
 }
 
 Refresher BindButton(TButton& button, QPushButton& widget, const Action& act) {
-    widget.setText(ToQString(button.Caption));
+    widget.setText(ToQString(button.Caption()));
     QObject::connect(&widget, &QPushButton::clicked, &widget,
                      [&button, act] { act([&button] { button.Click(); }); });
-    return WhenChanged(button, [&button, &widget] { widget.setEnabled(button.Enabled); });
+    return WhenChanged(button, [&button, &widget] { widget.setEnabled(button.Enabled()); });
 }
 
 Refresher BindListBox(TListBox& list, QListWidget& widget, const Action& act) {
@@ -141,7 +141,7 @@ Refresher BindListBox(TListBox& list, QListWidget& widget, const Action& act) {
 }
 
 Refresher BindGroupBox(TStatic& group, QGroupBox& widget) {
-    return WhenChanged(group, [&group, &widget] { widget.setTitle(ToQString(group.Caption)); });
+    return WhenChanged(group, [&group, &widget] { widget.setTitle(ToQString(group.Caption())); });
 }
 
 Refresher BindProgressBar(TProgressBar& bar, QProgressBar& widget) {

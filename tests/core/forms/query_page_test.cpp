@@ -34,7 +34,7 @@ TEST_F(QueryPageTest, StartFillsPickListsAndDefaults) {
     EXPECT_TRUE(f.rbFeet.Checked());
     EXPECT_TRUE(f.chkFrequency.Checked());
     EXPECT_FALSE(f.chkInsertionLoss.Checked());
-    EXPECT_TRUE(f.btnSearch.Enabled);
+    EXPECT_TRUE(f.btnSearch.Enabled());
     EXPECT_TRUE(f.SaveSettingsOnExit1->Checked());
     EXPECT_FALSE(f.CurrencyAvailable);
 }
@@ -45,7 +45,7 @@ TEST_F(QueryPageTest, MissingPriceFileDisablesSearch) {
     ASSERT_EQ(services.Messages().size(), 1u);
     EXPECT_EQ(services.Messages()[0].rfind("error: One or more files needed", 0), 0u);
     EXPECT_TRUE(f.cbxBeginningFrequency.Items().empty());
-    EXPECT_FALSE(f.btnSearch.Enabled);
+    EXPECT_FALSE(f.btnSearch.Enabled());
 }
 
 TEST_F(QueryPageTest, MissingRegistryKeyGivesBothMessages) {
@@ -169,12 +169,12 @@ TEST_F(QueryPageTest, SwitchesAreCoupled) {
     User([&] { f.chkInsertionLoss.SetChecked(true); });
     User([&] { f.chkFrequency.SetChecked(false); });
     EXPECT_FALSE(f.chkInsertionLoss.Checked());
-    EXPECT_FALSE(f.chkInsertionLoss.Enabled);
-    EXPECT_FALSE(f.edtMaxLoss.Enabled);
+    EXPECT_FALSE(f.chkInsertionLoss.Enabled());
+    EXPECT_FALSE(f.edtMaxLoss.Enabled());
     User([&] { f.chkInsertionLoss.SetChecked(true); });
     EXPECT_TRUE(f.chkFrequency.Checked());
-    EXPECT_TRUE(f.chkInsertionLoss.Enabled);
-    EXPECT_TRUE(f.edtMaxLoss.Enabled);
+    EXPECT_TRUE(f.chkInsertionLoss.Enabled());
+    EXPECT_TRUE(f.edtMaxLoss.Enabled());
 }
 
 TEST_F(QueryPageTest, CheckFrequencies) {
@@ -206,15 +206,15 @@ TEST_F(QueryPageTest, CheckFrequencies) {
 TEST_F(QueryPageTest, MenusPerPage) {
     auto& f = Start();
     f.SetResultsMenus(false);
-    EXPECT_TRUE(f.OpenFile1->Visible);
-    EXPECT_TRUE(f.GetTransmissionLines1->Visible);
-    EXPECT_FALSE(f.Print1->Visible);
-    EXPECT_FALSE(f.N1->Visible);
-    EXPECT_FALSE(f.CurrencySettings1->Visible);
+    EXPECT_TRUE(f.OpenFile1->Visible());
+    EXPECT_TRUE(f.GetTransmissionLines1->Visible());
+    EXPECT_FALSE(f.Print1->Visible());
+    EXPECT_FALSE(f.N1->Visible());
+    EXPECT_FALSE(f.CurrencySettings1->Visible());
     f.SetResultsMenus(true);
-    EXPECT_FALSE(f.OpenFile1->Visible);
-    EXPECT_TRUE(f.ExportData1->Visible);
-    EXPECT_TRUE(f.CurrencySettings1->Enabled);
+    EXPECT_FALSE(f.OpenFile1->Visible());
+    EXPECT_TRUE(f.ExportData1->Visible());
+    EXPECT_TRUE(f.CurrencySettings1->Enabled());
     EXPECT_EQ(f.SaveQuerySettingsToFile1->ShortCut, "Ctrl+S");
     EXPECT_EQ(f.SaveSettingsOnExit1->ShortCut, "");
 }
@@ -222,7 +222,7 @@ TEST_F(QueryPageTest, MenusPerPage) {
 TEST_F(QueryPageTest, HintGoesToStatusBarAndLogoOpensHomePage) {
     auto& f = Start();
     f.ApplicationEvents1Hint(f.edtLength.Hint);
-    EXPECT_EQ(f.StatusBar1.Caption, "Enter A Length");
+    EXPECT_EQ(f.StatusBar1.Caption(), "Enter A Length");
     f.Image1Click();
     EXPECT_THAT(services.Events, ElementsAre(std::string("open: ") + kMakerHomePage));
 }
@@ -246,7 +246,7 @@ TEST_F(QueryPageTest, UnreadableCatalogueLinesAreReportedTogether) {
     EXPECT_THAT(message, ::testing::HasSubstr("'abc' is not a valid floating point value"));
     EXPECT_THAT(message, ::testing::HasSubstr("line 4"));
     EXPECT_EQ(f.TheCatalogue.size(), 1u);
-    EXPECT_TRUE(f.btnSearch.Enabled);
+    EXPECT_TRUE(f.btnSearch.Enabled());
 }
 
 } // namespace

@@ -28,7 +28,7 @@ TEST_F(SearchDriverTest, SearchWithHitsTurnsToResults) {
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
     EXPECT_EQ(f.Caption, "Query Results");
     EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TW-300"));
-    EXPECT_EQ(f.gbxSpecifications.Caption, "Transmission Lines (2 Items)");
+    EXPECT_EQ(f.gbxSpecifications.Caption(), "Transmission Lines (2 Items)");
     EXPECT_EQ(f.ProgressBar1.Position, 0);
     EXPECT_EQ(f.Hits[0]->Description, "Test foam cable 1/2 in");
     EXPECT_DOUBLE_EQ(f.Hits[0]->ListPrice, 10.0);
@@ -143,12 +143,12 @@ TEST_F(SearchDriverTest, WaveguideBelowCutoffIsListedWithNA) {
     EXPECT_EQ(f.grdSpecs.Cell(2, 3), "200-3000");
     EXPECT_EQ(f.grdSpecs.Cell(4, 3), "200");
     EXPECT_EQ(f.grdSpecs.Cell(10, 3), "20.00");
-    EXPECT_EQ(f.StatusNote.Caption,
+    EXPECT_EQ(f.StatusNote.Caption(),
               "1 line shows N/A: Cannot compute the attenuation of TW-300 at 200 MHz: the "
               "frequency is at or below its cutoff of 600 MHz.");
     // The hint line is another panel: hints do not hide the count.
     User([&] { f.ApplicationEvents1Hint("Exit"); });
-    EXPECT_FALSE(f.StatusNote.Caption.empty());
+    EXPECT_FALSE(f.StatusNote.Caption().empty());
 }
 
 TEST_F(SearchDriverTest, MissingPriceLineIsTriedAgain) {
@@ -240,7 +240,7 @@ TEST_F(SearchDriverTest, QueryByLossLeavesOutAndCountsLinesItCannotJudge) {
     Search();
     EXPECT_TRUE(services.Events.empty());
     EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TA-200"));
-    EXPECT_EQ(f.StatusNote.Caption,
+    EXPECT_EQ(f.StatusNote.Caption(),
               "1 line left out, its insertion loss cannot be judged: Cannot compute the "
               "attenuation of TW-300 at 250 MHz: the frequency is at or below its cutoff "
               "of 600 MHz.");
@@ -250,7 +250,7 @@ TEST_F(SearchDriverTest, QueryByLossLeavesOutAndCountsLinesItCannotJudge) {
     f.cbxBeginningFrequency.SetTextByProgram("800");
     f.cbxEndingFrequency.SetTextByProgram("1000");
     Search();
-    EXPECT_EQ(f.StatusNote.Caption, "");
+    EXPECT_EQ(f.StatusNote.Caption(), "");
 }
 
 TEST_F(SearchDriverTest, NewSearchStartsOnTheFirstRowInView) {

@@ -93,7 +93,7 @@ TEST_F(SettingsTest, StoredValuesAreAppliedWithTheirRules) {
     EXPECT_EQ(f.edtVSWR.Text(), "1.1");
     EXPECT_TRUE(f.chkFrequency.Checked());
     EXPECT_TRUE(f.chkInsertionLoss.Checked());
-    EXPECT_TRUE(f.chkInsertionLoss.Enabled);
+    EXPECT_TRUE(f.chkInsertionLoss.Enabled());
     EXPECT_THAT(services.Messages(), ElementsAre("info: This field must contain a numeric value."));
 }
 

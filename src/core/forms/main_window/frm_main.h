@@ -82,7 +82,13 @@ public:
     TButton btnClose{"btnClose"};
     TProgressBar ProgressBar1{"ProgressBar1"};
     TStatic Image1{"Image1"};
-    TStatic Label7{"Label7"};
+    TStatic Label7{"Label7"}; // "Query" above "By" over the switch column
+    // The labels beside the fields, and the fields' units.
+    TStatic Label1{"Label1"}, Label2{"Label2"}, Label3{"Label3"}, Label4{"Label4"}, Label5{"Label5"},
+        Label6{"Label6"}, Label8{"Label8"}, Label9{"Label9"}, Label10{"Label10"}, Label11{"Label11"};
+    std::vector<TStatic*> QueryPageLabels() {
+        return {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label8, &Label9, &Label10, &Label11};
+    }
 
     // --- results page
     // ---------------------------------------------------------------------------------------
@@ -263,6 +269,7 @@ public:
 
 private:
     void DesignControls();    // main_design.cpp: captions, hints, sizes, defaults as designed
+    void DesignQueryPage();   // main_design.cpp
     void BuildMainMenu();     // main_design.cpp
     void BuildCurrencyMenu(); // main_currency.cpp
     void BindEvents();        // main_design.cpp

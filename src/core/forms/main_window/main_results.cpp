@@ -230,6 +230,8 @@ void TfrmMain::tsQueryValuesShow() {
     ++CenterRevision;
     Caption = "Select Query Values";
     SetResultsMenus(false);
+    // The results page's hint goes with it; the next control under the mouse sets the line again.
+    StatusBar1.SetCaption({});
 }
 
 void TfrmMain::SetResultsMenus(bool results) {

@@ -65,8 +65,8 @@ struct Visibility {
 };
 
 Visibility Shown(const TfrmAbout& about) {
-    return {about.Image1.Visible,  about.Label1.Visible, about.Memo1.Visible,
-            about.Button1.Visible, about.Image2.Visible, about.Image3.Visible};
+    return {about.Image1.Visible(),  about.Label1.Visible(), about.Memo1.Visible(),
+            about.Button1.Visible(), about.Image2.Visible(), about.Image3.Visible()};
 }
 
 constexpr Visibility kNormal{true, true, true, true, false, false};
@@ -78,9 +78,9 @@ TEST(AboutBox, StartsWithLogoLabelNoticeAndButton) {
     EXPECT_EQ(about.Caption, "About");
     EXPECT_EQ(about.Width, 274);
     EXPECT_EQ(about.Height, 403);
-    EXPECT_EQ(about.Label1.Caption, "Veltrane DORVIK (TM)");
-    EXPECT_EQ(about.Button1.Caption, "&Ok");
-    EXPECT_FALSE(about.Memo1.Caption.empty());
+    EXPECT_EQ(about.Label1.Caption(), "Veltrane DORVIK (TM)");
+    EXPECT_EQ(about.Button1.Caption(), "&Ok");
+    EXPECT_FALSE(about.Memo1.Caption().empty());
     EXPECT_EQ(Shown(about), kNormal);
     EXPECT_EQ(about.KeyBuffer(), "");
 }
@@ -110,21 +110,27 @@ TEST(AboutBox, KeyBufferRules) {
         bool revealed;
     };
     const std::vector<Case> cases = {
-        {"J", "J", false},     {"JO", "JO", false}, {"JOL", "JOL", false}, {"JOLT", "", true},
+        {"J", "J", false},
+        {"JO", "JO", false},
+        {"JOL", "JOL", false},
+        {"JOLT", "", true},
         {"jolt", "", true},    // key codes in lower case count as their capitals
         {"JOX", "X", false},   // a wrong letter mid-word restarts the buffer at that letter
         {"JOXJOLT", "", true}, // and the first letter begins a new attempt
-        {"JOJ", "J", false},   {"OL", "OL", false}, // a later part of the word stays in the buffer
-        {"OLT", "OLT", false},                      // but never equals the word
-        {"OLTJ", "J", false},  {"JJOLT", "", true}, {"JOLTO", "O", true}, // after a reveal the buffer starts
-                                                                          // empty
+        {"JOJ", "J", false},
+        {"OL", "OL", false},   // a later part of the word stays in the buffer
+        {"OLT", "OLT", false}, // but never equals the word
+        {"OLTJ", "J", false},
+        {"JJOLT", "", true},
+        {"JOLTO", "O", true}, // after a reveal the buffer starts
+                              // empty
         {"T", "T", false},
     };
     for (const auto& c : cases) {
         TfrmAbout about;
         AltKeys(about, c.keys);
         EXPECT_EQ(about.KeyBuffer(), c.buffer) << c.keys;
-        EXPECT_EQ(about.Image3.Visible, c.revealed) << c.keys;
+        EXPECT_EQ(about.Image3.Visible(), c.revealed) << c.keys;
     }
 }
 
@@ -164,7 +170,7 @@ TEST(AboutBox, EachBoxStartsAfresh) {
     EXPECT_EQ(second.KeyBuffer(), "");
     EXPECT_EQ(Shown(second), kNormal);
     AltKeys(second, "T");
-    EXPECT_FALSE(second.Image3.Visible);
+    EXPECT_FALSE(second.Image3.Visible());
 }
 
 } // namespace
