@@ -206,7 +206,7 @@ SearchCriteria BenchmarkCriteria() {
     criteria.ByConnector2 = true;
     criteria.ConnectorName2 = "7-16 DIN Female";
     criteria.ByLoss = true;
-    criteria.Units = "Meters";
+    criteria.Units = LengthUnit::Meters;
     criteria.Length = 100;
     criteria.MaxLoss = 14.5; // 4.4 dB/100 ft
     criteria.Air = true;

@@ -32,7 +32,7 @@ std::filesystem::path DataHome() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(dorvik::kApplicationTitle));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(dorvik::kApplicationTitle));
+    // No display name: Qt would append it to every window title and cut small dialogs' designed captions.
     // Ties the windows to the installed desktop entry (taskbar icon and name).
     QGuiApplication::setDesktopFileName(QStringLiteral(DORVIK_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(DORVIK_APP_ID)));

@@ -3,6 +3,7 @@
 #include "cli/output_target.h"
 #include "cli/terminal_text.h"
 #include "core/errors.h"
+#include "core/text/letter_case.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,18 +12,6 @@
 namespace dorvik::cli {
 
 namespace {
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // An argument as a message quotes it: cut to a readable length, control characters shown as '?'.
 std::string Quoted(const std::string& text) {
@@ -42,7 +31,7 @@ OutputFormat ParseFormat(const std::string& text) {
 }
 
 std::filesystem::path ParseChartFile(const std::string& text) {
-    const std::string extension = LowerCase(std::filesystem::path(text).extension().string());
+    const std::string extension = LowerCaseAscii(std::filesystem::path(text).extension().string());
     // A stream has no name to tell the format by: it gets SVG.
     if (extension != ".svg" && extension != ".png" && text != "-" && !IsStreamFile(text))
         throw UsageError("--chart writes a .svg or .png file, not " + Quoted(text));
@@ -130,7 +119,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (name == "--rates") {
             options.ratesFile = takeValue();
         } else if (name == "--currency") {
-            options.currency = UpperCase(takeValue());
+            options.currency = UpperCaseAscii(takeValue());
         } else if (name == "--print") {
             options.print = ParseExtent(takeValue());
         } else if (name == "--row") {

@@ -55,7 +55,7 @@ std::string CodeOfCaption(const std::string& caption) {
 
 TMenuItem* FindCurrencyItem(TfrmMain& form, const std::string& code) {
     for (TMenuItem* item : form.CurrencyItems)
-        if (CodeOfCaption(item->Caption) == code)
+        if (CodeOfCaption(item->Caption()) == code)
             return item;
     return nullptr;
 }
@@ -210,6 +210,10 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return kFailed;
         if (form.QueryRefused)
             return kRefused;
+        // Lines shown with "N/A" or left out are listed as the desktop program lists them; the reason goes
+        // here.
+        if (!form.StatusNote.Caption().empty())
+            err << "dorvik-query: " << form.StatusNote.Caption() << '\n';
         if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
             return kNoLines;
         // --pdf and --chart are made whole in the private folder, then delivered.

@@ -37,7 +37,7 @@ void CheckLists(const LoadedCatalogue& loaded) {
 
 // Every figure the results page shows for a line, each either a value or a computation error.
 void Figures(const TTransmissionLine& line, const SearchCriteria& c) {
-    const bool feet = c.Units != "Meters";
+    const bool feet = c.Units == LengthUnit::Feet;
     const std::vector<std::function<double()>> figures{
         [&] { return Attenuation(line, c.BeginFrequency, c.EndFrequency); },
         [&] { return InsertionLoss(line, feet, c.Length, c.BeginFrequency, c.EndFrequency); },
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         criteria.EndFrequency = line.HighFrequency;
         criteria.Length = static_cast<double>(i * 50 + 1);
         criteria.MaxLoss = 3;
-        criteria.Units = i % 2 ? "Feet" : "Meters";
+        criteria.Units = i % 2 ? LengthUnit::Feet : LengthUnit::Meters;
         criteria.ByFrequency = true;
         criteria.ByLoss = i != 1;
         criteria.ByConnector1 = true;

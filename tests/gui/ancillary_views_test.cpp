@@ -103,9 +103,9 @@ TEST_F(AboutViewTest, ShowsLogoLabelNoticeAndButton) {
 
 TEST_F(AboutViewTest, CapitalLetterAndTheWordWithAltRevealThePictures) {
     QTest::keyClick(view.Button1(), 'j');
-    EXPECT_FALSE(form.Image2.Visible);
+    EXPECT_FALSE(form.Image2.Visible());
     QTest::keyClick(view.Button1(), 'J');
-    EXPECT_TRUE(form.Image2.Visible);
+    EXPECT_TRUE(form.Image2.Visible());
     EXPECT_FALSE(view.Label1()->isVisible());
     SaveScreenshot(view, QStringLiteral("about_first_picture.png"));
     // The word with Alt held, typed in the notice: Alt+O is not the button's mnemonic here.

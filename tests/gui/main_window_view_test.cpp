@@ -64,6 +64,25 @@ TEST_F(MainWindowViewTest, TypingAndSwitchesGoThroughTheRules) {
     EXPECT_TRUE(byLoss->isEnabled());
 }
 
+TEST_F(MainWindowViewTest, LeavingAFrequencyFieldCompletesItsEntry) {
+    view->activateWindow();
+    form->cbxBeginningFrequency.SetTextByProgram("800");
+    view->Refresh();
+    auto* end = Widget<QComboBox>(form->cbxEndingFrequency);
+    end->setFocus();
+    end->lineEdit()->selectAll();
+    QTest::keyClicks(end->lineEdit(), QStringLiteral("1000"));
+    EXPECT_TRUE(form->cbxEndingFrequency.EntryPending());
+    QTest::keyClick(end->lineEdit(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->cbxEndingFrequency.EntryPending());
+    EXPECT_EQ(form->cbxBeginningFrequency.Text(), "800");
+    EXPECT_EQ(Widget<QComboBox>(form->cbxBeginningFrequency)->count(),
+              static_cast<int>(form->cbxBeginningFrequency.Items().size()));
+    EXPECT_EQ(view->focusWidget(), Widget<QWidget>(form->edtMaxLoss)); // the focus went on
+    EXPECT_TRUE(services.Messages().empty());
+}
+
 TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     auto* begin = Widget<QComboBox>(form->cbxBeginningFrequency);
     auto* end = Widget<QComboBox>(form->cbxEndingFrequency);
@@ -71,8 +90,8 @@ TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     QTest::keyClicks(begin->lineEdit(), QStringLiteral("824"));
     end->lineEdit()->selectAll();
     QTest::keyClicks(end->lineEdit(), QStringLiteral("960"));
-    // Each keystroke runs the frequency rules, as typing does in the program.
-    EXPECT_EQ(form->cbxBeginningFrequency.Text(), form->BeginFrequencyList.front().Text);
+    // The rules wait for a completed entry: no keystroke of "960" resets the beginning.
+    EXPECT_EQ(form->cbxBeginningFrequency.Text(), "824");
     EXPECT_EQ(form->cbxEndingFrequency.Text(), "960");
     form->edtLength.SetText("50");
     view->Refresh();
@@ -87,7 +106,7 @@ TEST_F(MainWindowViewTest, SearchShowsTheResultsPage) {
     EXPECT_EQ(grid->model()->data(grid->model()->index(0, 0)).toString().toStdString(),
               form->grdSpecs.Cell(1, 1));
     EXPECT_EQ(Widget<QGroupBox>(form->gbxSpecifications)->title().toStdString(),
-              form->gbxSpecifications.Caption);
+              form->gbxSpecifications.Caption());
     auto* connectors = Widget<QListWidget>(form->lstConnectors);
     EXPECT_EQ(connectors->count(), static_cast<int>(form->lstConnectors.Items().size()));
     EXPECT_EQ(connectors->currentRow(), 0);
@@ -126,15 +145,15 @@ TEST_F(MainWindowViewTest, StatusBarShowsTheHintUnderTheMouse) {
     auto* vswr = Widget<QLineEdit>(form->edtVSWR);
     enter(vswr);
     EXPECT_EQ(view->StatusText()->text(), QStringLiteral("Enter VSWR for Derated Power Calculation"));
-    EXPECT_EQ(form->StatusBar1.Caption, "Enter VSWR for Derated Power Calculation");
+    EXPECT_EQ(form->StatusBar1.Caption(), "Enter VSWR for Derated Power Calculation");
     // The editor inside a combo box has no hint of its own: the combo box's is shown.
     enter(Widget<QComboBox>(form->cbxEndingFrequency)->lineEdit());
     EXPECT_EQ(view->StatusText()->text(), QStringLiteral("Select Ending Frequency"));
     // A box inside the cable-type group has its own; a label shows the window's notice.
     enter(view->findChild<QCheckBox*>(QStringLiteral("chkFoam")));
-    EXPECT_EQ(form->StatusBar1.Caption, "Foam Coaxial");
+    EXPECT_EQ(form->StatusBar1.Caption(), "Foam Coaxial");
     enter(view->findChild<QLabel*>(QStringLiteral("Label7")));
-    EXPECT_EQ(form->StatusBar1.Caption, kMakerNotice);
+    EXPECT_EQ(form->StatusBar1.Caption(), kMakerNotice);
 }
 
 TEST_F(MainWindowViewTest, FocusGoesWhereTheModelAsks) {

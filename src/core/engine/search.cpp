@@ -1,20 +1,14 @@
 #include "core/engine/search.h"
 
 #include "core/engine/formulas.h"
+#include "core/errors.h"
+#include "core/text/letter_case.h"
 
 #include <string>
 
 namespace dorvik {
 
 namespace {
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A'); // ASCII only: never the C locale's rules
-    return upper;
-}
 
 template <typename Keep> HitList Filter(const HitList& lines, Keep keep) {
     HitList kept;
@@ -46,12 +40,18 @@ HitList FilterByConnector(const HitList& lines, std::string_view connectorName) 
     });
 }
 
-HitList FilterByLoss(const HitList& lines, std::string_view units, double length, double maxLoss,
-                     double beginFrequency, double endFrequency) {
-    const bool meters = units == "Meters";
+HitList FilterByLoss(const HitList& lines, LengthUnit units, double length, double maxLoss,
+                     double beginFrequency, double endFrequency, UnjudgedLines* unjudged) {
     return Filter(lines, [&](const TTransmissionLine& line) {
-        double attenuation = Attenuation(line, beginFrequency, endFrequency);
-        if (meters)
+        double attenuation = 0;
+        try {
+            attenuation = Attenuation(line, beginFrequency, endFrequency);
+        } catch (const ComputationError& error) {
+            if (unjudged != nullptr && unjudged->Count++ == 0)
+                unjudged->FirstReason = error.what();
+            return false;
+        }
+        if (units == LengthUnit::Meters)
             attenuation *= kFeetPerMeter;
         return attenuation / 100 * length <= maxLoss;
     });
@@ -59,12 +59,12 @@ HitList FilterByLoss(const HitList& lines, std::string_view units, double length
 
 HitList FilterByCableType(const HitList& lines, bool air, bool foam, bool waveguide) {
     return Filter(lines, [&](const TTransmissionLine& line) {
-        const std::string type = UpperCase(line.CableType);
+        const std::string type = UpperCaseAscii(line.CableType);
         return (air && type == "AIR") || (foam && type == "FOAM") || (waveguide && type == "EW");
     });
 }
 
-HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criteria) {
+HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criteria, UnjudgedLines* unjudged) {
     HitList hits = AllLines(catalogue);
     if (criteria.ByFrequency)
         hits = FilterByFrequency(hits, criteria.BeginFrequency, criteria.EndFrequency);
@@ -72,11 +72,12 @@ HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criter
         hits = FilterByConnector(hits, criteria.ConnectorName1);
     if (criteria.ByConnector2)
         hits = FilterByConnector(hits, criteria.ConnectorName2);
-    if (criteria.ByLoss)
-        hits = FilterByLoss(hits, criteria.Units, criteria.Length, criteria.MaxLoss, criteria.BeginFrequency,
-                            criteria.EndFrequency);
     if (criteria.Air || criteria.Foam || criteria.Waveguide)
         hits = FilterByCableType(hits, criteria.Air, criteria.Foam, criteria.Waveguide);
+    // Last, so only lines that meet every other condition count as unjudged.
+    if (criteria.ByLoss)
+        hits = FilterByLoss(hits, criteria.Units, criteria.Length, criteria.MaxLoss, criteria.BeginFrequency,
+                            criteria.EndFrequency, unjudged);
     return hits;
 }
 

@@ -7,6 +7,15 @@
 
 namespace dorvik {
 
+enum class LengthUnit { Feet, Meters };
+
+// Lines that a condition could not judge because a figure of theirs has no value at the query's frequencies:
+// they are left out of the hits.
+struct UnjudgedLines {
+    std::size_t Count = 0;
+    std::string FirstReason; // the computation's message for the first of them
+};
+
 struct SearchCriteria {
     std::string ConnectorName1;
     std::string ConnectorName2;
@@ -14,7 +23,7 @@ struct SearchCriteria {
     double EndFrequency = 0;
     double Length = 0;
     double MaxLoss = 0;
-    std::string Units; // "Meters" or "Feet"
+    LengthUnit Units = LengthUnit::Feet;
     bool ByFrequency = false;
     bool ByConnector1 = false;
     bool ByConnector2 = false;
@@ -27,12 +36,13 @@ struct SearchCriteria {
 HitList AllLines(const Catalogue& catalogue);
 HitList FilterByFrequency(const HitList& lines, double beginFrequency, double endFrequency);
 HitList FilterByConnector(const HitList& lines, std::string_view connectorName);
-// Throws ComputationError when an attenuation has no value.
-HitList FilterByLoss(const HitList& lines, std::string_view units, double length, double maxLoss,
-                     double beginFrequency, double endFrequency);
+// A line whose attenuation has no value is left out, and counted in unjudged when given.
+HitList FilterByLoss(const HitList& lines, LengthUnit units, double length, double maxLoss,
+                     double beginFrequency, double endFrequency, UnjudgedLines* unjudged = nullptr);
 HitList FilterByCableType(const HitList& lines, bool air, bool foam, bool waveguide);
 
-HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criteria);
+HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criteria,
+                        UnjudgedLines* unjudged = nullptr);
 HitList FindByPartNumber(const Catalogue& catalogue, std::string_view partNumber);
 
 } // namespace dorvik

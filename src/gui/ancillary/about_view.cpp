@@ -27,7 +27,7 @@ AboutView::AboutView(TfrmAbout& form, IPlatformServices& services, QWidget* pare
     SetClientSize(form.Width - 8, form.Height - 30);
     const auto size = [](const TStatic& s) { return std::pair(s.Bounds.Width, s.Bounds.Height); };
     image1_ = Picture(this, form.Image1, MakerLogo(size(form.Image1).first, size(form.Image1).second));
-    label1_ = new QLabel(ToQString(form.Label1.Caption), this);
+    label1_ = new QLabel(ToQString(form.Label1.Caption()), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
     QFont bold(QStringLiteral("Liberation Sans"), 18);
@@ -35,7 +35,7 @@ AboutView::AboutView(TfrmAbout& form, IPlatformServices& services, QWidget* pare
     label1_->setFont(bold);
     label1_->setStyleSheet(QStringLiteral("color: blue;"));
 
-    memo1_ = new QPlainTextEdit(ToQString(form.Memo1.Caption), this);
+    memo1_ = new QPlainTextEdit(ToQString(form.Memo1.Caption()), this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setReadOnly(true);
     memo1_->setFrameShape(QFrame::NoFrame);
@@ -47,7 +47,7 @@ AboutView::AboutView(TfrmAbout& form, IPlatformServices& services, QWidget* pare
     palette.setColor(QPalette::Text, Qt::blue);
     memo1_->setPalette(palette);
 
-    button1_ = new QPushButton(ToQString(form.Button1.Caption), this);
+    button1_ = new QPushButton(ToQString(form.Button1.Caption()), this);
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setDefault(true);
     connect(button1_, &QPushButton::clicked, this, [this] { Act([this] { form_.Button1.Click(); }); });

@@ -43,8 +43,8 @@ void FormDialog::Follow(QWidget& widget, const TControl& control) {
     const TBounds& b = control.Bounds;
     if (widget.geometry() != QRect(b.Left, b.Top, b.Width, b.Height))
         widget.setGeometry(b.Left, b.Top, b.Width, b.Height);
-    widget.setVisible(control.Visible);
-    widget.setEnabled(control.Enabled);
+    widget.setVisible(control.Visible());
+    widget.setEnabled(control.Enabled());
 }
 
 } // namespace dorvik::gui

@@ -23,7 +23,7 @@ QFont DialogFont() {
 }
 
 QPushButton* Button(QWidget* parent, const TButton& model, FormDialog& dialog, TButton& target) {
-    auto* button = new QPushButton(ToQString(model.Caption), parent);
+    auto* button = new QPushButton(ToQString(model.Caption()), parent);
     button->setObjectName(QString::fromStdString(model.Name));
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, &dialog,
@@ -32,7 +32,7 @@ QPushButton* Button(QWidget* parent, const TButton& model, FormDialog& dialog, T
 }
 
 QLabel* WrappedLabel(QWidget* parent, const TStatic& model) {
-    auto* label = new QLabel(ToQString(model.Caption), parent);
+    auto* label = new QLabel(ToQString(model.Caption()), parent);
     label->setObjectName(QString::fromStdString(model.Name));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -97,7 +97,7 @@ void UpdateView::Refresh() {
         Follow(*label, *model);
         label->setGeometry(textLeft, model->Bounds.Top, form_.ClientWidth - textLeft - 8,
                            model->Bounds.Height);
-        label->setText(ToQString(model->Caption));
+        label->setText(ToQString(model->Caption()));
     }
     Follow(*options_, form_.btnOptions);
     Follow(*update_, form_.btnUpdate);
@@ -113,7 +113,7 @@ OptionsView::OptionsView(TfrmOptions& form, IPlatformServices& services, QWidget
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     const TBounds& p = form.Panel1.Bounds;
     panel->setGeometry(p.Left, p.Top, p.Width, p.Height);
-    auto* label = new QLabel(ToQString(form.Label1.Caption), panel);
+    auto* label = new QLabel(ToQString(form.Label1.Caption()), panel);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(form.Label1.Bounds.Left - p.Left, form.Label1.Bounds.Top - p.Top,
                        form.Label1.Bounds.Width, form.Label1.Bounds.Height + 6);
@@ -122,11 +122,11 @@ OptionsView::OptionsView(TfrmOptions& form, IPlatformServices& services, QWidget
     days_->setRange(form.txtDays.MinValue, form.txtDays.MaxValue);
     days_->move(form.txtDays.Bounds.Left - p.Left, form.txtDays.Bounds.Top - p.Top);
     days_->resize(form.txtDays.Bounds.Width, form.txtDays.Bounds.Height);
-    autoUpdate_ = new QCheckBox(ToQString(form.cbxAutoUpdate.Caption), panel);
+    autoUpdate_ = new QCheckBox(ToQString(form.cbxAutoUpdate.Caption()), panel);
     autoUpdate_->setObjectName(QStringLiteral("cbxAutoUpdate"));
     autoUpdate_->move(form.cbxAutoUpdate.Bounds.Left - p.Left, form.cbxAutoUpdate.Bounds.Top - p.Top);
     autoUpdate_->resize(form.cbxAutoUpdate.Bounds.Width, form.cbxAutoUpdate.Bounds.Height + 4);
-    ok_ = new QPushButton(ToQString(form.btnOK.Caption), this);
+    ok_ = new QPushButton(ToQString(form.btnOK.Caption()), this);
     ok_->setObjectName(QStringLiteral("btnOK"));
     ok_->setDefault(true);
     const TBounds& b = form.btnOK.Bounds;
@@ -147,7 +147,7 @@ void OptionsView::Refresh() {
     const QSignalBlocker blockAuto(autoUpdate_);
     if (days_->value() != form_.txtDays.Value() && !days_->hasFocus())
         days_->setValue(form_.txtDays.Value());
-    days_->setEnabled(form_.txtDays.Enabled);
+    days_->setEnabled(form_.txtDays.Enabled());
     autoUpdate_->setChecked(form_.cbxAutoUpdate.Checked());
 }
 

@@ -50,7 +50,7 @@ Refresher BindEdit(TEdit& edit, QLineEdit& widget, const Action& act) {
             widget.setText(text);
             widget.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
         }
-        widget.setEnabled(edit.Enabled);
+        widget.setEnabled(edit.Enabled());
     });
 }
 
@@ -60,7 +60,7 @@ Refresher BindCheckBox(TCheckBox& box, QCheckBox& widget, const Action& act) {
     return WhenChanged(box, [&box, &widget] {
         const QSignalBlocker blocker(widget);
         widget.setChecked(box.Checked());
-        widget.setEnabled(box.Enabled);
+        widget.setEnabled(box.Enabled());
     });
 }
 
@@ -87,6 +87,10 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
                          });
         QObject::connect(&widget, qOverload<int>(&QComboBox::activated), &widget,
                          [&combo, act](int index) { act([&combo, index] { combo.UserPick(index); }); });
+        // Enter, or the focus leaving the field; queued, so the window first knows where the focus went.
+        QObject::connect(
+            widget.lineEdit(), &QLineEdit::editingFinished, &widget,
+            [&combo, act] { act([&combo] { combo.CompleteEntry(); }); }, Qt::QueuedConnection);
     } else {
         QObject::connect(&widget, qOverload<int>(&QComboBox::activated), &widget,
                          [&combo, act](int index) { act([&combo, index] { combo.SetItemIndex(index); }); });
@@ -108,15 +112,15 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
                 widget.lineEdit()->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
             }
         }
-        widget.setEnabled(combo.Enabled);
+        widget.setEnabled(combo.Enabled());
     });
 }
 
 Refresher BindButton(TButton& button, QPushButton& widget, const Action& act) {
-    widget.setText(ToQString(button.Caption));
+    widget.setText(ToQString(button.Caption()));
     QObject::connect(&widget, &QPushButton::clicked, &widget,
                      [&button, act] { act([&button] { button.Click(); }); });
-    return WhenChanged(button, [&button, &widget] { widget.setEnabled(button.Enabled); });
+    return WhenChanged(button, [&button, &widget] { widget.setEnabled(button.Enabled()); });
 }
 
 Refresher BindListBox(TListBox& list, QListWidget& widget, const Action& act) {
@@ -137,7 +141,7 @@ Refresher BindListBox(TListBox& list, QListWidget& widget, const Action& act) {
 }
 
 Refresher BindGroupBox(TStatic& group, QGroupBox& widget) {
-    return WhenChanged(group, [&group, &widget] { widget.setTitle(ToQString(group.Caption)); });
+    return WhenChanged(group, [&group, &widget] { widget.setTitle(ToQString(group.Caption())); });
 }
 
 Refresher BindProgressBar(TProgressBar& bar, QProgressBar& widget) {

@@ -41,12 +41,6 @@ template <typename W> W* Place(QWidget* parent, const TBounds& b) {
     return widget;
 }
 
-QLabel* Label(QWidget* parent, const QString& text, int left, int top, int width = 140, int height = 17) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(left, top, width, height);
-    return label;
-}
-
 // The logo: a picture that behaves as a link.
 class LogoLabel : public QLabel {
 public:
@@ -75,6 +69,10 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     setCentralWidget(pages_);
     statusText_ = new QLabel(this);
     statusBar()->addWidget(statusText_, 1);
+    statusNote_ = new QLabel(this);
+    statusNote_->setObjectName(QStringLiteral("StatusNote"));
+    statusBar()->addPermanentWidget(statusNote_);
+    statusNote_->hide();
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setProperty(kHintProperty, ToQString(kMakerNotice));
     BuildMenu();
@@ -96,6 +94,9 @@ MainWindowView::~MainWindowView() {
     // ~QWidget closes the window, which moves the focus: by then this is no longer a MainWindowView.
     disconnect(focusWatch_);
     qApp->removeEventFilter(this);
+    // The pages go while this is still one: a field that loses the focus then completes nothing.
+    destroying_ = true;
+    delete pages_;
 }
 
 void MainWindowView::Register(TControl& control, QWidget& widget) {
@@ -130,77 +131,74 @@ QWidget* MainWindowView::BuildQueryPage() {
         refreshers_.push_back(std::move(refresher));
     };
 
-    auto* queryBy = Label(page, QStringLiteral("Query\nBy"), 6, 4, 40, 30);
+    auto* queryBy = Place<QLabel>(page, form_.Label7.Bounds);
+    queryBy->setText(ToQString(form_.Label7.Caption()));
     queryBy->setAlignment(Qt::AlignCenter);
     queryBy->setObjectName(QStringLiteral("Label7"));
+    for (const TStatic* label : form_.QueryPageLabels()) {
+        auto* widget = Place<QLabel>(page, label->Bounds);
+        widget->setText(ToQString(label->Caption()));
+        widget->setObjectName(ToQString(label->Name));
+    }
+    const auto control = [&](auto& model, auto* widget, QWidget* parent, auto bind) {
+        using W = std::remove_pointer_t<decltype(widget)>;
+        auto* placed = Place<W>(parent, model.Bounds);
+        add(model, placed, bind(model, *placed, act));
+        return placed;
+    };
+    const auto checkBox = [&](TCheckBox& model, QWidget* parent = nullptr) {
+        auto* widget = control(model, static_cast<QCheckBox*>(nullptr), parent ? parent : page, BindCheckBox);
+        widget->setText(ToQString(model.Caption()));
+        return widget;
+    };
+    const auto combo = [&](TComboBox& model) {
+        return control(model, static_cast<QComboBox*>(nullptr), page, BindComboBox);
+    };
+    const auto edit = [&](TEdit& model) {
+        return control(model, static_cast<QLineEdit*>(nullptr), page, BindEdit);
+    };
+    const auto radio = [&](TRadioButton& model) {
+        auto* widget = control(model, static_cast<QRadioButton*>(nullptr), page, BindRadioButton);
+        widget->setText(ToQString(model.Caption()));
+        return widget;
+    };
+    const auto button = [&](TButton& model) {
+        return control(model, static_cast<QPushButton*>(nullptr), page, BindButton);
+    };
 
-    auto* chkFrequency = Place<QCheckBox>(page, {16, 44, 18, 18});
-    add(form_.chkFrequency, chkFrequency, BindCheckBox(form_.chkFrequency, *chkFrequency, act));
-    Label(page, QStringLiteral("Beginning Frequency"), 48, 44, 130);
-    auto* cbxBegin = Place<QComboBox>(page, {186, 40, 110, 22});
-    add(form_.cbxBeginningFrequency, cbxBegin, BindComboBox(form_.cbxBeginningFrequency, *cbxBegin, act));
-    Label(page, QStringLiteral("MHz"), 302, 44, 40);
-    Label(page, QStringLiteral("Ending Frequency"), 48, 72, 130);
-    auto* cbxEnd = Place<QComboBox>(page, {186, 68, 110, 22});
-    add(form_.cbxEndingFrequency, cbxEnd, BindComboBox(form_.cbxEndingFrequency, *cbxEnd, act));
-    Label(page, QStringLiteral("MHz"), 302, 72, 40);
-
-    auto* chkLoss = Place<QCheckBox>(page, {16, 110, 18, 18});
-    add(form_.chkInsertionLoss, chkLoss, BindCheckBox(form_.chkInsertionLoss, *chkLoss, act));
-    Label(page, QStringLiteral("Maximum Insertion Loss:"), 48, 110, 138);
-    auto* edtMaxLoss = Place<QLineEdit>(page, {186, 106, 70, 22});
-    add(form_.edtMaxLoss, edtMaxLoss, BindEdit(form_.edtMaxLoss, *edtMaxLoss, act));
-    Label(page, QStringLiteral("dB"), 262, 110, 30);
-    Label(page, QStringLiteral("Length:"), 48, 138, 130);
-    auto* edtLength = Place<QLineEdit>(page, {186, 134, 70, 22});
-    add(form_.edtLength, edtLength, BindEdit(form_.edtLength, *edtLength, act));
-    auto* rbMeters = Place<QRadioButton>(page, {262, 128, 80, 18});
-    rbMeters->setText(ToQString(form_.rbMeters.Caption));
-    add(form_.rbMeters, rbMeters, BindRadioButton(form_.rbMeters, *rbMeters, act));
-    auto* rbFeet = Place<QRadioButton>(page, {262, 146, 80, 18});
-    rbFeet->setText(ToQString(form_.rbFeet.Caption));
-    add(form_.rbFeet, rbFeet, BindRadioButton(form_.rbFeet, *rbFeet, act));
+    checkBox(form_.chkFrequency);
+    auto* cbxBegin = combo(form_.cbxBeginningFrequency);
+    auto* cbxEnd = combo(form_.cbxEndingFrequency);
+    checkBox(form_.chkInsertionLoss);
+    auto* edtMaxLoss = edit(form_.edtMaxLoss);
+    auto* edtLength = edit(form_.edtLength);
+    auto* rbMeters = radio(form_.rbMeters);
+    auto* rbFeet = radio(form_.rbFeet);
     auto* units = new RadioGroupKeys({rbMeters, rbFeet}, page);
     refreshers_.push_back([units] { units->SyncTabStop(); });
-
-    auto* chkConnector = Place<QCheckBox>(page, {16, 184, 18, 18});
-    add(form_.chkConnector, chkConnector, BindCheckBox(form_.chkConnector, *chkConnector, act));
-    Label(page, QStringLiteral("Connector #1"), 48, 184, 80);
-    auto* cbxConnector = Place<QComboBox>(page, {130, 180, 150, 22});
-    add(form_.cbxConnector, cbxConnector, BindComboBox(form_.cbxConnector, *cbxConnector, act));
-    auto* chkConnector2 = Place<QCheckBox>(page, {16, 214, 18, 18});
-    add(form_.chkConnector2, chkConnector2, BindCheckBox(form_.chkConnector2, *chkConnector2, act));
-    Label(page, QStringLiteral("Connector #2"), 48, 214, 80);
-    auto* cbxConnector2 = Place<QComboBox>(page, {130, 210, 150, 22});
-    add(form_.cbxConnector2, cbxConnector2, BindComboBox(form_.cbxConnector2, *cbxConnector2, act));
+    checkBox(form_.chkConnector);
+    auto* cbxConnector = combo(form_.cbxConnector);
+    checkBox(form_.chkConnector2);
+    auto* cbxConnector2 = combo(form_.cbxConnector2);
     auto* image1 = new LogoLabel(page, [this] { Act([this] { form_.Image1Click(); }); });
-    image1->setGeometry(290, 176, 82, 60);
-    image1->setPixmap(MakerLogo(82, 60));
+    const TBounds& logo = form_.Image1.Bounds;
+    image1->setGeometry(logo.Left, logo.Top, logo.Width, logo.Height);
+    image1->setPixmap(MakerLogo(logo.Width, logo.Height));
     Register(form_.Image1, *image1);
+    auto* edtVSWR = edit(form_.edtVSWR);
 
-    Label(page, QStringLiteral("VSWR"), 48, 250, 80);
-    auto* edtVSWR = Place<QLineEdit>(page, {130, 246, 60, 22});
-    add(form_.edtVSWR, edtVSWR, BindEdit(form_.edtVSWR, *edtVSWR, act));
-
-    auto* groupBox1 = Place<QGroupBox>(page, {8, 280, 364, 50});
-    groupBox1->setTitle(ToQString(form_.GroupBox1.Caption));
+    auto* groupBox1 = Place<QGroupBox>(page, form_.GroupBox1.Bounds);
+    groupBox1->setTitle(ToQString(form_.GroupBox1.Caption()));
     Register(form_.GroupBox1, *groupBox1);
-    int left = 12;
-    for (TCheckBox* box : {&form_.chkAir, &form_.chkFoam, &form_.chkWaveguide}) {
-        auto* widget = Place<QCheckBox>(groupBox1, {left, 22, box == &form_.chkWaveguide ? 140 : 100, 18});
-        widget->setText(ToQString(box->Caption));
-        add(*box, widget, BindCheckBox(*box, *widget, act));
-        left += 110;
-    }
+    for (TCheckBox* box : {&form_.chkAir, &form_.chkFoam, &form_.chkWaveguide})
+        checkBox(*box, groupBox1);
 
-    auto* btnSearch = Place<QPushButton>(page, {8, 340, 364, 28});
-    add(form_.btnSearch, btnSearch, BindButton(form_.btnSearch, *btnSearch, act));
+    auto* btnSearch = button(form_.btnSearch);
     btnSearch->setDefault(true);
-    auto* progress = Place<QProgressBar>(page, {8, 376, 270, 16});
+    auto* progress = Place<QProgressBar>(page, form_.ProgressBar1.Bounds);
     progress->setTextVisible(false);
     add(form_.ProgressBar1, progress, BindProgressBar(form_.ProgressBar1, *progress));
-    auto* btnClose = Place<QPushButton>(page, {292, 372, 80, 24});
-    add(form_.btnClose, btnClose, BindButton(form_.btnClose, *btnClose, act));
+    button(form_.btnClose);
 
     QWidget::setTabOrder(cbxBegin, cbxEnd);
     QWidget::setTabOrder(cbxEnd, edtMaxLoss);
@@ -228,9 +226,13 @@ void MainWindowView::BindGrid(TGrid& grid, QTableView& view) {
         if (index.isValid())
             Act([&grid, row = index.row() + 1] { grid.UserClick(row); });
     });
-    refreshers_.push_back([model, &view, &grid] {
+    refreshers_.push_back([model, &view, &grid, scrolled = grid.ScrollRevision]() mutable {
         model->Sync();
         SyncGridView(view, grid);
+        if (grid.ScrollRevision != scrolled && grid.CurrentRow() >= 1) {
+            scrolled = grid.ScrollRevision;
+            view.scrollTo(model->index(grid.CurrentRow() - 1, 0));
+        }
     });
 }
 
@@ -276,14 +278,15 @@ QWidget* MainWindowView::BuildResultsPage() {
         refreshers_.push_back(BindButton(*button, *widget, act));
     }
     auto* image2 = new LogoLabel(page, [this] { Act([this] { form_.Image1Click(); }); });
-    image2->setGeometry(form_.Image2.Bounds.Left, form_.Image2.Bounds.Top, 120, 50);
-    image2->setPixmap(MakerLogo(120, 50));
+    const TBounds& logo = form_.Image2.Bounds;
+    image2->setGeometry(logo.Left, logo.Top, logo.Width, logo.Height);
+    image2->setPixmap(MakerLogo(logo.Width, logo.Height));
     Register(form_.Image2, *image2);
     return page;
 }
 
 void MainWindowView::Act(const std::function<void()>& action) {
-    if (acting_ || refreshing_)
+    if (acting_ || refreshing_ || destroying_)
         return;
     {
         const QScopedValueRollback guard(acting_, true);
@@ -302,8 +305,13 @@ void MainWindowView::Refresh() {
         pages_->setCurrentIndex(form_.PageControl1.ActivePageIndex());
     if (windowTitle() != ToQString(form_.Caption))
         setWindowTitle(ToQString(form_.Caption));
-    if (statusText_->text() != ToQString(form_.StatusBar1.Caption))
-        statusText_->setText(ToQString(form_.StatusBar1.Caption));
+    if (statusText_->text() != ToQString(form_.StatusBar1.Caption()))
+        statusText_->setText(ToQString(form_.StatusBar1.Caption()));
+    if (statusNote_->text() != ToQString(form_.StatusNote.Caption())) {
+        statusNote_->setText(ToQString(form_.StatusNote.Caption()));
+        statusNote_->setToolTip(statusNote_->text());
+        statusNote_->setVisible(!statusNote_->text().isEmpty());
+    }
     ApplyWindowGeometry();
     FollowActiveControl();
     if (form_.Closed && isVisible())
@@ -425,7 +433,7 @@ std::string MainWindowView::HintFor(const QObject* object) const {
 
 void MainWindowView::ShowHintOf(const QObject* object) {
     const std::string text = HintFor(object);
-    if (!text.empty() && text != form_.StatusBar1.Caption)
+    if (!text.empty() && text != form_.StatusBar1.Caption())
         Act([this, text] { form_.ApplicationEvents1Hint(text); });
 }
 

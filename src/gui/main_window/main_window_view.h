@@ -33,6 +33,7 @@ public:
     GridTableModel* GridModel(const TGrid& grid) const;
     QStackedWidget* Pages() const { return pages_; }
     QLabel* StatusText() const { return statusText_; }
+    QLabel* StatusNote() const { return statusNote_; }
 
     // The hint of the control a widget draws, or of the nearest enclosing control that has one.
     std::string HintFor(const QObject* object) const;
@@ -60,6 +61,7 @@ private:
     TfrmMain& form_;
     QStackedWidget* pages_ = nullptr;
     QLabel* statusText_ = nullptr;
+    QLabel* statusNote_ = nullptr;
     std::vector<std::function<void()>> refreshers_;
     std::map<const TControl*, QWidget*> widgets_;
     std::map<const QWidget*, TControl*> controls_;
@@ -69,6 +71,7 @@ private:
     bool refreshing_ = false;
     QMetaObject::Connection focusWatch_;
     bool acting_ = false;
+    bool destroying_ = false;
     bool shownOnce_ = false;
     bool activatedOnce_ = false;
     bool ownWindowWasActive_ = false;

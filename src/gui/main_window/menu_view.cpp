@@ -16,8 +16,8 @@ std::function<void()> SyncAction(const TMenuItem& item, QAction& action) {
         if (item.Revision == *last)
             return;
         *last = item.Revision;
-        action.setVisible(item.Visible);
-        action.setEnabled(item.Enabled);
+        action.setVisible(item.Visible());
+        action.setEnabled(item.Enabled());
         if (action.isCheckable())
             action.setChecked(item.Checked());
     };
@@ -31,11 +31,11 @@ void MainWindowView::AddMenuItems(QMenu& menu, TMenuItem& parent) {
         if (item.IsSeparator()) {
             action = menu.addSeparator();
         } else if (!item.Items().empty()) {
-            QMenu* submenu = menu.addMenu(ToQString(item.Caption));
+            QMenu* submenu = menu.addMenu(ToQString(item.Caption()));
             AddMenuItems(*submenu, item);
             action = submenu->menuAction();
         } else {
-            action = menu.addAction(ToQString(item.Caption));
+            action = menu.addAction(ToQString(item.Caption()));
             action->setCheckable(item.RadioItem || item.Checked());
             if (!item.ShortCut.empty())
                 action->setShortcut(QKeySequence(ToQString(item.ShortCut)));
@@ -51,10 +51,10 @@ void MainWindowView::BuildMenu() {
         TMenuItem& item = *child;
         QAction* action = nullptr;
         if (item.Items().empty()) {
-            action = menuBar()->addAction(ToQString(item.Caption));
+            action = menuBar()->addAction(ToQString(item.Caption()));
             connect(action, &QAction::triggered, this, [this, &item] { Act([&item] { item.Click(); }); });
         } else {
-            QMenu* menu = menuBar()->addMenu(ToQString(item.Caption));
+            QMenu* menu = menuBar()->addMenu(ToQString(item.Caption()));
             menu->setObjectName(QString::fromStdString(item.Name));
             AddMenuItems(*menu, item);
             action = menu->menuAction();

@@ -55,6 +55,9 @@ constexpr int kMimeQueryTimeoutMs = 3'000;
 } // namespace
 
 void QtPlatformServices::ShowMessage(const std::string& text, MessageIcon icon) {
+    // The window behind the box shows the state the handler left (an emptied progress bar, say).
+    if (beforeProcessEvents_)
+        beforeProcessEvents_();
     QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok,
                     DialogParent());
     box.exec();
@@ -62,6 +65,9 @@ void QtPlatformServices::ShowMessage(const std::string& text, MessageIcon icon) 
 
 void QtPlatformServices::ShowDetailedMessage(const std::string& text, MessageIcon icon,
                                              const std::string& details) {
+    // The window behind the box shows the state the handler left (an emptied progress bar, say).
+    if (beforeProcessEvents_)
+        beforeProcessEvents_();
     QMessageBox box(ToQtIcon(icon), ToQString(kApplicationTitle), MessageText(text), QMessageBox::Ok,
                     DialogParent());
     box.setDetailedText(MessageText(details));

@@ -15,7 +15,7 @@ PrintOptionsView::PrintOptionsView(TfrmPrintOptions& window, QWidget* parent)
     setWindowTitle(ToQString(window.Caption));
     setObjectName(QStringLiteral("frmPrintOptions"));
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(ToQString(window.rgPrintOptions.Caption), this);
+    auto* group = new QGroupBox(ToQString(window.rgPrintOptions.Caption()), this);
     group->setObjectName(QStringLiteral("rgPrintOptions"));
     auto* groupLayout = new QVBoxLayout(group);
     for (std::size_t i = 0; i < window.rgPrintOptions.Items().size(); ++i) {
@@ -29,10 +29,10 @@ PrintOptionsView::PrintOptionsView(TfrmPrintOptions& window, QWidget* parent)
     }
     layout->addWidget(group);
     auto* buttons = new QHBoxLayout;
-    auto* print = new QPushButton(ToQString(window.btnPrint.Caption), this);
+    auto* print = new QPushButton(ToQString(window.btnPrint.Caption()), this);
     print->setObjectName(QStringLiteral("btnPrint"));
     print->setDefault(true);
-    auto* close = new QPushButton(ToQString(window.btnClose.Caption), this);
+    auto* close = new QPushButton(ToQString(window.btnClose.Caption()), this);
     close->setObjectName(QStringLiteral("btnClose"));
     buttons->addStretch();
     buttons->addWidget(print);

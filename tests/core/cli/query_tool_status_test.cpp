@@ -41,6 +41,12 @@ TEST_F(QueryToolStatusTest, MessagesInTheDesktopProgramsOrderAndTheExitStatus) {
          {Data("not_a_number.dvk")},
          2,
          "This field must contain a numeric value.\n'abc' is not a valid floating point value\n"},
+        {"a waveguide below its cutoff: listed with N/A, the reason on standard error",
+         {Data("below_cutoff.dvk")},
+         0,
+         "dorvik-query: 1 line shows N/A: Cannot compute the attenuation of TW-300 at 200 MHz: the frequency "
+         "is at "
+         "or below its cutoff of 600 MHz.\n"},
         {"part number", {"--part", "TA-200"}, 0, ""},
         {"unknown part number", {"--part", "NOSUCH"}, 1, kNoLines},
         {"part number with a length that does not read",

@@ -64,20 +64,27 @@ TEST_F(SearchTest, ConnectorFilterIsExactAndCaseSensitive) {
 
 TEST_F(SearchTest, LossFilterComparesTheCableLossInclusive) {
     const HitList a{&catalogue[0]};
-    EXPECT_EQ(FilterByLoss(a, "Meters", 100, 3.3, 800, 1000).size(), 1U); // 3.2808 dB
-    EXPECT_EQ(FilterByLoss(a, "Meters", 100, 3.28, 800, 1000).size(), 0U);
-    EXPECT_EQ(FilterByLoss(a, "Feet", 100, 1.0, 800, 1000).size(), 1U); // exactly 1.0 dB passes
-    EXPECT_EQ(FilterByLoss(a, "Feet", 100, 0.999, 800, 1000).size(), 0U);
-    EXPECT_EQ(FilterByLoss(a, "meters", 100, 1.0, 800, 1000).size(), 1U); // any other text counts as feet
+    constexpr auto meters = LengthUnit::Meters, feet = LengthUnit::Feet;
+    EXPECT_EQ(FilterByLoss(a, meters, 100, 3.3, 800, 1000).size(), 1U); // 3.2808 dB
+    EXPECT_EQ(FilterByLoss(a, meters, 100, 3.28, 800, 1000).size(), 0U);
+    EXPECT_EQ(FilterByLoss(a, feet, 100, 1.0, 800, 1000).size(), 1U); // exactly 1.0 dB passes
+    EXPECT_EQ(FilterByLoss(a, feet, 100, 0.999, 800, 1000).size(), 0U);
 }
 
-TEST_F(SearchTest, LossFilterStopsWhenAnAttenuationHasNoValue) {
+TEST_F(SearchTest, LossFilterLeavesOutAndCountsLinesWithoutAnAttenuation) {
     Catalogue other;
     AddLine(other, "VE37-A", "EW", 3400, 4200, {"CPR229G"}, 2800, 800);
-    const HitList hits{&catalogue[0], &other[0]};
-    EXPECT_THROW(FilterByLoss(hits, "Feet", 100, 10, 800, 960), ComputationError);
+    AddLine(other, "VE38-A", "EW", 3400, 4200, {"CPR229G"}, 2900, 800);
+    const HitList hits{&catalogue[0], &other[0], &other[1]};
+    UnjudgedLines unjudged;
+    EXPECT_THAT(Parts(FilterByLoss(hits, LengthUnit::Feet, 100, 10, 800, 960, &unjudged)), ElementsAre("A"));
+    EXPECT_EQ(unjudged.Count, 2U);
+    EXPECT_EQ(unjudged.FirstReason,
+              "Cannot compute the attenuation of VE37-A at 880 MHz: the frequency is at or "
+              "below its cutoff of 2800 MHz.");
     // 2.05 dB for the coax at 3800 MHz (its band is not consulted), 1.01 dB for the waveguide.
-    EXPECT_THAT(Parts(FilterByLoss(hits, "Feet", 100, 1.5, 3400, 4200)), ElementsAre("VE37-A"));
+    EXPECT_THAT(Parts(FilterByLoss(hits, LengthUnit::Feet, 100, 1.5, 3400, 4200)),
+                ElementsAre("VE37-A", "VE38-A"));
 }
 
 TEST_F(SearchTest, CableTypeFilterComparesInUpperCase) {
@@ -102,7 +109,7 @@ TEST_F(SearchTest, SearchAppliesEveryFilterInCatalogueOrder) {
     criteria.ByConnector2 = true;
     criteria.ConnectorName2 = "N Male";
     criteria.ByLoss = true;
-    criteria.Units = "Feet";
+    criteria.Units = LengthUnit::Feet;
     criteria.Length = 100;
     criteria.MaxLoss = 1.5;
     criteria.Foam = true;
@@ -114,7 +121,7 @@ TEST_F(SearchTest, SearchAppliesEveryFilterInCatalogueOrder) {
     EXPECT_EQ(SearchCatalogue(catalogue, criteria)[0], &catalogue[0]);
 }
 
-TEST_F(SearchTest, SearchReportsAWaveguideBelowCutoffWhenTheFrequencyFilterIsOff) {
+TEST_F(SearchTest, SearchLeavesOutAWaveguideBelowCutoffWhenTheFrequencyFilterIsOff) {
     catalogue[2].CableType = "EW";
     SearchCriteria criteria;
     criteria.ByLoss = true;
@@ -122,7 +129,15 @@ TEST_F(SearchTest, SearchReportsAWaveguideBelowCutoffWhenTheFrequencyFilterIsOff
     criteria.EndFrequency = 960;
     criteria.Length = 100;
     criteria.MaxLoss = 5;
-    EXPECT_THROW(SearchCatalogue(catalogue, criteria), ComputationError);
+    UnjudgedLines unjudged;
+    EXPECT_THAT(Parts(SearchCatalogue(catalogue, criteria, &unjudged)), ElementsAre("A", "B", "A"));
+    EXPECT_EQ(unjudged.Count, 1U);
+    // Only lines that meet the other conditions count.
+    criteria.Air = criteria.Foam = true;
+    unjudged = {};
+    SearchCatalogue(catalogue, criteria, &unjudged);
+    EXPECT_EQ(unjudged.Count, 0U);
+    criteria.Air = criteria.Foam = false;
     criteria.ByFrequency = true; // the second A starts at 824 MHz
     EXPECT_THAT(Parts(SearchCatalogue(catalogue, criteria)), ElementsAre("A", "B"));
 }

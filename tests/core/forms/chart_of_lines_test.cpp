@@ -122,7 +122,7 @@ TEST_F(MainWindowChartTest, BuiltFromTheResultsPage) {
     f.rbMeters.SetChecked(true);
     Search();
     ASSERT_GE(f.grdSpecs.RowCount(), 1);
-    EXPECT_TRUE(f.ChartOfLines1->Visible);
+    EXPECT_TRUE(f.ChartOfLines1->Visible());
     const TChartOfLines chart = f.ChartOfLines();
     EXPECT_EQ(chart.Count(), f.grdSpecs.RowCount());
     EXPECT_FALSE(chart.Query().Feet);
@@ -138,7 +138,7 @@ TEST_F(MainWindowChartTest, BuiltFromTheResultsPage) {
     User([&] { f.ChartOfLines1->Click(); });
     EXPECT_EQ(shown, 1);
     User([&] { f.btnNewQueryClick(); });
-    EXPECT_FALSE(f.ChartOfLines1->Visible);
+    EXPECT_FALSE(f.ChartOfLines1->Visible());
 }
 
 } // namespace

@@ -26,10 +26,10 @@ TEST_F(CurrencyTest, MenuHasThirtySevenItemsInSevenSubmenus) {
     auto& f = Start();
     ASSERT_EQ(f.CurrencyItems.size(), 37u);
     EXPECT_EQ(f.CurrencyItems.front()->Name, "USDollarsUSD1");
-    EXPECT_EQ(f.CurrencyItems.back()->Caption, "Argentina Pesos (ARS)");
+    EXPECT_EQ(f.CurrencyItems.back()->Caption(), "Argentina Pesos (ARS)");
     EXPECT_EQ(f.CurrencySettings1->Items().size(), 8u);
     EXPECT_EQ(Item("Euro1").Tag, 17);
-    EXPECT_EQ(Item("Euro1").Parent()->Caption, "Europe");
+    EXPECT_EQ(Item("Euro1").Parent()->Caption(), "Europe");
     EXPECT_TRUE(Item("US1").Checked());
     EXPECT_FALSE(Item("USDollarsUSD1").Checked());
 }
@@ -199,7 +199,7 @@ TEST_F(CurrencyTest, WithoutRateFileEverythingIsDollars) {
     f.cbxBeginningFrequency.SetTextByProgram("800");
     f.cbxEndingFrequency.SetTextByProgram("1000");
     Search();
-    EXPECT_FALSE(f.CurrencySettings1->Visible);
+    EXPECT_FALSE(f.CurrencySettings1->Visible());
     EXPECT_EQ(f.grdSpecs.Heading(13), "List Price Per Foot (USD)");
     EXPECT_EQ(f.grdConnectors.Heading(3), "Price (USD)");
     EXPECT_EQ(store.ReadValue(kSettingsKey, "Currency")->number, 1u); // tag 1 written back

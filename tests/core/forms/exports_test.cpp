@@ -135,10 +135,10 @@ TEST_F(ExportsTest, SpreadsheetMenuFollowsTheDesktopsApplication) {
     services.HasSpreadsheetProgram = false;
     auto& f = Results();
     EXPECT_FALSE(f.ExcelInstalled());
-    EXPECT_FALSE(f.ToAMicrosoftExcelFile1->Enabled);
+    EXPECT_FALSE(f.ToAMicrosoftExcelFile1->Enabled());
     services.HasSpreadsheetProgram = true;
     User([&] { f.btnNewQueryClick(); });
-    EXPECT_TRUE(f.ToAMicrosoftExcelFile1->Enabled);
+    EXPECT_TRUE(f.ToAMicrosoftExcelFile1->Enabled());
 }
 
 } // namespace

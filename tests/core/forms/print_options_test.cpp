@@ -87,12 +87,12 @@ TEST_F(PrintOptionsTest, OpensWithCurrentSelectionAndItsCaptions) {
     auto& f = Results();
     TfrmPrintOptions window(f, reports);
     EXPECT_EQ(window.Caption, "Print Options");
-    EXPECT_EQ(window.rgPrintOptions.Caption, "Select Printing Criteria:");
+    EXPECT_EQ(window.rgPrintOptions.Caption(), "Select Printing Criteria:");
     EXPECT_THAT(window.rgPrintOptions.Items(),
                 ElementsAre("Current Selection", "Current Page", "Entire List"));
     EXPECT_EQ(window.rgPrintOptions.ItemIndex(), 0);
-    EXPECT_EQ(window.btnPrint.Caption, "&Print");
-    EXPECT_EQ(window.btnClose.Caption, "&Close");
+    EXPECT_EQ(window.btnPrint.Caption(), "&Print");
+    EXPECT_EQ(window.btnClose.Caption(), "&Close");
 }
 
 TEST_F(PrintOptionsTest, CurrentSelectionPrintsTheDataSheetOfTheSelectedLine) {

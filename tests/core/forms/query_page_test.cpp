@@ -9,7 +9,16 @@ using ::testing::ElementsAre;
 
 constexpr const char* kNumeric = "info: This field must contain a numeric value.";
 
-class QueryPageTest : public MainWindowTest {};
+class QueryPageTest : public MainWindowTest {
+protected:
+    // Typed, then completed (the focus leaves the field).
+    void Enter(TComboBox& combo, const std::string& text) {
+        User([&] {
+            combo.UserType(text);
+            combo.CompleteEntry();
+        });
+    }
+};
 
 TEST_F(QueryPageTest, StartFillsPickListsAndDefaults) {
     auto& f = Start();
@@ -25,7 +34,7 @@ TEST_F(QueryPageTest, StartFillsPickListsAndDefaults) {
     EXPECT_TRUE(f.rbFeet.Checked());
     EXPECT_TRUE(f.chkFrequency.Checked());
     EXPECT_FALSE(f.chkInsertionLoss.Checked());
-    EXPECT_TRUE(f.btnSearch.Enabled);
+    EXPECT_TRUE(f.btnSearch.Enabled());
     EXPECT_TRUE(f.SaveSettingsOnExit1->Checked());
     EXPECT_FALSE(f.CurrencyAvailable);
 }
@@ -36,7 +45,7 @@ TEST_F(QueryPageTest, MissingPriceFileDisablesSearch) {
     ASSERT_EQ(services.Messages().size(), 1u);
     EXPECT_EQ(services.Messages()[0].rfind("error: One or more files needed", 0), 0u);
     EXPECT_TRUE(f.cbxBeginningFrequency.Items().empty());
-    EXPECT_FALSE(f.btnSearch.Enabled);
+    EXPECT_FALSE(f.btnSearch.Enabled());
 }
 
 TEST_F(QueryPageTest, MissingRegistryKeyGivesBothMessages) {
@@ -75,7 +84,7 @@ TEST_F(QueryPageTest, BeginningFrequencyNarrowsEndingList) {
          {Case{"100", {"300"}, "300"}, Case{"300", {"300"}, "300"}, Case{"200", {"300", "200"}, "200"}}) {
         f.cbxEndingFrequency.SetItems(TextsOf(f.EndFrequencyList));
         f.cbxEndingFrequency.SetTextByProgram(c.ending);
-        User([&] { f.cbxBeginningFrequency.UserType("200"); });
+        Enter(f.cbxBeginningFrequency, "200");
         EXPECT_EQ(f.cbxEndingFrequency.Items(), c.items) << c.ending;
         EXPECT_EQ(f.cbxEndingFrequency.Text(), c.selected) << c.ending;
     }
@@ -85,7 +94,7 @@ TEST_F(QueryPageTest, EndingFrequencyNarrowsBeginningList) {
     auto& f = Start();
     f.BeginFrequencyList = {{"100", 100}, {"200", 200}, {"300", 300}};
     f.cbxBeginningFrequency.SetTextByProgram("300");
-    User([&] { f.cbxEndingFrequency.UserType("200"); });
+    Enter(f.cbxEndingFrequency, "200");
     EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100"));
     EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
 }
@@ -96,24 +105,63 @@ TEST_F(QueryPageTest, FrequencyRulesUseTheValuesKeptBesideTheEntries) {
     const std::string huge = "1.79769313486232e+308";
     f.BeginFrequencyList = {{"100", 100}, {huge, std::numeric_limits<double>::max()}};
     f.EndFrequencyList = f.BeginFrequencyList;
-    User([&] { f.cbxBeginningFrequency.UserType("150"); });
+    Enter(f.cbxBeginningFrequency, "150");
     EXPECT_THAT(f.cbxEndingFrequency.Items(), ElementsAre(huge, "300"));
-    User([&] { f.cbxEndingFrequency.UserType("200"); });
+    Enter(f.cbxEndingFrequency, "200");
     EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100", "150"));
     EXPECT_TRUE(services.Events.empty());
 }
 
 TEST_F(QueryPageTest, NonNumericFrequencyTakesFirstEntry) {
     auto& f = Start();
-    User([&] { f.cbxBeginningFrequency.UserType("abc"); });
+    Enter(f.cbxBeginningFrequency, "abc");
     EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
     EXPECT_THAT(services.Messages(), ElementsAre(kNumeric));
 }
 
-TEST_F(QueryPageTest, EmptyFrequencyIsAConversionError) {
+TEST_F(QueryPageTest, ClearedFrequencyTakesFirstEntryWithoutMessage) {
     auto& f = Start();
-    User([&] { f.cbxBeginningFrequency.UserType(""); });
-    EXPECT_THAT(services.Messages(), ElementsAre("error: '' is not a valid floating point value"));
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    for (TComboBox* own : {&f.cbxBeginningFrequency, &f.cbxEndingFrequency}) {
+        User([&] { own->UserType(""); });
+        EXPECT_EQ(own->Text(), "") << own->Name; // still typing
+        User([&] { own->CompleteEntry(); });
+        EXPECT_EQ(own->Text(), own->Items().front()) << own->Name;
+    }
+    EXPECT_TRUE(services.Events.empty());
+}
+
+TEST_F(QueryPageTest, FrequencyRuleWaitsForTheCompletedEntry) {
+    // Typing "1000" into the ending field runs no rule on "1", so 800 stays the beginning.
+    auto& f = Start();
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    for (const char* typed : {"1", "10", "100", "1000"})
+        User([&] { f.cbxEndingFrequency.UserType(typed); });
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "800");
+    EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100", "200", "800"));
+    User([&] { f.cbxEndingFrequency.CompleteEntry(); });
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "800");
+    EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100", "200", "800"));
+    // A second completion without typing runs nothing; a pick from the list completes at once.
+    f.cbxBeginningFrequency.SetTextByProgram("900");
+    User([&] { f.cbxEndingFrequency.CompleteEntry(); });
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "900");
+    User([&] { f.cbxEndingFrequency.UserPick(0); }); // 300
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
+    EXPECT_THAT(f.cbxBeginningFrequency.Items(), ElementsAre("100", "200"));
+    EXPECT_TRUE(services.Events.empty());
+}
+
+TEST_F(QueryPageTest, SearchCompletesTheEntryBeingTyped) {
+    auto& f = Start();
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("3000");
+    User([&] { f.cbxEndingFrequency.UserType("500"); });
+    Search();
+    // The rule ran on 500: 800 no longer fits below it, so the beginning took the first entry.
+    EXPECT_EQ(f.cbxBeginningFrequency.Text(), "100");
+    EXPECT_FALSE(f.cbxEndingFrequency.EntryPending());
 }
 
 TEST_F(QueryPageTest, SwitchesAreCoupled) {
@@ -121,12 +169,12 @@ TEST_F(QueryPageTest, SwitchesAreCoupled) {
     User([&] { f.chkInsertionLoss.SetChecked(true); });
     User([&] { f.chkFrequency.SetChecked(false); });
     EXPECT_FALSE(f.chkInsertionLoss.Checked());
-    EXPECT_FALSE(f.chkInsertionLoss.Enabled);
-    EXPECT_FALSE(f.edtMaxLoss.Enabled);
+    EXPECT_FALSE(f.chkInsertionLoss.Enabled());
+    EXPECT_FALSE(f.edtMaxLoss.Enabled());
     User([&] { f.chkInsertionLoss.SetChecked(true); });
     EXPECT_TRUE(f.chkFrequency.Checked());
-    EXPECT_TRUE(f.chkInsertionLoss.Enabled);
-    EXPECT_TRUE(f.edtMaxLoss.Enabled);
+    EXPECT_TRUE(f.chkInsertionLoss.Enabled());
+    EXPECT_TRUE(f.edtMaxLoss.Enabled());
 }
 
 TEST_F(QueryPageTest, CheckFrequencies) {
@@ -158,15 +206,15 @@ TEST_F(QueryPageTest, CheckFrequencies) {
 TEST_F(QueryPageTest, MenusPerPage) {
     auto& f = Start();
     f.SetResultsMenus(false);
-    EXPECT_TRUE(f.OpenFile1->Visible);
-    EXPECT_TRUE(f.GetTransmissionLines1->Visible);
-    EXPECT_FALSE(f.Print1->Visible);
-    EXPECT_FALSE(f.N1->Visible);
-    EXPECT_FALSE(f.CurrencySettings1->Visible);
+    EXPECT_TRUE(f.OpenFile1->Visible());
+    EXPECT_TRUE(f.GetTransmissionLines1->Visible());
+    EXPECT_FALSE(f.Print1->Visible());
+    EXPECT_FALSE(f.N1->Visible());
+    EXPECT_FALSE(f.CurrencySettings1->Visible());
     f.SetResultsMenus(true);
-    EXPECT_FALSE(f.OpenFile1->Visible);
-    EXPECT_TRUE(f.ExportData1->Visible);
-    EXPECT_TRUE(f.CurrencySettings1->Enabled);
+    EXPECT_FALSE(f.OpenFile1->Visible());
+    EXPECT_TRUE(f.ExportData1->Visible());
+    EXPECT_TRUE(f.CurrencySettings1->Enabled());
     EXPECT_EQ(f.SaveQuerySettingsToFile1->ShortCut, "Ctrl+S");
     EXPECT_EQ(f.SaveSettingsOnExit1->ShortCut, "");
 }
@@ -174,7 +222,7 @@ TEST_F(QueryPageTest, MenusPerPage) {
 TEST_F(QueryPageTest, HintGoesToStatusBarAndLogoOpensHomePage) {
     auto& f = Start();
     f.ApplicationEvents1Hint(f.edtLength.Hint);
-    EXPECT_EQ(f.StatusBar1.Caption, "Enter A Length");
+    EXPECT_EQ(f.StatusBar1.Caption(), "Enter A Length");
     f.Image1Click();
     EXPECT_THAT(services.Events, ElementsAre(std::string("open: ") + kMakerHomePage));
 }
@@ -198,7 +246,7 @@ TEST_F(QueryPageTest, UnreadableCatalogueLinesAreReportedTogether) {
     EXPECT_THAT(message, ::testing::HasSubstr("'abc' is not a valid floating point value"));
     EXPECT_THAT(message, ::testing::HasSubstr("line 4"));
     EXPECT_EQ(f.TheCatalogue.size(), 1u);
-    EXPECT_TRUE(f.btnSearch.Enabled);
+    EXPECT_TRUE(f.btnSearch.Enabled());
 }
 
 } // namespace

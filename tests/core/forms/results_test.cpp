@@ -64,7 +64,7 @@ TEST_F(ResultsTest, QueriedConnectorIsPreselected) {
     f.cbxConnector.SetItemIndex(f.cbxConnector.IndexOfIgnoreCase("7-16 DIN Female"));
     Search();
     EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100"));
-    EXPECT_EQ(f.gbxSpecifications.Caption, "Transmission Lines (1 Item)");
+    EXPECT_EQ(f.gbxSpecifications.Caption(), "Transmission Lines (1 Item)");
     EXPECT_EQ(f.lstConnectors.ItemIndex(), 1);
     EXPECT_EQ(f.lstConnectors2.ItemIndex(), 0);
 }
@@ -80,7 +80,9 @@ TEST_F(ResultsTest, RowChangeHighlightsAndRefillsConnectors) {
 
 TEST_F(ResultsTest, NewQueryKeepsThePage) {
     auto& f = SearchAt("100");
+    f.ApplicationEvents1Hint(f.grdSpecs.Hint);
     f.btnNewQueryClick();
+    EXPECT_EQ(f.StatusBar1.Caption(), ""); // not the results grid's hint
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
     EXPECT_EQ(f.Caption, "Select Query Values");
     EXPECT_EQ(f.Width, 388);

@@ -28,7 +28,7 @@ TEST_F(SearchDriverTest, SearchWithHitsTurnsToResults) {
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
     EXPECT_EQ(f.Caption, "Query Results");
     EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TW-300"));
-    EXPECT_EQ(f.gbxSpecifications.Caption, "Transmission Lines (2 Items)");
+    EXPECT_EQ(f.gbxSpecifications.Caption(), "Transmission Lines (2 Items)");
     EXPECT_EQ(f.ProgressBar1.Position, 0);
     EXPECT_EQ(f.Hits[0]->Description, "Test foam cable 1/2 in");
     EXPECT_DOUBLE_EQ(f.Hits[0]->ListPrice, 10.0);
@@ -127,14 +127,28 @@ TEST_F(SearchDriverTest, PointIsReadWhereTheLocaleWritesComma) {
     EXPECT_EQ(f.grdSpecs.Cell(4, 1), "850,5");
 }
 
-TEST_F(SearchDriverTest, WaveguideBelowCutoffAbandonsTheSearch) {
-    auto& f = StartAt("100", "300");
-    f.chkFrequency.SetChecked(false);
+TEST_F(SearchDriverTest, WaveguideBelowCutoffIsListedWithNA) {
+    // 100 to 300 MHz, the page's defaults: the waveguide's cutoff is 600 MHz.
+    auto& f = Start();
+    f.edtLength.SetText("100");
+    User([&] { f.chkFrequency.SetChecked(false); });
     Search();
-    ASSERT_EQ(services.Messages().size(), 1u);
-    EXPECT_THAT(services.Messages()[0],
-                ::testing::StartsWith("error: Cannot compute the attenuation of TW-300"));
-    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
+    EXPECT_TRUE(services.Events.empty());
+    EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
+    ASSERT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TA-200", "TW-300"));
+    for (const int col : {5, 6, 7, 8, 9, 11, 12}) {
+        EXPECT_EQ(f.grdSpecs.Cell(col, 3), "N/A") << col;
+        EXPECT_NE(f.grdSpecs.Cell(col, 2), "N/A") << col;
+    }
+    EXPECT_EQ(f.grdSpecs.Cell(2, 3), "200-3000");
+    EXPECT_EQ(f.grdSpecs.Cell(4, 3), "200");
+    EXPECT_EQ(f.grdSpecs.Cell(10, 3), "20.00");
+    EXPECT_EQ(f.StatusNote.Caption(),
+              "1 line shows N/A: Cannot compute the attenuation of TW-300 at 200 MHz: the "
+              "frequency is at or below its cutoff of 600 MHz.");
+    // The hint line is another panel: hints do not hide the count.
+    User([&] { f.ApplicationEvents1Hint("Exit"); });
+    EXPECT_FALSE(f.StatusNote.Caption().empty());
 }
 
 TEST_F(SearchDriverTest, MissingPriceLineIsTriedAgain) {
@@ -215,6 +229,41 @@ TEST_F(SearchDriverTest, ChecksThatFailMarkTheQueryRefused) {
     f.chkInsertionLoss.SetChecked(true); // loss without length
     Search();
     EXPECT_TRUE(f.QueryRefused);
+}
+
+TEST_F(SearchDriverTest, QueryByLossLeavesOutAndCountsLinesItCannotJudge) {
+    // Both lines cover 200 to 300 MHz; the waveguide's attenuation has no value at 250 MHz.
+    auto& f = StartAt("200", "300");
+    f.edtLength.SetText("100");
+    f.edtMaxLoss.SetText("10");
+    User([&] { f.chkInsertionLoss.SetChecked(true); });
+    Search();
+    EXPECT_TRUE(services.Events.empty());
+    EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TA-200"));
+    EXPECT_EQ(f.StatusNote.Caption(),
+              "1 line left out, its insertion loss cannot be judged: Cannot compute the "
+              "attenuation of TW-300 at 250 MHz: the frequency is at or below its cutoff "
+              "of 600 MHz.");
+    // A search with nothing to say clears the note.
+    User([&] { f.btnNewQueryClick(); });
+    User([&] { f.chkInsertionLoss.SetChecked(false); });
+    f.cbxBeginningFrequency.SetTextByProgram("800");
+    f.cbxEndingFrequency.SetTextByProgram("1000");
+    Search();
+    EXPECT_EQ(f.StatusNote.Caption(), "");
+}
+
+TEST_F(SearchDriverTest, NewSearchStartsOnTheFirstRowInView) {
+    auto& f = StartAt("800", "1000");
+    Search();
+    User([&] { f.grdSpecs.SetCurrentRow(2); });
+    const unsigned scrolled = f.grdSpecs.ScrollRevision;
+    User([&] { f.btnNewQueryClick(); });
+    Search();
+    EXPECT_EQ(f.grdSpecs.CurrentRow(), 1);
+    EXPECT_EQ(f.grdSpecs.RowColor(1), clYellow);
+    EXPECT_NE(f.grdSpecs.ScrollRevision, scrolled);
+    EXPECT_THAT(f.lstConnectors.Items(), ElementsAre("N Male", "7-16 DIN Female")); // the first line's
 }
 
 } // namespace

@@ -41,7 +41,10 @@ TEST_F(SettingsTest, FirstExitWritesAllSeventeenValues) {
 
 TEST_F(SettingsTest, RoundTripRestoresThePage) {
     auto& f = Start();
-    User([&] { f.cbxBeginningFrequency.UserType("800"); });
+    User([&] {
+        f.cbxBeginningFrequency.UserType("800");
+        f.cbxBeginningFrequency.CompleteEntry();
+    });
     f.edtLength.SetText("50");
     f.edtMaxLoss.SetText("3");
     f.rbMeters.SetChecked(true);
@@ -90,7 +93,7 @@ TEST_F(SettingsTest, StoredValuesAreAppliedWithTheirRules) {
     EXPECT_EQ(f.edtVSWR.Text(), "1.1");
     EXPECT_TRUE(f.chkFrequency.Checked());
     EXPECT_TRUE(f.chkInsertionLoss.Checked());
-    EXPECT_TRUE(f.chkInsertionLoss.Enabled);
+    EXPECT_TRUE(f.chkInsertionLoss.Enabled());
     EXPECT_THAT(services.Messages(), ElementsAre("info: This field must contain a numeric value."));
 }
 

@@ -27,13 +27,13 @@ TEST_F(StartupTest, UnreadableRatesFileLeavesTheCatalogueLoaded) {
     EXPECT_THAT(services.Messages().front(), HasSubstr((programFolder / "xcngrate.dat").string()));
     EXPECT_THAT(services.Messages().front(), HasSubstr("US dollars"));
     EXPECT_TRUE(f.Loaded);
-    EXPECT_TRUE(f.btnSearch.Enabled);
+    EXPECT_TRUE(f.btnSearch.Enabled());
     EXPECT_FALSE(f.CurrencyAvailable);
     EXPECT_FALSE(f.cbxConnector.Items().empty());
     SearchBand();
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
     EXPECT_EQ(f.grdSpecs.Cell(13, 1), "USD 10.00");
-    EXPECT_FALSE(f.CurrencySettings1->Visible);
+    EXPECT_FALSE(f.CurrencySettings1->Visible());
 }
 
 // A catalogue with many bad lines: the message names the first 20 and counts the rest; the details hold all.

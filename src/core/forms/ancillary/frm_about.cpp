@@ -16,16 +16,16 @@ constexpr const char* kNotice =
 
 TfrmAbout::TfrmAbout() : TForm("frmAbout", "About") {
     Image1.Bounds = {64, 12, 140, 100};
-    Label1.Caption = "Veltrane DORVIK (TM)";
+    Label1.SetCaption("Veltrane DORVIK (TM)");
     Label1.Bounds = {8, 122, 250, 32};
-    Memo1.Caption = kNotice;
+    Memo1.SetCaption(kNotice);
     Memo1.Bounds = {16, 162, 234, 160};
-    Button1.Caption = "&Ok";
+    Button1.SetCaption("&Ok");
     Button1.Bounds = {94, 334, 80, 25};
     Image2.Bounds = {8, 8, 250, 180};
-    Image2.Visible = false;
+    Image2.SetVisible(false);
     Image3.Bounds = {8, 100, 250, 180};
-    Image3.Visible = false;
+    Image3.SetVisible(false);
     Button1.OnClick = [this] { FormClick(); };
 }
 
@@ -36,10 +36,10 @@ void TfrmAbout::FormClick() {
 void TfrmAbout::Button1KeyPress(char key) {
     if (key != kRevealWord[0])
         return;
-    Image2.Visible = true;
-    Memo1.Visible = false;
-    Label1.Visible = false;
-    Image1.Visible = false;
+    Image2.SetVisible(true);
+    Memo1.SetVisible(false);
+    Label1.SetVisible(false);
+    Image1.SetVisible(false);
 }
 
 void TfrmAbout::FormKeyUp(int key, bool altHeld) {
@@ -54,12 +54,12 @@ void TfrmAbout::FormKeyUp(int key, bool altHeld) {
     if (buffer_ != word)
         return;
     buffer_.clear();
-    Memo1.Visible = false;
-    Label1.Visible = false;
-    Image1.Visible = false;
-    Image2.Visible = false;
-    Button1.Visible = false;
-    Image3.Visible = true;
+    Memo1.SetVisible(false);
+    Label1.SetVisible(false);
+    Image1.SetVisible(false);
+    Image2.SetVisible(false);
+    Button1.SetVisible(false);
+    Image3.SetVisible(true);
 }
 
 } // namespace dorvik

@@ -11,12 +11,12 @@ TfrmOptions::TfrmOptions(std::filesystem::path iniFile)
     ClientWidth = 257;
     ClientHeight = 151;
     Panel1.Bounds = {8, 8, 241, 97};
-    Label1.Caption = "Set days between each update";
+    Label1.SetCaption("Set days between each update");
     Label1.Bounds = {14, 20, 164, 13};
     txtDays.Bounds = {182, 16, 56, 22};
-    cbxAutoUpdate.Caption = "Do not use Auto Update";
+    cbxAutoUpdate.SetCaption("Do not use Auto Update");
     cbxAutoUpdate.Bounds = {16, 60, 200, 17};
-    btnOK.Caption = "&OK";
+    btnOK.SetCaption("&OK");
     btnOK.Bounds = {88, 116, 81, 27};
     cbxAutoUpdate.OnClick = [this] { cbxAutoUpdateClick(); };
     btnOK.OnClick = [this] { btnOKClick(); };

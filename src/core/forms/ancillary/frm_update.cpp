@@ -11,17 +11,17 @@ TfrmUpdate::TfrmUpdate(TQuickUpdate& update) : TForm("frmUpdate", "Quick Update"
     ClientWidth = 290;
     ClientHeight = 177;
     Image1.Bounds = {8, 8, 64, 64};
-    lblMessage.Caption = kUpdateDialogMessage;
+    lblMessage.SetCaption(kUpdateDialogMessage);
     lblMessage.Bounds = {84, 8, 198, 56};
-    Label2.Caption =
-        "It is recommended that you restart your application after updated files have been installed.";
+    Label2.SetCaption(
+        "It is recommended that you restart your application after updated files have been installed.");
     Label2.Bounds = {84, 72, 198, 56};
     Bevel1.Bounds = {8, 134, 274, 2};
-    btnOptions.Caption = "&Options";
+    btnOptions.SetCaption("&Options");
     btnOptions.Bounds = {8, 144, 75, 25};
-    btnUpdate.Caption = "&Update";
+    btnUpdate.SetCaption("&Update");
     btnUpdate.Bounds = {126, 144, 75, 25};
-    btnCancel.Caption = "&Cancel";
+    btnCancel.SetCaption("&Cancel");
     btnCancel.Bounds = {207, 144, 75, 25};
     btnUpdate.OnClick = [this] { btnUpdateClick(); };
     btnCancel.OnClick = [this] { btnCancelClick(); };

@@ -20,12 +20,6 @@ public:
         if (OnClick)
             OnClick();
     }
-    void SetEnabled(bool enabled) {
-        if (enabled != Enabled) {
-            Enabled = enabled;
-            Touch();
-        }
-    }
 
 private:
     bool checked_ = false;

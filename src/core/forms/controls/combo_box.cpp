@@ -33,6 +33,7 @@ int TComboBox::AddItem(std::string item) {
 }
 
 void TComboBox::SetItemIndex(int index) {
+    entryPending_ = false;
     if (index < 0 || index >= static_cast<int>(items_.size())) {
         itemIndex_ = -1;
         if (style_ == Style::DropDownList)
@@ -62,6 +63,7 @@ void TComboBox::AddIfMissingAndSelect(const std::string& text) {
 }
 
 void TComboBox::SetTextByProgram(std::string text) {
+    entryPending_ = false;
     if (style_ == Style::DropDownList) {
         SetItemIndex(IndexOfIgnoreCase(text));
         return;
@@ -76,14 +78,25 @@ void TComboBox::SetTextByProgram(std::string text) {
 
 void TComboBox::UserType(std::string text) {
     SetTextByProgram(std::move(text));
+    entryPending_ = true;
     if (OnChange)
         OnChange();
 }
 
 void TComboBox::UserPick(int index) {
     SetItemIndex(index);
+    entryPending_ = true;
     if (OnChange)
         OnChange();
+    CompleteEntry();
+}
+
+void TComboBox::CompleteEntry() {
+    if (!entryPending_)
+        return;
+    entryPending_ = false;
+    if (OnEntryCompleted)
+        OnEntryCompleted();
 }
 
 } // namespace dorvik

@@ -8,6 +8,8 @@ namespace dorvik {
 
 // A combo box: entries, the selected index and the shown text. With DropDownList the text is the selected
 // entry's (empty when none). The user's typing or picking runs OnChange; selecting by program runs nothing.
+// An entry is completed when the user picks it from the list, or leaves the field or presses Enter after
+// typing: that runs OnEntryCompleted, so a rule sees what the user meant rather than each keystroke.
 class TComboBox : public TControl {
 public:
     enum class Style { DropDown, DropDownList };
@@ -15,6 +17,7 @@ public:
         : TControl(std::move(name)), style_(style), sorted_(sorted) {}
 
     TNotifyEvent OnChange;
+    TNotifyEvent OnEntryCompleted;
 
     const std::vector<std::string>& Items() const { return items_; }
     int ItemIndex() const { return itemIndex_; }
@@ -33,9 +36,13 @@ public:
     void AddIfMissingAndSelect(const std::string& text);
     void SetTextByProgram(std::string text);
 
-    // What the user does: both run OnChange.
+    // What the user does: both run OnChange; a pick also completes the entry.
     void UserType(std::string text);
     void UserPick(int index);
+    // The user leaves the field or presses Enter; the program does the same before it reads the field. Runs
+    // OnEntryCompleted when text was typed since the last completion.
+    void CompleteEntry();
+    bool EntryPending() const { return entryPending_; }
 
 private:
     Style style_;
@@ -43,6 +50,7 @@ private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;
     std::string text_;
+    bool entryPending_ = false;
 };
 
 // A list box: entries, the selected index; the user's click runs OnClick.

@@ -11,23 +11,49 @@ struct TBounds {
 
 class TControl {
 public:
-    explicit TControl(std::string name = {}) : Name(std::move(name)) {}
+    explicit TControl(std::string name = {}, std::string caption = {})
+        : Name(std::move(name)), caption_(std::move(caption)) {}
     virtual ~TControl() = default;
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
 
     std::string Name;
-    std::string Caption;
     std::string Hint;
     TBounds Bounds;
-    bool Enabled = true;
-    bool Visible = true;
     bool TabStop = true;
     // Bumped on every change of state, so views redraw only what changed.
     unsigned Revision = 0;
 
+    // Through setters only: a change that does not bump the revision would never reach the screen.
+    const std::string& Caption() const { return caption_; }
+    bool Enabled() const { return enabled_; }
+    bool Visible() const { return visible_; }
+    void SetCaption(std::string caption) {
+        if (caption != caption_) {
+            caption_ = std::move(caption);
+            Touch();
+        }
+    }
+    void SetEnabled(bool enabled) {
+        if (enabled != enabled_) {
+            enabled_ = enabled;
+            Touch();
+        }
+    }
+    void SetVisible(bool visible) {
+        if (visible != visible_) {
+            visible_ = visible;
+            Touch();
+        }
+    }
+
 protected:
     void Touch() { ++Revision; }
+
+private:
+    std::string caption_;
+    bool enabled_ = true;
+    bool visible_ = true;
 };
 
 using TNotifyEvent = std::function<void()>;
@@ -36,24 +62,12 @@ using TNotifyEvent = std::function<void()>;
 class TStatic : public TControl {
 public:
     using TControl::TControl;
-    void SetCaption(std::string caption) {
-        if (caption != Caption) {
-            Caption = std::move(caption);
-            Touch();
-        }
-    }
 };
 
 class TButton : public TControl {
 public:
     using TControl::TControl;
     TNotifyEvent OnClick;
-    void SetEnabled(bool enabled) {
-        if (enabled != Enabled) {
-            Enabled = enabled;
-            Touch();
-        }
-    }
     void Click() {
         if (OnClick)
             OnClick();

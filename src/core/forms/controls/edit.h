@@ -18,12 +18,6 @@ public:
         if (OnChange)
             OnChange();
     }
-    void SetEnabled(bool enabled) {
-        if (enabled != Enabled) {
-            Enabled = enabled;
-            Touch();
-        }
-    }
 
 private:
     std::string text_;

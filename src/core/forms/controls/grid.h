@@ -52,6 +52,12 @@ public:
     // The user's or program's move to another row; runs OnRowChanged when the row changes.
     void SetCurrentRow(int row);
     void UserClick(int row);
+    // Asks the view to scroll the current row into view.
+    void ScrollCurrentRowIntoView() {
+        ++ScrollRevision;
+        Touch();
+    }
+    unsigned ScrollRevision = 0;
 
     TColor RowColor(int row) const { return rowColors_.at(static_cast<std::size_t>(row - 1)); }
     void SetRowColor(int row, TColor color);

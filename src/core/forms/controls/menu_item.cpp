@@ -3,9 +3,7 @@
 namespace dorvik {
 
 TMenuItem::TMenuItem(std::string name, std::string caption, std::string shortCut)
-    : TControl(std::move(name)), ShortCut(std::move(shortCut)) {
-    Caption = std::move(caption);
-}
+    : TControl(std::move(name), std::move(caption)), ShortCut(std::move(shortCut)) {}
 
 void TMenuItem::SetChecked(bool checked) {
     if (checked == checked_)
@@ -19,20 +17,6 @@ void TMenuItem::SetChecked(bool checked) {
                 sibling->checked_ = false;
                 sibling->Touch();
             }
-    }
-}
-
-void TMenuItem::SetVisible(bool visible) {
-    if (visible != Visible) {
-        Visible = visible;
-        Touch();
-    }
-}
-
-void TMenuItem::SetEnabled(bool enabled) {
-    if (enabled != Enabled) {
-        Enabled = enabled;
-        Touch();
     }
 }
 

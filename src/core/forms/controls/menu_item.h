@@ -17,13 +17,11 @@ public:
     bool RadioItem = false;
     int GroupIndex = 0;
     int Tag = 0;
-    bool IsSeparator() const { return Caption == "-"; }
+    bool IsSeparator() const { return Caption() == "-"; }
     TNotifyEvent OnClick;
 
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
-    void SetVisible(bool visible);
-    void SetEnabled(bool enabled);
     void Click();
 
     TMenuItem& Add(std::string name, std::string caption = {}, std::string shortCut = {});

@@ -10,9 +10,7 @@ namespace dorvik {
 class TRadioGroup : public TControl {
 public:
     TRadioGroup(std::string name, std::string caption, std::vector<std::string> items)
-        : TControl(std::move(name)), items_(std::move(items)) {
-        Caption = std::move(caption);
-    }
+        : TControl(std::move(name), std::move(caption)), items_(std::move(items)) {}
 
     const std::vector<std::string>& Items() const { return items_; }
     int ItemIndex() const { return itemIndex_; }

@@ -26,12 +26,6 @@ public:
     void SetValue(int value) { SetText(std::to_string(Clamp(value))); }
     // The field loses the focus.
     void Exit() { SetValue(Value()); }
-    void SetEnabled(bool enabled) {
-        if (enabled != Enabled) {
-            Enabled = enabled;
-            Touch();
-        }
-    }
 
 private:
     int Clamp(int value) const { return value < MinValue ? MinValue : value > MaxValue ? MaxValue : value; }

@@ -4,6 +4,7 @@
 #include "core/catalogue/pick_list.h"
 #include "core/catalogue/price_list.h"
 #include "core/catalogue/records.h"
+#include "core/engine/search.h"
 #include "core/forms/app_environment.h"
 #include "core/forms/chart/chart_of_lines.h"
 #include "core/forms/controls/check_box.h"
@@ -55,6 +56,8 @@ public:
 
     TPageControl PageControl1{"PageControl1"};
     TStatic StatusBar1{"StatusBar1"}; // Caption is the first panel's text
+    // The second panel: how many lines of the last search show "N/A" or were left out, and why.
+    TStatic StatusNote{"StatusNote"};
 
     // --- query page
     // -----------------------------------------------------------------------------------------
@@ -79,7 +82,13 @@ public:
     TButton btnClose{"btnClose"};
     TProgressBar ProgressBar1{"ProgressBar1"};
     TStatic Image1{"Image1"};
-    TStatic Label7{"Label7"};
+    TStatic Label7{"Label7"}; // "Query" above "By" over the switch column
+    // The labels beside the fields, and the fields' units.
+    TStatic Label1{"Label1"}, Label2{"Label2"}, Label3{"Label3"}, Label4{"Label4"}, Label5{"Label5"},
+        Label6{"Label6"}, Label8{"Label8"}, Label9{"Label9"}, Label10{"Label10"}, Label11{"Label11"};
+    std::vector<TStatic*> QueryPageLabels() {
+        return {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label8, &Label9, &Label10, &Label11};
+    }
 
     // --- results page
     // ---------------------------------------------------------------------------------------
@@ -141,6 +150,7 @@ public:
     bool CurrencyAvailable = false;
     bool Loaded = false;
     HitList Hits;
+    UnjudgedLines Unjudged; // lines the last search by loss left out
     std::string LookupPartNumber;
     std::string SharedDataFolder;
 
@@ -171,6 +181,10 @@ public:
     void edtVSWRChange();
     void cbxBeginningFrequencyChange();
     void cbxEndingFrequencyChange();
+    // The rule of the frequency pair for a completed entry of `own`: the other field's entries become those
+    // of its master list beyond own's value, and the other field keeps its value while it still fits.
+    void ApplyFrequencyPairRule(TComboBox& own, TComboBox& other, const std::vector<PickEntry>& otherMaster,
+                                bool ownIsBeginning);
     void chkFrequencyClick();
     void chkInsertionLossClick();
     bool CheckFrequencies();
@@ -256,6 +270,7 @@ public:
 
 private:
     void DesignControls();    // main_design.cpp: captions, hints, sizes, defaults as designed
+    void DesignQueryPage();   // main_design.cpp
     void BuildMainMenu();     // main_design.cpp
     void BuildCurrencyMenu(); // main_currency.cpp
     void BindEvents();        // main_design.cpp

@@ -47,54 +47,9 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::DesignControls() {
     StatusBar1.Hint = kMakerNotice;
 
-    chkFrequency.Hint = "Query by Frequency";
-    chkFrequency.TabStop = false;
-    chkFrequency.SetChecked(true);
-    cbxBeginningFrequency.Hint = "Select Beginning Frequency";
-    cbxEndingFrequency.Hint = "Select Ending Frequency";
-    chkInsertionLoss.Hint = "Query by Maximum Insertion Loss";
-    chkInsertionLoss.TabStop = false;
-    edtMaxLoss.Hint = "Enter A Maximum Insertion Loss";
-    edtMaxLoss.SetText("0");
-    edtLength.Hint = "Enter A Length";
-    edtLength.SetText("0");
-    rbMeters.Caption = "Meters";
-    rbMeters.Hint = "Units = Meters";
-    rbFeet.Caption = "Feet";
-    rbFeet.Hint = "Units = Feet";
-    rbMeters.Group = {&rbMeters, &rbFeet};
-    rbFeet.Group = {&rbMeters, &rbFeet};
-    rbFeet.SetChecked(true);
-    chkConnector.Hint = "Query by Connector #1";
-    chkConnector.TabStop = false;
-    cbxConnector.Hint = "Select Connector Type";
-    chkConnector2.Hint = "Query by Connector #2";
-    chkConnector2.TabStop = false;
-    cbxConnector2.Hint = "Select Connector Type";
-    edtVSWR.Hint = "Enter VSWR for Derated Power Calculation";
-    edtVSWR.SetText("1.1");
-    GroupBox1.Caption = "Cable Type:";
-    GroupBox1.Hint = kMakerNotice;
-    chkAir.Caption = "Air Coax";
-    chkAir.Hint = "Air Coaxial";
-    chkFoam.Caption = "Foam Coax";
-    chkFoam.Hint = "Foam Coaxial";
-    chkWaveguide.Caption = "Elliptical Waveguide";
-    chkWaveguide.Hint = "Elliptical Waveguide";
-    for (TCheckBox* box : {&chkAir, &chkFoam, &chkWaveguide}) {
-        box->TabStop = false;
-        box->SetChecked(true);
-    }
-    btnSearch.Caption = "Click For &Transmission Lines";
-    btnSearch.Hint = "Get Selected Transmission Lines";
-    btnClose.Caption = "E&xit";
-    btnClose.Hint = "Exit";
-    btnClose.TabStop = false;
-    ProgressBar1.Hint = "Progress";
-    Image1.Hint = kMakerHomePage;
-    Label7.Caption = "Query\nBy";
+    DesignQueryPage();
 
-    gbxSpecifications.Caption = "Transmission Lines (0 Items)";
+    gbxSpecifications.SetCaption("Transmission Lines (0 Items)");
     gbxSpecifications.Hint = kMakerNotice;
     Place(gbxSpecifications, 7, 0, 778, 233);
     grdSpecs.Hint = "Transmission Line Specifications";
@@ -103,22 +58,22 @@ void TfrmMain::DesignControls() {
     grdSpecs.DefaultRowHeight = 27;
     grdSpecs.HeadingHeight = 41;
     Place(grdSpecs, 8, 16, 761, 209);
-    gbxConnector.Caption = " Connector #1";
+    gbxConnector.SetCaption(" Connector #1");
     gbxConnector.Hint = kMakerNotice;
     Place(gbxConnector, 8, 240, 145, 129);
     lstConnectors.Hint = "Transmission Line Connector #1";
     Place(lstConnectors, 11, 16, 126, 105);
-    GroupBox2.Caption = " Connector #2 ";
+    GroupBox2.SetCaption(" Connector #2 ");
     GroupBox2.Hint = kMakerNotice;
     Place(GroupBox2, 8, 373, 145, 129);
     lstConnectors2.Hint = "Transmission Line Connector #2";
     Place(lstConnectors2, 11, 16, 126, 105);
-    gbxPartNumbers.Caption = " Connector #1 Part Numbers ";
+    gbxPartNumbers.SetCaption(" Connector #1 Part Numbers ");
     gbxPartNumbers.Hint = kMakerNotice;
     Place(gbxPartNumbers, 160, 240, 489, 129);
     grdConnectors.Hint = "Connector #1 Information";
     Place(grdConnectors, 8, 16, 473, 105);
-    GroupBox3.Caption = " Connector #2 Part Numbers ";
+    GroupBox3.SetCaption(" Connector #2 Part Numbers ");
     GroupBox3.Hint = kMakerNotice;
     Place(GroupBox3, 160, 373, 489, 129);
     grdConnectors2.Hint = "Connector #2 Information";
@@ -128,20 +83,20 @@ void TfrmMain::DesignControls() {
         grid->DefaultRowHeight = 26;
         grid->HeadingHeight = 27;
     }
-    btnPrint.Caption = "&Print Results";
+    btnPrint.SetCaption("&Print Results");
     btnPrint.Hint = "Print Query Results";
     Place(btnPrint, 664, 320, 115, 25);
-    btnClipboard.Caption = "&Copy to Clipboard";
+    btnClipboard.SetCaption("&Copy to Clipboard");
     btnClipboard.Hint = "Copy Transmission Line Data To The Clipboard";
     Place(btnClipboard, 664, 368, 113, 25);
-    btnNewQuery.Caption = "&New Query";
+    btnNewQuery.SetCaption("&New Query");
     btnNewQuery.Hint = "Select New Query Values";
     Place(btnNewQuery, 664, 416, 113, 25);
-    Button1.Caption = "E&xit";
+    Button1.SetCaption("E&xit");
     Button1.Hint = "Exit";
     Place(Button1, 664, 464, 113, 25);
     Image2.Hint = kMakerHomePage;
-    Place(Image2, 659, 260, 0, 0);
+    Place(Image2, 659, 260, 120, 50);
 
     OpenDialog1.Name = "OpenDialog1";
     OpenDialog1.kind = TFileDialog::Kind::Open;
@@ -157,6 +112,97 @@ void TfrmMain::DesignControls() {
     ExcelSave.DefaultExt = "xls";
     ExcelSave.Filter = "MS Excel Files (*.xls)|*.xls";
     ExcelSave.OverwritePrompt = true;
+}
+
+void TfrmMain::DesignQueryPage() {
+    const auto label = [](TStatic& control, const char* caption, int left, int top, int width) {
+        control.SetCaption(caption);
+        Place(control, left, top, width, 17);
+    };
+    label(Label7, "Query\nBy", 6, 4, 40);
+    Label7.Bounds.Height = 30;
+
+    chkFrequency.Hint = "Query by Frequency";
+    chkFrequency.TabStop = false;
+    chkFrequency.SetChecked(true);
+    Place(chkFrequency, 16, 44, 18, 18);
+    label(Label1, "Beginning Frequency", 48, 44, 130);
+    cbxBeginningFrequency.Hint = "Select Beginning Frequency";
+    Place(cbxBeginningFrequency, 186, 40, 110, 22);
+    label(Label2, "MHz", 302, 44, 40);
+    label(Label3, "Ending Frequency", 48, 72, 130);
+    cbxEndingFrequency.Hint = "Select Ending Frequency";
+    Place(cbxEndingFrequency, 186, 68, 110, 22);
+    label(Label4, "MHz", 302, 72, 40);
+
+    chkInsertionLoss.Hint = "Query by Maximum Insertion Loss";
+    chkInsertionLoss.TabStop = false;
+    Place(chkInsertionLoss, 16, 110, 18, 18);
+    label(Label5, "Maximum Insertion Loss:", 48, 110, 138);
+    edtMaxLoss.Hint = "Enter A Maximum Insertion Loss";
+    edtMaxLoss.SetText("0");
+    Place(edtMaxLoss, 186, 106, 70, 22);
+    label(Label6, "dB", 262, 110, 30);
+    label(Label8, "Length:", 48, 138, 130);
+    edtLength.Hint = "Enter A Length";
+    edtLength.SetText("0");
+    Place(edtLength, 186, 134, 70, 22);
+    rbMeters.SetCaption("Meters");
+    rbMeters.Hint = "Units = Meters";
+    Place(rbMeters, 262, 128, 80, 18);
+    rbFeet.SetCaption("Feet");
+    rbFeet.Hint = "Units = Feet";
+    Place(rbFeet, 262, 146, 80, 18);
+    rbMeters.Group = {&rbMeters, &rbFeet};
+    rbFeet.Group = {&rbMeters, &rbFeet};
+    rbFeet.SetChecked(true);
+
+    chkConnector.Hint = "Query by Connector #1";
+    chkConnector.TabStop = false;
+    Place(chkConnector, 16, 184, 18, 18);
+    label(Label9, "Connector #1", 48, 184, 80);
+    cbxConnector.Hint = "Select Connector Type";
+    Place(cbxConnector, 130, 180, 150, 22);
+    chkConnector2.Hint = "Query by Connector #2";
+    chkConnector2.TabStop = false;
+    Place(chkConnector2, 16, 214, 18, 18);
+    label(Label10, "Connector #2", 48, 214, 80);
+    cbxConnector2.Hint = "Select Connector Type";
+    Place(cbxConnector2, 130, 210, 150, 22);
+    Image1.Hint = kMakerHomePage;
+    Place(Image1, 290, 176, 82, 60);
+
+    label(Label11, "VSWR", 48, 250, 80);
+    edtVSWR.Hint = "Enter VSWR for Derated Power Calculation";
+    edtVSWR.SetText("1.1");
+    Place(edtVSWR, 130, 246, 60, 22);
+
+    GroupBox1.SetCaption("Cable Type:");
+    GroupBox1.Hint = kMakerNotice;
+    Place(GroupBox1, 8, 280, 364, 50);
+    chkAir.SetCaption("Air Coax");
+    chkAir.Hint = "Air Coaxial";
+    chkFoam.SetCaption("Foam Coax");
+    chkFoam.Hint = "Foam Coaxial";
+    chkWaveguide.SetCaption("Elliptical Waveguide");
+    chkWaveguide.Hint = "Elliptical Waveguide";
+    int left = 12; // inside the group box
+    for (TCheckBox* box : {&chkAir, &chkFoam, &chkWaveguide}) {
+        box->TabStop = false;
+        box->SetChecked(true);
+        Place(*box, left, 22, box == &chkWaveguide ? 140 : 100, 18);
+        left += 110;
+    }
+
+    btnSearch.SetCaption("Click For &Transmission Lines");
+    btnSearch.Hint = "Get Selected Transmission Lines";
+    Place(btnSearch, 8, 340, 364, 28);
+    ProgressBar1.Hint = "Progress";
+    Place(ProgressBar1, 8, 376, 270, 16);
+    btnClose.SetCaption("E&xit");
+    btnClose.Hint = "Exit";
+    btnClose.TabStop = false;
+    Place(btnClose, 292, 372, 80, 24);
 }
 
 void TfrmMain::BuildMainMenu() {
@@ -189,8 +235,8 @@ void TfrmMain::BindEvents() {
     edtMaxLoss.OnChange = [this] { edtMaxLossChange(); };
     edtLength.OnChange = [this] { edtLengthChange(); };
     edtVSWR.OnChange = [this] { edtVSWRChange(); };
-    cbxBeginningFrequency.OnChange = [this] { cbxBeginningFrequencyChange(); };
-    cbxEndingFrequency.OnChange = [this] { cbxEndingFrequencyChange(); };
+    cbxBeginningFrequency.OnEntryCompleted = [this] { cbxBeginningFrequencyChange(); };
+    cbxEndingFrequency.OnEntryCompleted = [this] { cbxEndingFrequencyChange(); };
     chkFrequency.OnClick = [this] { chkFrequencyClick(); };
     chkInsertionLoss.OnClick = [this] { chkInsertionLossClick(); };
     btnSearch.OnClick = [this] { btnSearchClick(); };

@@ -1,10 +1,10 @@
 // Query settings files (*.dvk) and the command-line set-up.
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/profile_file.h"
+#include "core/text/letter_case.h"
 #include "core/text/numbers.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 namespace dorvik {
@@ -12,12 +12,6 @@ namespace dorvik {
 namespace {
 
 constexpr const char* kQueryFilter = "Dorvik Files (*.dvk)|*.dvk";
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 const char* TrueFalse(bool value) {
     return value ? "True" : "False";
@@ -70,17 +64,17 @@ void TfrmMain::OpenFile1Click() {
     edtMaxLoss.SetText(number("MaxLoss", "0"));
     edtLength.SetText(number("Length", "0"));
     edtVSWR.SetText(number("VSWR", "1.1"));
-    if (UpperCase(value("Units", "Meters")) == "F")
+    if (UpperCaseAscii(value("Units", "Meters")) == "F")
         rbFeet.SetChecked(true);
     else
         rbMeters.SetChecked(true);
-    chkFoam.SetChecked(UpperCase(value("Foam", "False")) != "FALSE");
-    chkAir.SetChecked(UpperCase(value("Air", "False")) != "FALSE");
-    chkWaveguide.SetChecked(UpperCase(value("Waveguide", "False")) != "FALSE");
-    chkFrequency.SetChecked(UpperCase(value("ByFreq", "False")) == "TRUE");
-    chkInsertionLoss.SetChecked(UpperCase(value("ByLoss", "False")) == "TRUE");
-    chkConnector.SetChecked(UpperCase(value("ByC1", "False")) == "TRUE");
-    chkConnector2.SetChecked(UpperCase(value("ByC2", "False")) == "TRUE");
+    chkFoam.SetChecked(UpperCaseAscii(value("Foam", "False")) != "FALSE");
+    chkAir.SetChecked(UpperCaseAscii(value("Air", "False")) != "FALSE");
+    chkWaveguide.SetChecked(UpperCaseAscii(value("Waveguide", "False")) != "FALSE");
+    chkFrequency.SetChecked(UpperCaseAscii(value("ByFreq", "False")) == "TRUE");
+    chkInsertionLoss.SetChecked(UpperCaseAscii(value("ByLoss", "False")) == "TRUE");
+    chkConnector.SetChecked(UpperCaseAscii(value("ByC1", "False")) == "TRUE");
+    chkConnector2.SetChecked(UpperCaseAscii(value("ByC2", "False")) == "TRUE");
 }
 
 void TfrmMain::SaveQuerySettingsToFile1Click() {
@@ -127,7 +121,7 @@ void TfrmMain::ApplyCommandLine() {
     chkInsertionLoss.SetChecked(false);
     chkConnector.SetChecked(false);
     chkConnector2.SetChecked(false);
-    if (UpperCase(env_.Params.front()) == "FILE") {
+    if (UpperCaseAscii(env_.Params.front()) == "FILE") {
         if (env_.Params.size() == 2) {
             OpenFile1Click();
         } else {

@@ -32,35 +32,34 @@ void TfrmMain::edtVSWRChange() {
 }
 
 void TfrmMain::cbxBeginningFrequencyChange() {
-    const std::string endText = cbxEndingFrequency.Text();
-    if (!IsNumericField(cbxBeginningFrequency.Text()))
-        cbxBeginningFrequency.SetItemIndex(0);
-    const double begin = ReadNumber(cbxBeginningFrequency.Text(), DecimalSeparator());
-    std::vector<std::string> entries;
-    for (const auto& entry : EndFrequencyList)
-        if (entry.Value > begin)
-            entries.push_back(entry.Text);
-    cbxEndingFrequency.SetItems(std::move(entries));
-    cbxEndingFrequency.SetItemIndex(0);
-    if (begin > ReadNumber(endText, DecimalSeparator()))
-        return;
-    cbxEndingFrequency.AddIfMissingAndSelect(endText);
+    ApplyFrequencyPairRule(cbxBeginningFrequency, cbxEndingFrequency, EndFrequencyList, true);
 }
 
 void TfrmMain::cbxEndingFrequencyChange() {
-    const std::string beginText = cbxBeginningFrequency.Text();
-    if (!IsNumericField(cbxEndingFrequency.Text()))
-        cbxEndingFrequency.SetItemIndex(0);
-    const double end = ReadNumber(cbxEndingFrequency.Text(), DecimalSeparator());
+    ApplyFrequencyPairRule(cbxEndingFrequency, cbxBeginningFrequency, BeginFrequencyList, false);
+}
+
+void TfrmMain::ApplyFrequencyPairRule(TComboBox& own, TComboBox& other,
+                                      const std::vector<PickEntry>& otherMaster, bool ownIsBeginning) {
+    const std::string otherText = other.Text();
+    // An empty entry is no error (the user cleared the field): it takes the first entry as a wrong one does.
+    if (!IsNumericField(own.Text()) || !TryReadNumber(own.Text(), DecimalSeparator()))
+        own.SetItemIndex(0);
+    const auto value = TryReadNumber(own.Text(), DecimalSeparator());
+    if (!value)
+        return; // no entry to fall back on: the other field stays as it is
     std::vector<std::string> entries;
-    for (const auto& entry : BeginFrequencyList)
-        if (entry.Value < end)
+    for (const auto& entry : otherMaster)
+        if (ownIsBeginning ? entry.Value > *value : entry.Value < *value)
             entries.push_back(entry.Text);
-    cbxBeginningFrequency.SetItems(std::move(entries));
-    if (ReadNumber(beginText, DecimalSeparator()) <= end)
-        cbxBeginningFrequency.AddIfMissingAndSelect(beginText);
+    other.SetItems(std::move(entries));
+    const auto otherValue = TryReadNumber(otherText, DecimalSeparator());
+    const bool otherStillFits =
+        otherValue && (ownIsBeginning ? *value <= *otherValue : *otherValue <= *value);
+    if (otherStillFits)
+        other.AddIfMissingAndSelect(otherText);
     else
-        cbxBeginningFrequency.SetItemIndex(0);
+        other.SetItemIndex(0);
 }
 
 void TfrmMain::chkFrequencyClick() {

@@ -2,6 +2,7 @@
 // row highlighting, page changes and the menu per page.
 #include "core/catalogue/pick_list.h"
 #include "core/engine/formulas.h"
+#include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/text/numbers.h"
 
@@ -35,28 +36,84 @@ void WriteIdentity(TGrid& grid, int r, const TTransmissionLine& line, char sep) 
     grid.SetCell(colDescription, r, line.Description);
 }
 
+// The computed cells of one row. A figure that has no value for the line at the query's frequencies shows
+// "N/A"; the first such reason is kept for the status bar.
+class RowWriter {
+public:
+    RowWriter(TGrid& grid, char sep) : grid_(grid), sep_(sep) {}
+
+    void Start(int row) {
+        row_ = row;
+        rowFailed_ = false;
+    }
+    // Writes "%.2f" of compute() into col, or "N/A"; returns whether the figure has a value.
+    template <typename Compute> bool Write(int col, Compute compute) {
+        try {
+            grid_.SetCell(col, row_, FormatFixed2(compute(), sep_));
+            return true;
+        } catch (const ComputationError& error) {
+            grid_.SetCell(col, row_, "N/A");
+            if (!rowFailed_ && failedRows_++ == 0)
+                firstReason_ = error.what();
+            rowFailed_ = true;
+            return false;
+        }
+    }
+    std::size_t FailedRows() const { return failedRows_; }
+    const std::string& FirstReason() const { return firstReason_; }
+
+private:
+    TGrid& grid_;
+    char sep_;
+    int row_ = 0;
+    bool rowFailed_ = false;
+    std::size_t failedRows_ = 0;
+    std::string firstReason_;
+};
+
 // Mid-band frequency, attenuation and power columns.
-void WriteFigures(TGrid& grid, int r, const TTransmissionLine& line, double f1, double f2, double vswr,
-                  char sep) {
+void WriteFigures(RowWriter& w, TGrid& grid, int r, const TTransmissionLine& line, double f1, double f2,
+                  double vswr, char sep) {
     grid.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
-    const double attenuation = Attenuation(line, f1, f2);
-    grid.SetCell(colAttenuation, r, FormatFixed2(attenuation, sep));
-    grid.SetCell(colAttenuationPerMeter, r, FormatFixed2(attenuation * kFeetPerMeter, sep));
     grid.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
-    grid.SetCell(colAveragePower, r, FormatFixed2(AveragePower(line, f1, f2), sep));
+    w.Write(colAttenuation, [&] { return Attenuation(line, f1, f2); });
+    w.Write(colAttenuationPerMeter, [&] { return Attenuation(line, f1, f2) * kFeetPerMeter; });
+    if (!w.Write(colAveragePower, [&] { return AveragePower(line, f1, f2); })) {
+        grid.SetCell(colDeratedPower, r, "N/A");
+        return;
+    }
     // Derated from the average power as displayed, rounded to two decimals.
     const double shownAverage = ReadNumber(grid.Cell(colAveragePower, r), sep);
-    grid.SetCell(colDeratedPower, r,
-                 FormatFixed2(shownAverage * VswrDeratingFactor(line.CableType, vswr, f1, f2,
-                                                                line.DeratingParameter, line.PartNumber),
-                              sep));
+    w.Write(colDeratedPower, [&] {
+        return shownAverage *
+               VswrDeratingFactor(line.CableType, vswr, f1, f2, line.DeratingParameter, line.PartNumber);
+    });
 }
 
-void WriteLosses(TGrid& grid, int r, const TTransmissionLine& line, bool feet, double length, double f1,
-                 double f2, char sep) {
-    grid.SetCell(colTotalAttenuation, r, FormatFixed2(CableLoss(line, feet, length, f1, f2), sep));
-    grid.SetCell(colInsertionLoss, r, FormatFixed2(InsertionLoss(line, feet, length, f1, f2), sep));
-    grid.SetCell(colEfficiency, r, FormatFixed2(Efficiency(line, feet, length, f1, f2), sep));
+void WriteLosses(RowWriter& w, const TTransmissionLine& line, bool feet, double length, double f1,
+                 double f2) {
+    w.Write(colTotalAttenuation, [&] { return CableLoss(line, feet, length, f1, f2); });
+    w.Write(colInsertionLoss, [&] { return InsertionLoss(line, feet, length, f1, f2); });
+    w.Write(colEfficiency, [&] { return Efficiency(line, feet, length, f1, f2); });
+}
+
+std::string Lines(std::size_t n) {
+    return std::to_string(n) + (n == 1 ? " line" : " lines");
+}
+
+// What the status bar says about lines without figures: "2 lines show N/A: <first reason>".
+std::string FiguresNote(const RowWriter& w, const UnjudgedLines& unjudged) {
+    std::string note;
+    if (w.FailedRows() > 0)
+        note =
+            Lines(w.FailedRows()) + (w.FailedRows() == 1 ? " shows" : " show") + " N/A: " + w.FirstReason();
+    if (unjudged.Count > 0) {
+        if (!note.empty())
+            note += "  ";
+        note += Lines(unjudged.Count) + " left out, " + (unjudged.Count == 1 ? "its" : "their") +
+                " insertion loss cannot be judged: " + unjudged.FirstReason;
+    }
+    return note;
 }
 
 void HighlightCurrentRow(TGrid& grid, TColor color) {
@@ -85,8 +142,10 @@ void TfrmMain::FillSpecsGridRows() {
     const char sep = DecimalSeparator();
     grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
     grdSpecs.ClearCells();
-    if (Hits.empty())
+    if (Hits.empty()) {
+        StatusNote.SetCaption(FiguresNote(RowWriter(grdSpecs, sep), Unjudged));
         return;
+    }
     // The page's values are the same for every row: read them once (the first row would raise the same
     // error).
     const double f1 = ReadQueryNumber(cbxBeginningFrequency.Text());
@@ -98,21 +157,24 @@ void TfrmMain::FillSpecsGridRows() {
     const std::optional<double> rate = SelectedExchangeRate();
     grdSpecs.SetHeading(colPricePerFoot, "List Price Per Foot " + codeInParentheses);
     grdSpecs.SetHeading(colPricePerMeter, "List Price Per Meter " + codeInParentheses);
+    RowWriter writer(grdSpecs, sep);
     for (std::size_t i = 0; i < Hits.size(); ++i) {
         const TTransmissionLine& line = *Hits[i];
         const int r = static_cast<int>(i) + 1;
+        writer.Start(r);
         WriteIdentity(grdSpecs, r, line, sep);
-        WriteFigures(grdSpecs, r, line, f1, f2, vswr, sep);
+        WriteFigures(writer, grdSpecs, r, line, f1, f2, vswr, sep);
         const double price = rate ? line.ListPrice / *rate : line.ListPrice;
         grdSpecs.SetCell(colPricePerFoot, r, code + " " + FormatFixed2(price, sep));
         grdSpecs.SetCell(colPricePerMeter, r, code + " " + FormatFixed2(price * kFeetPerMeter, sep));
         if (length != 0) {
-            WriteLosses(grdSpecs, r, line, feet, length, f1, f2, sep);
+            WriteLosses(writer, line, feet, length, f1, f2);
         } else {
             for (const int col : {colTotalAttenuation, colInsertionLoss, colEfficiency})
                 grdSpecs.SetCell(col, r, "N/A");
         }
     }
+    StatusNote.SetCaption(FiguresNote(writer, Unjudged));
 }
 
 void TfrmMain::FillSpecsGridForPartNumber() {
@@ -129,14 +191,16 @@ void TfrmMain::FillSpecsGridForPartNumber() {
     }
     grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
     grdSpecs.ClearCells();
+    RowWriter writer(grdSpecs, sep);
     for (std::size_t i = 0; i < Hits.size(); ++i) {
         const TTransmissionLine& line = *Hits[i];
         const int r = static_cast<int>(i) + 1;
+        writer.Start(r);
         WriteIdentity(grdSpecs, r, line, sep);
         if (computed) {
             // The line's own band, and a VSWR of 1.1.
-            WriteFigures(grdSpecs, r, line, line.LowFrequency, line.HighFrequency, 1.1, sep);
-            WriteLosses(grdSpecs, r, line, feet, length, line.LowFrequency, line.HighFrequency, sep);
+            WriteFigures(writer, grdSpecs, r, line, line.LowFrequency, line.HighFrequency, 1.1, sep);
+            WriteLosses(writer, line, feet, length, line.LowFrequency, line.HighFrequency);
         } else {
             for (int col = colMidBand; col <= colDeratedPower; ++col)
                 grdSpecs.SetColumnVisible(col, false);
@@ -144,6 +208,7 @@ void TfrmMain::FillSpecsGridForPartNumber() {
         grdSpecs.SetCell(colPricePerFoot, r, "$" + FormatFixed2(line.ListPrice, sep));
         grdSpecs.SetCell(colPricePerMeter, r, "$" + FormatFixed2(line.ListPrice * kFeetPerMeter, sep));
     }
+    StatusNote.SetCaption(FiguresNote(writer, Unjudged));
 }
 
 void TfrmMain::tsResultsShow() {
@@ -165,6 +230,8 @@ void TfrmMain::tsQueryValuesShow() {
     ++CenterRevision;
     Caption = "Select Query Values";
     SetResultsMenus(false);
+    // The results page's hint goes with it; the next control under the mouse sets the line again.
+    StatusBar1.SetCaption({});
 }
 
 void TfrmMain::SetResultsMenus(bool results) {

@@ -18,6 +18,17 @@ void ZeroIfEmpty(TEdit& edit) {
         edit.SetText("0");
 }
 
+class ProgressReset {
+public:
+    explicit ProgressReset(TProgressBar& bar) : bar_(bar) {}
+    ~ProgressReset() { bar_.SetPosition(0); }
+    ProgressReset(const ProgressReset&) = delete;
+    ProgressReset& operator=(const ProgressReset&) = delete;
+
+private:
+    TProgressBar& bar_;
+};
+
 constexpr const char* kNegativeLengthMessage = "The length cannot be negative.";
 constexpr const char* kNegativeMaxLossMessage = "The maximum insertion loss cannot be negative.";
 } // namespace
@@ -85,6 +96,9 @@ bool TfrmMain::RefuseNegativeValues() {
 }
 
 void TfrmMain::btnSearchClick() {
+    // An entry still being typed counts as completed: the search reads what the page shows.
+    cbxBeginningFrequency.CompleteEntry();
+    cbxEndingFrequency.CompleteEntry();
     bool noLinesMessageArmed = true;
     bool ok = true;
     if (chkFrequency.Checked())
@@ -112,10 +126,10 @@ void TfrmMain::btnSearchClick() {
         ok = false;
         noLinesMessageArmed = false;
     }
-    const std::string units = rbMeters.Checked() ? "Meters" : "Feet";
     QueryRefused = !ok;
     if (ok) {
         if (!LookupPartNumber.empty()) {
+            Unjudged = {};
             Hits = FindByPartNumber(TheCatalogue, LookupPartNumber.substr(0, LookupPartNumber.find('|')));
         } else {
             SearchCriteria criteria;
@@ -123,7 +137,7 @@ void TfrmMain::btnSearchClick() {
             criteria.EndFrequency = ReadQueryNumber(cbxEndingFrequency.Text());
             criteria.Length = ReadQueryNumber(edtLength.Text());
             criteria.MaxLoss = ReadQueryNumber(edtMaxLoss.Text());
-            criteria.Units = units;
+            criteria.Units = rbMeters.Checked() ? LengthUnit::Meters : LengthUnit::Feet;
             criteria.ByFrequency = chkFrequency.Checked();
             criteria.ByConnector1 = chkConnector.Checked();
             criteria.ByConnector2 = chkConnector2.Checked();
@@ -134,11 +148,14 @@ void TfrmMain::btnSearchClick() {
             criteria.ConnectorName1 = cbxConnector.Text();
             criteria.ConnectorName2 = cbxConnector2.Text();
             const BusyCursor busy(services_);
-            // A failed search throws before this assignment: the previous hits stay.
-            Hits = SearchCatalogue(TheCatalogue, criteria);
+            UnjudgedLines unjudged;
+            Hits = SearchCatalogue(TheCatalogue, criteria, &unjudged);
+            Unjudged = std::move(unjudged);
         }
         if (!Hits.empty()) {
             const BusyCursor busy(services_);
+            // Emptied on every way out, so an error box never stands over a full bar.
+            const ProgressReset reset(ProgressBar1);
             PreparePriceLookups(PriceLines, Hits);
             ProgressBar1.SetMax(static_cast<int>(Hits.size()));
             // Updating the bar for every one of 100,000 hits would cost more than the lookups.
@@ -154,7 +171,12 @@ void TfrmMain::btnSearchClick() {
             ProgressBar1.SetPosition(0);
             LoadCurrency();
             FillSpecsGrid();
+            // A new search starts on its first row, in view, whatever row the previous one left current.
+            grdSpecs.SetCurrentRow(1);
+            grdSpecs.ScrollCurrentRowIntoView();
             PageControl1.SetActivePageIndex(1);
+        } else if (ok) {
+            FillSpecsGrid(); // no rows; the status bar still counts the lines left out
         }
     }
     if (noLinesMessageArmed && (!ok || Hits.empty())) {

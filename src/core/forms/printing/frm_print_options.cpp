@@ -26,8 +26,8 @@ TRowWindow CurrentPageRows(int rowCount, int currentRow) {
 
 TfrmPrintOptions::TfrmPrintOptions(TfrmMain& main, IReportEngine& reports) : main_(main), reports_(reports) {
     rgPrintOptions.SetItemIndex(0);
-    btnPrint.Caption = "&Print";
-    btnClose.Caption = "&Close";
+    btnPrint.SetCaption("&Print");
+    btnClose.SetCaption("&Close");
     btnPrint.OnClick = [this] { btnPrintClick(); };
     btnClose.OnClick = [this] { btnCloseClick(); };
 }

@@ -27,7 +27,7 @@ TEST_F(AncillaryWindowsTest, AboutMenuOpensANewBoxEachTime) {
     services.OnShowModal = [&](TForm& form) {
         auto& about = dynamic_cast<TfrmAbout&>(form);
         EXPECT_EQ(about.KeyBuffer(), "");
-        EXPECT_FALSE(about.Image3.Visible);
+        EXPECT_FALSE(about.Image3.Visible());
         about.FormKeyUp('J', true);
         about.FormKeyUp('O', true);
         ++opened;
@@ -48,7 +48,7 @@ TEST_F(AncillaryWindowsTest, QuickUpdateMenuAndActivation) {
 
     std::string message;
     services.OnShowModal = [&](TForm& form) {
-        message = dynamic_cast<TfrmUpdate&>(form).lblMessage.Caption;
+        message = dynamic_cast<TfrmUpdate&>(form).lblMessage.Caption();
         return TModalResult::None;
     };
     User([this] { form->Update1->Click(); });

@@ -44,7 +44,7 @@ protected:
     void AnswerUpdateDialog(std::function<void(TfrmUpdate&)> answer) {
         services.OnShowModal = [this, answer](TForm& form) {
             if (auto* dialog = dynamic_cast<TfrmUpdate*>(&form)) {
-                messages.push_back(dialog->lblMessage.Caption);
+                messages.push_back(dialog->lblMessage.Caption());
                 if (answer)
                     answer(*dialog);
             }
@@ -235,7 +235,7 @@ TEST_F(QuickUpdateTest, OptionsLoadClampAndSaveHoweverTheDialogCloses) {
         options.FormCreate();
         EXPECT_EQ(options.txtDays.Value(), c.shown) << c.ini;
         EXPECT_EQ(options.cbxAutoUpdate.Checked(), c.autoUpdate) << c.ini;
-        EXPECT_EQ(options.txtDays.Enabled, !c.autoUpdate) << c.ini;
+        EXPECT_EQ(options.txtDays.Enabled(), !c.autoUpdate) << c.ini;
         options.FormDestroy(); // the close box: saved all the same
         EXPECT_EQ(Stored("days"), std::to_string(c.shown)) << c.ini;
         EXPECT_EQ(Stored("autoupdate"), c.autoUpdate ? "1" : "0") << c.ini;
@@ -247,9 +247,9 @@ TEST_F(QuickUpdateTest, OptionsDaysFieldAndAutoUpdateBox) {
     options.FormCreate();
     EXPECT_EQ(options.Caption, "Update Options");
     options.cbxAutoUpdate.SetChecked(true);
-    EXPECT_FALSE(options.txtDays.Enabled);
+    EXPECT_FALSE(options.txtDays.Enabled());
     options.cbxAutoUpdate.SetChecked(false);
-    EXPECT_TRUE(options.txtDays.Enabled);
+    EXPECT_TRUE(options.txtDays.Enabled());
 
     options.txtDays.SetText("7");
     EXPECT_EQ(options.txtDays.Value(), 7); // clamped only when the focus leaves

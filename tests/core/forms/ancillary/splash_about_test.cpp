@@ -65,8 +65,8 @@ struct Visibility {
 };
 
 Visibility Shown(const TfrmAbout& about) {
-    return {about.Image1.Visible,  about.Label1.Visible, about.Memo1.Visible,
-            about.Button1.Visible, about.Image2.Visible, about.Image3.Visible};
+    return {about.Image1.Visible(),  about.Label1.Visible(), about.Memo1.Visible(),
+            about.Button1.Visible(), about.Image2.Visible(), about.Image3.Visible()};
 }
 
 constexpr Visibility kNormal{true, true, true, true, false, false};
@@ -78,9 +78,9 @@ TEST(AboutBox, StartsWithLogoLabelNoticeAndButton) {
     EXPECT_EQ(about.Caption, "About");
     EXPECT_EQ(about.Width, 274);
     EXPECT_EQ(about.Height, 403);
-    EXPECT_EQ(about.Label1.Caption, "Veltrane DORVIK (TM)");
-    EXPECT_EQ(about.Button1.Caption, "&Ok");
-    EXPECT_FALSE(about.Memo1.Caption.empty());
+    EXPECT_EQ(about.Label1.Caption(), "Veltrane DORVIK (TM)");
+    EXPECT_EQ(about.Button1.Caption(), "&Ok");
+    EXPECT_FALSE(about.Memo1.Caption().empty());
     EXPECT_EQ(Shown(about), kNormal);
     EXPECT_EQ(about.KeyBuffer(), "");
 }
@@ -130,7 +130,7 @@ TEST(AboutBox, KeyBufferRules) {
         TfrmAbout about;
         AltKeys(about, c.keys);
         EXPECT_EQ(about.KeyBuffer(), c.buffer) << c.keys;
-        EXPECT_EQ(about.Image3.Visible, c.revealed) << c.keys;
+        EXPECT_EQ(about.Image3.Visible(), c.revealed) << c.keys;
     }
 }
 
@@ -170,7 +170,7 @@ TEST(AboutBox, EachBoxStartsAfresh) {
     EXPECT_EQ(second.KeyBuffer(), "");
     EXPECT_EQ(Shown(second), kNormal);
     AltKeys(second, "T");
-    EXPECT_FALSE(second.Image3.Visible);
+    EXPECT_FALSE(second.Image3.Visible());
 }
 
 } // namespace
