@@ -31,13 +31,13 @@ template <typename T> T* Named(const std::vector<T*>& controls, std::string_view
 }
 
 inline const std::string& CaptionOf(const TControl& control) {
-    return control.Caption;
+    return control.Caption();
 }
 inline bool EnabledOf(const TControl& control) {
-    return control.Enabled;
+    return control.Enabled();
 }
 inline bool VisibleOf(const TControl& control) {
-    return control.Visible;
+    return control.Visible();
 }
 
 } // namespace dorvik::web

@@ -59,6 +59,7 @@ std::string FormStateJson(TfrmMain& form) {
         .Field("caption", DecodeForDisplay(form.Caption))
         .Field("page", form.PageControl1.ActivePageIndex())
         .Field("status", DecodeForDisplay(CaptionOf(form.StatusBar1)))
+        .Field("statusNote", DecodeForDisplay(CaptionOf(form.StatusNote)))
         .Field("closed", form.Closed)
         .Field("progress", form.ProgressBar1.Max > form.ProgressBar1.Min
                                ? 100 * (form.ProgressBar1.Position - form.ProgressBar1.Min) /

@@ -87,6 +87,9 @@ void WebApp::Event(const std::string& control, const std::string& action, const 
         } else if (action == "pick") {
             if (TComboBox* combo = Named(controls.combos, control))
                 combo->UserPick(ReadIndex(value));
+        } else if (action == "complete") {
+            if (TComboBox* combo = Named(controls.combos, control))
+                combo->CompleteEntry();
         } else if (action == "check") {
             if (TCheckBox* check = Named(controls.checks, control))
                 check->SetChecked(value == "true");

@@ -13,9 +13,9 @@ std::string AboutJson() {
     dorvik::web::JsonWriter json;
     json.BeginObject()
         .Field("caption", dorvik::DecodeForDisplay(about.Caption))
-        .Field("label", dorvik::DecodeForDisplay(about.Label1.Caption))
-        .Field("notice", dorvik::DecodeForDisplay(about.Memo1.Caption))
-        .Field("button", dorvik::DecodeForDisplay(about.Button1.Caption))
+        .Field("label", dorvik::DecodeForDisplay(about.Label1.Caption()))
+        .Field("notice", dorvik::DecodeForDisplay(about.Memo1.Caption()))
+        .Field("button", dorvik::DecodeForDisplay(about.Button1.Caption()))
         .Field("version", std::string(DORVIK_VERSION))
         .EndObject();
     return json.Text();

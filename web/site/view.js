@@ -67,6 +67,9 @@ export class View {
     const byId = (id) => document.getElementById(id);
     for (const id of ['edtMaxLoss', 'edtLength', 'edtVSWR', 'cbxBeginningFrequency', 'cbxEndingFrequency'])
       byId(id).addEventListener('input', (e) => this.send(id, 'text', e.target.value));
+    // The frequency pair rule runs on the completed entry: when the field is left, on Enter or a list pick.
+    for (const id of ['cbxBeginningFrequency', 'cbxEndingFrequency'])
+      byId(id).addEventListener('change', () => this.send(id, 'complete', ''));
     for (const id of ['cbxConnector', 'cbxConnector2'])
       byId(id).addEventListener('change', (e) => this.send(id, 'pick', e.target.selectedIndex));
     for (const id of ['chkFrequency', 'chkInsertionLoss', 'chkConnector', 'chkConnector2', 'chkAir', 'chkFoam',
@@ -121,6 +124,7 @@ export class View {
     document.getElementById('tsQueryValues').hidden = s.page !== 0;
     document.getElementById('tsResults').hidden = s.page !== 1;
     document.getElementById('StatusBar1').textContent = s.status;
+    document.getElementById('StatusNote').textContent = s.statusNote;
     document.getElementById('ProgressBar1').value = s.progress;
     for (const [name, c] of Object.entries(s.controls)) this.renderControl(name, c);
     this.menu.render(s.menu);
