@@ -38,9 +38,9 @@ void ChartWidget::SetFigure(ChartFigure figure) {
 
 void ChartWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    report::PaintChart(painter, rect(), figure_);
+    const report::ChartLayout layout(figure_, rect(), logicalDpiY());
+    report::PaintScene(painter, layout);
     if (hit_) {
-        const report::ChartLayout layout(figure_, rect());
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(Qt::black, 1.2));
         painter.setBrush(Qt::NoBrush);
@@ -49,7 +49,7 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 }
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
-    const report::ChartLayout layout(figure_, rect());
+    const report::ChartLayout layout(figure_, rect(), logicalDpiY());
     hit_ = layout.CurveAt(figure_, event->position());
     emit ReadOutChanged(hit_ ? report::ReadOut(figure_, *hit_) : QString(kReadOutHint));
     update();
