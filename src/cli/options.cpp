@@ -33,8 +33,8 @@ OutputFormat ParseFormat(const std::string& text) {
 
 std::filesystem::path ParseChartFile(const std::string& text) {
     const std::string extension = LowerCase(std::filesystem::path(text).extension().string());
-    if (extension != ".svg" && extension != ".png")
-        throw UsageError("--chart writes a .svg or .png file, not '" + text + "'");
+    if (extension != ".svg" && extension != ".png" && extension != ".pdf")
+        throw UsageError("--chart writes a .svg, .png or .pdf file, not '" + text + "'");
     return text;
 }
 
@@ -184,7 +184,8 @@ std::string UsageText() {
            "  --row N            the current line of the results (default 1)\n"
            "  --pdf FILE         write the printed report to this PDF file (replaced)\n"
            "  --chart FILE       also write the chart of the lines listed (the first ten) over frequency:\n"
-           "                     attenuation on log-log axes, as FILE.svg or FILE.png (replaced)\n"
+           "                     attenuation on log-log axes, as FILE.svg, FILE.png or FILE.pdf (a Letter\n"
+           "                     page in landscape, as printed) (replaced)\n"
            "  --check            check the data files instead: every problem on a line of its own as\n"
            "                     FILE:LINE: message (numbers that do not read, lines without all their\n"
            "                     fields, part numbers without a price line, part numbers priced twice,\n"
