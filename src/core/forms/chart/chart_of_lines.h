@@ -1,6 +1,6 @@
 #pragma once
-// The chart window's model: which lines of a search are drawn (the current one and up to nine more), which
-// quantity, and the figure to paint. The painting itself is the report library's.
+// Which lines of a search a chart draws (the current one and up to nine more), which quantity, and the figure
+// of them; the chart window's model and dorvik-query --chart build on it.
 #include "core/catalogue/records.h"
 #include "core/chart/chart_figure.h"
 #include "core/engine/curves.h"
