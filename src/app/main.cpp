@@ -8,6 +8,7 @@
 #include "core/store/system_store.h"
 #include "gui/ancillary/ancillary_views.h"
 #include "gui/ancillary/splash_view.h"
+#include "gui/chart/chart_hookup.h"
 #include "gui/main_window/main_window_view.h"
 #include "gui/platform/qt_platform_services.h"
 #include "gui/printing/preview_reports.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
                                     dorvik::ReadSystemStores(dorvik::SystemStorePaths()));
     dorvik::gui::QtPlatformServices services;
     dorvik::gui::RegisterAncillaryViews(services);
+    dorvik::gui::RegisterChartView(services);
     dorvik::TfrmMain form(environment, store, services);
     dorvik::TQuickUpdate update(environment, services);
     dorvik::ConnectAncillaryWindows(form, update);

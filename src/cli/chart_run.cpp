@@ -1,21 +1,17 @@
 #include "cli/chart_run.h"
 
-#include "cli/offscreen_application.h"
 #include "cli/query_run.h"
-#include "report/chart/chart_painter.h"
-
-#include <ostream>
+#include "core/chart/chart_svg.h"
+#include "core/text/collation.h"
 
 namespace dorvik::cli {
 
 int WriteChart(TfrmMain& form, const std::filesystem::path& file, const std::filesystem::path& privateFolder,
                std::ostream& err) {
-    const OffscreenApplication application(privateFolder);
-    QString error;
-    if (!report::SaveChart(form.ChartOfLines().Figure(), QString::fromStdString(file.string()), &error)) {
-        err << "dorvik-query: " << error.toStdString() << '\n';
-        return kFailed;
-    }
+    const ChartFigure figure = form.ChartOfLines().Figure();
+    if (!SameTextIgnoreCase(file.extension().string(), ".svg"))
+        return WritePaintedChart(figure, file, privateFolder, err);
+    WriteChartSvg(figure, file);
     return kLinesListed;
 }
 

@@ -33,8 +33,8 @@ OutputFormat ParseFormat(const std::string& text) {
 std::filesystem::path ParseChartFile(const std::string& text) {
     const std::string extension = LowerCaseAscii(std::filesystem::path(text).extension().string());
     // A stream has no name to tell the format by: it gets SVG.
-    if (extension != ".svg" && extension != ".png" && text != "-" && !IsStreamFile(text))
-        throw UsageError("--chart writes a .svg or .png file, not " + Quoted(text));
+    if (extension != ".svg" && extension != ".png" && extension != ".pdf" && text != "-" && !IsStreamFile(text))
+        throw UsageError("--chart writes a .svg, .png or .pdf file, not " + Quoted(text));
     return text;
 }
 
@@ -213,9 +213,10 @@ std::string UsageText() {
            "  --pdf FILE         write the printed report to this PDF file (replaced whole), to a FIFO or a\n"
            "                     character device as a stream, or to standard output with '-'\n"
            "  --chart FILE       also write the chart of the lines listed (the first ten) over frequency:\n"
-           "                     attenuation on log-log axes, as FILE.svg or FILE.png (replaced whole), or\n"
-           "                     as SVG to a FIFO or a character device; with --print, both are written,\n"
-           "                     and '-' writes the chart to standard output\n"
+           "                     attenuation on log-log axes, as FILE.svg, FILE.png or FILE.pdf (a Letter\n"
+           "                     page in landscape, as printed; replaced whole), or as SVG to a FIFO or a\n"
+           "                     character device; with --print, both are written, and '-' writes the\n"
+           "                     chart to standard output\n"
            "  --check            check the data files instead: every problem on a line of its own as\n"
            "                     FILE:LINE: message, as it is found (numbers that do not read, lines "
            "without\n"

@@ -15,6 +15,7 @@
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
 #include "core/store/system_store.h"
+#include "core/text/letter_case.h"
 #include "core/text/numbers.h"
 #include "core/text/text_file.h"
 
@@ -133,11 +134,10 @@ bool IsCurrencyCode(const std::string& code) {
 // The chart is made under a name that tells its format: a stream's own name need not.
 std::filesystem::path MadeChartFile(const std::filesystem::path& folder,
                                     const std::filesystem::path& target) {
-    std::string extension = target.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = LowerCaseAscii(target.extension().string());
     const bool stream = target == "-" || IsStreamFile(target);
-    return folder / ("chart" + (stream && extension != ".png" ? std::string(".svg") : extension));
+    const bool painted = extension == ".png" || extension == ".pdf";
+    return folder / ("chart" + (stream && !painted ? std::string(".svg") : extension));
 }
 
 // What a run writes besides standard output, checked before the query runs.

@@ -1,5 +1,6 @@
 #pragma once
-// Opens the chart window from the results page: the File menu's item and the line grid's context menu.
+// The chart window in the desktop program: its view registered with the platform services, which show it when
+// the main window's model asks, and the line grid's context menu that opens it.
 namespace dorvik {
 class TfrmMain;
 }
@@ -7,7 +8,9 @@ class TfrmMain;
 namespace dorvik::gui {
 
 class MainWindowView;
+class QtPlatformServices;
 
+void RegisterChartView(QtPlatformServices& services);
 void ConnectChartOfLines(TfrmMain& form, MainWindowView& view);
 
 } // namespace dorvik::gui

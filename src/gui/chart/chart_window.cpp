@@ -8,8 +8,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -31,16 +29,25 @@ ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
 
 void ChartWidget::SetFigure(ChartFigure figure) {
     figure_ = std::move(figure);
+    layout_.reset();
     hit_.reset();
     emit ReadOutChanged(kReadOutHint);
     update();
 }
 
+const report::ChartLayout& ChartWidget::Layout() {
+    if (!layout_ || size() != laidOutFor_) {
+        layout_.emplace(figure_, rect(), logicalDpiY());
+        laidOutFor_ = size();
+    }
+    return *layout_;
+}
+
 void ChartWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    report::PaintChart(painter, rect(), figure_);
+    const report::ChartLayout& layout = Layout();
+    report::PaintScene(painter, layout);
     if (hit_) {
-        const report::ChartLayout layout(figure_, rect());
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(Qt::black, 1.2));
         painter.setBrush(Qt::NoBrush);
@@ -49,8 +56,7 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 }
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
-    const report::ChartLayout layout(figure_, rect());
-    hit_ = layout.CurveAt(figure_, event->position());
+    hit_ = Layout().CurveAt(figure_, event->position());
     emit ReadOutChanged(hit_ ? report::ReadOut(figure_, *hit_) : QString(kReadOutHint));
     update();
 }
@@ -61,25 +67,27 @@ void ChartWidget::leaveEvent(QEvent*) {
     update();
 }
 
-ChartWindow::ChartWindow(TChartOfLines model, IPlatformServices& services, std::filesystem::path folder,
-                         QWidget* parent)
-    : QDialog(parent), model_(std::move(model)), services_(services), folder_(std::move(folder)) {
-    setWindowTitle("Chart Of Lines");
+ChartWindow::ChartWindow(TfrmChart& form, IPlatformServices& services, IChartOutput& output, QWidget* parent)
+    : FormDialog(form, services, parent), form_(form), output_(output) {
+    // Unlike the designed dialogs, the chart grows with its window.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
     auto* layout = new QHBoxLayout(this);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel("Lines charted (at most ten):", this));
+    side->addWidget(new QLabel(QStringLiteral("Lines charted (at most ten):"), this));
     lines_ = new QListWidget(this);
     lines_->setMaximumWidth(260);
-    for (int i = 0; i < model_.Count(); ++i) {
-        const TTransmissionLine& line = model_.Line(i);
+    const TChartOfLines& model = form_.Lines();
+    for (int i = 0; i < model.Count(); ++i) {
+        const TTransmissionLine& line = model.Line(i);
         QString text = ToQString(line.PartNumber);
         if (!line.Description.empty())
-            text += "  " + ToQString(line.Description);
+            text += QStringLiteral("  ") + ToQString(line.Description);
         auto* item = new QListWidgetItem(text, lines_);
         item->setToolTip(text);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(model_.Chosen(i) ? Qt::Checked : Qt::Unchecked);
     }
     connect(lines_, &QListWidget::itemChanged, this, &ChartWindow::LineChecked);
     side->addWidget(lines_);
@@ -87,15 +95,13 @@ ChartWindow::ChartWindow(TChartOfLines model, IPlatformServices& services, std::
 
     auto* main = new QVBoxLayout;
     auto* quantities = new QHBoxLayout;
-    attenuation_ = new QRadioButton("&Attenuation", this);
-    power_ = new QRadioButton("Average &Power", this);
-    attenuation_->setChecked(true);
+    attenuation_ = new QRadioButton(QStringLiteral("&Attenuation"), this);
+    power_ = new QRadioButton(QStringLiteral("Average &Power"), this);
     auto* group = new QButtonGroup(this);
     group->addButton(attenuation_);
     group->addButton(power_);
     connect(power_, &QRadioButton::toggled, this, [this](bool on) {
-        model_.Quantity = on ? ChartQuantity::AveragePower : ChartQuantity::Attenuation;
-        Redraw();
+        Act([this, on] { form_.SetQuantity(on ? ChartQuantity::AveragePower : ChartQuantity::Attenuation); });
     });
     quantities->addWidget(attenuation_);
     quantities->addWidget(power_);
@@ -103,71 +109,55 @@ ChartWindow::ChartWindow(TChartOfLines model, IPlatformServices& services, std::
     main->addLayout(quantities);
     chart_ = new ChartWidget(this);
     main->addWidget(chart_, 1);
-    readOut_ = new QLabel(kReadOutHint, this);
+    readOut_ = new QLabel(QString::fromLatin1(kReadOutHint), this);
     connect(chart_, &ChartWidget::ReadOutChanged, readOut_, &QLabel::setText);
     main->addWidget(readOut_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* save = new QPushButton("&Save As...", this);
-    auto* print = new QPushButton("P&rint...", this);
-    auto* close = new QPushButton("&Close", this);
+    auto* save = new QPushButton(QStringLiteral("&Save As..."), this);
+    auto* print = new QPushButton(QStringLiteral("P&rint..."), this);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
     connect(save, &QPushButton::clicked, this, &ChartWindow::SaveAs);
     connect(print, &QPushButton::clicked, this, &ChartWindow::Print);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, [this] { Act([this] { form_.btnCloseClick(); }); });
     for (QPushButton* button : {save, print, close})
         buttons->addWidget(button);
     main->addLayout(buttons);
     layout->addLayout(main, 1);
     resize(1040, 600);
-    Redraw();
+    Refresh();
+}
+
+void ChartWindow::Refresh() {
+    {
+        const QSignalBlocker block(lines_);
+        for (int i = 0; i < lines_->count(); ++i)
+            lines_->item(i)->setCheckState(form_.Lines().Chosen(i) ? Qt::Checked : Qt::Unchecked);
+    }
+    {
+        const QSignalBlocker block(power_);
+        (form_.Quantity() == ChartQuantity::AveragePower ? power_ : attenuation_)->setChecked(true);
+    }
+    if (shownRevision_ != form_.FigureRevision()) {
+        shownRevision_ = form_.FigureRevision();
+        chart_->SetFigure(form_.Figure());
+    }
+    if (!form_.Message().empty())
+        readOut_->setText(ToQString(form_.Message()));
 }
 
 void ChartWindow::LineChecked(QListWidgetItem* item) {
-    const int row = lines_->row(item);
-    if (!model_.SetChosen(row, item->checkState() == Qt::Checked)) {
-        const QSignalBlocker block(lines_);
-        item->setCheckState(Qt::Unchecked);
-        readOut_->setText(QString("At most %1 lines are charted at once.").arg(TChartOfLines::kMaxChosen));
-        return;
-    }
-    Redraw();
-}
-
-void ChartWindow::Redraw() {
-    chart_->SetFigure(model_.Figure());
+    Act([this, row = lines_->row(item), on = item->checkState() == Qt::Checked] {
+        form_.LineClickCheck(row, on);
+    });
 }
 
 void ChartWindow::SaveAs() {
-    TFileDialog dialog;
-    dialog.kind = TFileDialog::Kind::Save;
-    dialog.Name = "ChartSave";
-    dialog.Title = "Save The Chart";
-    dialog.Filter = "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg";
-    dialog.DefaultExt = "png";
-    dialog.InitialDir = folder_.string();
-    dialog.FileName = "chart.png";
-    dialog.OverwritePrompt = true;
-    if (!services_.ExecuteFileDialog(dialog))
-        return;
-    QString error;
-    if (!report::SaveChart(chart_->Figure(), ToQString(dialog.FileName), &error))
-        services_.ShowMessage(FromQString(error), MessageIcon::Error);
+    Act([this] { form_.btnSaveClick(output_); });
 }
 
 void ChartWindow::Print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName("Chart Of Lines");
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
-    QPrintPreviewDialog preview(&printer, this);
-    const ChartFigure figure = chart_->Figure();
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&figure](QPrinter* target) {
-        QPainter painter(target);
-        const QRect page = target->pageLayout().paintRectPixels(target->resolution());
-        report::PaintChart(painter, QRectF(QPointF(0, 0), QSizeF(page.size())), figure);
-    });
-    preview.exec();
+    Act([this] { form_.btnPrintClick(output_); });
 }
 
 } // namespace dorvik::gui

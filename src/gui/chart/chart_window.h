@@ -1,15 +1,12 @@
 #pragma once
-// The chart window: the lines of the last search drawn over frequency, chosen in a list with check boxes, as
-// attenuation or average power, with a read-out of the curve under the mouse; saved as PNG or SVG, or
-// printed.
-#include "core/forms/chart/chart_of_lines.h"
-#include "core/forms/services.h"
+// The chart window, a view of its model: the lines of the last search with check boxes, attenuation or
+// average power, the chart with a read-out of the curve under the mouse, and Save As, Print and Close.
+#include "core/forms/chart/frm_chart.h"
+#include "gui/ancillary/form_dialog.h"
 #include "report/chart/chart_painter.h"
 
-#include <QDialog>
 #include <QWidget>
 
-#include <filesystem>
 #include <optional>
 
 class QLabel;
@@ -36,32 +33,36 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // The scene for the widget's size, laid out again when the figure or the size changes.
+    const report::ChartLayout& Layout();
+
     ChartFigure figure_;
+    std::optional<report::ChartLayout> layout_;
+    QSize laidOutFor_;
     std::optional<report::ChartLayout::Hit> hit_;
 };
 
-class ChartWindow : public QDialog {
+class ChartWindow : public FormDialog {
     Q_OBJECT
 public:
-    ChartWindow(TChartOfLines model, IPlatformServices& services, std::filesystem::path folder,
+    ChartWindow(TfrmChart& form, IPlatformServices& services, IChartOutput& output,
                 QWidget* parent = nullptr);
+    void Refresh() override;
 
     QListWidget* LineList() const { return lines_; }
     ChartWidget* Chart() const { return chart_; }
     QRadioButton* PowerButton() const { return power_; }
     QLabel* ReadOut() const { return readOut_; }
-    const TChartOfLines& Model() const { return model_; }
 
     void SaveAs();
     void Print();
 
 private:
     void LineChecked(QListWidgetItem* item);
-    void Redraw();
 
-    TChartOfLines model_;
-    IPlatformServices& services_;
-    std::filesystem::path folder_;
+    TfrmChart& form_;
+    IChartOutput& output_;
+    int shownRevision_ = -1;
     QListWidget* lines_ = nullptr;
     ChartWidget* chart_ = nullptr;
     QRadioButton* attenuation_ = nullptr;

@@ -1,6 +1,8 @@
 #include "core/forms/chart/chart_of_lines.h"
+#include "core/forms/chart/frm_chart.h"
 
 #include "core/engine/formulas.h"
+#include "core/errors.h"
 #include "core/forms/main_window_fixture.h"
 
 #include <array>
@@ -110,6 +112,87 @@ TEST(ChartOfLines, LegendCarriesTheLongestRunWhenQueryingByLoss) {
               "L1  (connectors exceed the budget)");
 }
 
+TEST(ChartOfLines, LegendReadsTheCatalogueBytesAsEveryOutputDoes) {
+    auto lines = Lines(2);
+    lines[0].PartNumber = "CAF\xE9-50";     // Windows-1252
+    lines[1].PartNumber = "CAF\xC3\xA9-50"; // UTF-8
+    const ChartFigure figure = TChartOfLines({}, Pointers(lines), 0).Figure();
+    EXPECT_EQ(figure.Series[0].Legend, "CAF\xC3\xA9-50");
+    EXPECT_EQ(figure.Series[1].Legend, "CAF\xC3\xA9-50");
+    EXPECT_EQ(figure.Series[0].PartNumber, lines[0].PartNumber);
+}
+
+struct FakeChartOutput : IChartOutput {
+    std::vector<std::filesystem::path> Saved;
+    std::vector<ChartPage> Printed;
+    void SavePng(const ChartFigure&, const std::filesystem::path& file) override { Saved.push_back(file); }
+    void Print(const ChartFigure&, const ChartPage& page) override { Printed.push_back(page); }
+};
+
+class ChartWindowModelTest : public ::testing::Test {
+protected:
+    std::vector<TTransmissionLine> lines = Lines(12);
+    FakeServices services;
+    TFileDialog dialog;
+    dorvik::test::TempFolder folder;
+    FakeChartOutput output;
+};
+
+TEST_F(ChartWindowModelTest, AnEleventhLineIsRefusedWithAMessage) {
+    TfrmChart chart(TChartOfLines({}, Pointers(lines), 0), services, dialog, folder.Path());
+    EXPECT_EQ(chart.Caption, "Chart Of Lines");
+    EXPECT_EQ(chart.Figure().Series.size(), 10u);
+    const int revision = chart.FigureRevision();
+    chart.LineClickCheck(11, true);
+    EXPECT_EQ(chart.Message(), "At most 10 lines are charted at once.");
+    EXPECT_FALSE(chart.Lines().Chosen(11));
+    EXPECT_EQ(chart.FigureRevision(), revision);
+    chart.LineClickCheck(0, false);
+    EXPECT_EQ(chart.Message(), "");
+    chart.LineClickCheck(11, true);
+    ASSERT_EQ(chart.Figure().Series.size(), 10u);
+    EXPECT_EQ(chart.Figure().Series.back().PartNumber, "L12");
+    chart.SetQuantity(ChartQuantity::AveragePower);
+    EXPECT_EQ(chart.Figure().YAxisLabel, "Average Power (kW)");
+    chart.btnCloseClick();
+    EXPECT_EQ(chart.ModalResult, TModalResult::Ok);
+}
+
+TEST_F(ChartWindowModelTest, SaveProposesTheFolderUsedLastAndPrintsOnLetterInLandscape) {
+    std::filesystem::create_directories(folder / "charts");
+    {
+        TfrmChart chart(TChartOfLines({}, Pointers(lines), 0), services, dialog, folder.Path());
+        services.DialogAnswers.push_back((folder / "charts" / "lines.svg").string());
+        chart.btnSaveClick(output);
+        services.DialogAnswers.push_back((folder / "charts" / "lines.png").string());
+        chart.btnSaveClick(output);
+        services.DialogAnswers.push_back((folder / "lines.gif").string());
+        EXPECT_THROW(chart.btnSaveClick(output), DorvikError);
+        chart.btnPrintClick(output);
+    }
+    ASSERT_EQ(services.DialogsShown.size(), 3u);
+    EXPECT_EQ(services.DialogsShown[0].InitialDir, folder.Path().string());
+    EXPECT_EQ(services.DialogsShown[0].FileName, "chart.png");
+    EXPECT_EQ(services.DialogsShown[1].InitialDir, (folder / "charts").string());
+    EXPECT_EQ(services.DialogsShown[1].FileName, "lines.svg");
+    EXPECT_NE(dorvik::test::ReadBytes(folder / "charts" / "lines.svg").find("L1</text>"), std::string::npos);
+    EXPECT_EQ(output.Saved, std::vector<std::filesystem::path>{folder / "charts" / "lines.png"});
+    EXPECT_FALSE(std::filesystem::exists(folder / "lines.gif"));
+    ASSERT_EQ(output.Printed.size(), 1u);
+    EXPECT_EQ(output.Printed[0].WidthPt, 792);
+    EXPECT_EQ(output.Printed[0].HeightPt, 612);
+    // The next opening of the window proposes the folder used last; a cancelled dialog changes nothing.
+    TfrmChart again(TChartOfLines({}, Pointers(lines), 0), services, dialog, folder.Path());
+    services.DialogAnswers.push_back(std::nullopt);
+    again.btnSaveClick(output);
+    services.DialogAnswers.push_back(std::nullopt);
+    again.btnSaveClick(output);
+    for (std::size_t i : {3u, 4u}) {
+        EXPECT_EQ(services.DialogsShown[i].InitialDir, folder.Path().string()) << i;
+        EXPECT_EQ(services.DialogsShown[i].FileName, "lines.gif") << i;
+    }
+}
+
 class MainWindowChartTest : public MainWindowTest {};
 
 TEST_F(MainWindowChartTest, BuiltFromTheResultsPage) {
@@ -134,9 +217,13 @@ TEST_F(MainWindowChartTest, BuiltFromTheResultsPage) {
     EXPECT_EQ(chart.Line(0).PartNumber, f.grdSpecs.Cell(1, 1));
 
     int shown = 0;
-    f.OnShowChart = [&] { ++shown; };
+    services.OnShowModal = [&](TForm& window) {
+        shown += dynamic_cast<TfrmChart*>(&window) != nullptr;
+        return TModalResult::Ok;
+    };
     User([&] { f.ChartOfLines1->Click(); });
     EXPECT_EQ(shown, 1);
+    EXPECT_EQ(services.ModalShown, std::vector<std::string>{"Chart Of Lines"});
     User([&] { f.btnNewQueryClick(); });
     EXPECT_FALSE(f.ChartOfLines1->Visible());
 }

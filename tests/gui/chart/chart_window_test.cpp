@@ -1,8 +1,10 @@
 // The chart window over a search of the sample data, offscreen.
 #include "core/forms/fake_services.h"
 #include "core/store/memory_settings_store.h"
+#include "gui/chart/chart_hookup.h"
 #include "gui/chart/chart_window.h"
 #include "gui/main_window/main_window_view.h"
+#include "gui/platform/qt_platform_services.h"
 
 #include <QApplication>
 #include <QFile>
@@ -51,8 +53,16 @@ protected:
         ASSERT_GT(form->Hits.size(), 10u) << (services.Events.empty() ? "" : services.Events.back());
     }
 
+    struct NoOutput : IChartOutput {
+        void SavePng(const ChartFigure&, const std::filesystem::path&) override {}
+        void Print(const ChartFigure&, const ChartPage&) override {}
+    } output;
+    std::unique_ptr<TfrmChart> model;
+
     std::unique_ptr<ChartWindow> Window() {
-        return std::make_unique<ChartWindow>(form->ChartOfLines(), services, folder.Path());
+        model = std::make_unique<TfrmChart>(form->ChartOfLines(), services, form->ChartSaveDialog,
+                                            form->Environment().OutputFolder);
+        return std::make_unique<ChartWindow>(*model, services, output);
     }
 };
 
@@ -118,6 +128,10 @@ TEST_F(ChartWindowTest, SavesWhereTheDialogSays) {
 }
 
 TEST_F(ChartWindowTest, OpenedFromTheMenuAndTheGridsContextMenu) {
+    // The desktop program's services show the registered view.
+    QtPlatformServices qt;
+    RegisterChartView(qt);
+    services.OnShowModal = [&qt](TForm& window) { return qt.ShowModal(window); };
     int opened = 0;
     QTimer::singleShot(0, [&] {
         if (auto* w = qobject_cast<ChartWindow*>(QApplication::activeModalWidget())) {

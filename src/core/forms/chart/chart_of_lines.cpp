@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/text/numbers.h"
+#include "core/text/text_file.h"
 
 #include <algorithm>
 
@@ -53,7 +54,8 @@ ChartFigure TChartOfLines::Figure() const {
         ChartSeries series;
         series.PartNumber = line.PartNumber;
         series.Points = attenuation ? AttenuationCurve(line, !query_.Feet) : AveragePowerCurve(line);
-        series.Legend = line.PartNumber;
+        // The catalogue's bytes read as every output reads them.
+        series.Legend = DecodeForDisplay(line.PartNumber);
         if (query_.MaxLoss) {
             try {
                 const std::optional<double> run = LongestRun(line);

@@ -1,7 +1,8 @@
 #pragma once
-// The chart window's model: which lines of a search are drawn (the current one and up to nine more), which
-// quantity, and the figure to paint. The painting itself is the report library's.
+// Which lines of a search a chart draws (the current one and up to nine more), which quantity, and the figure
+// of them; the chart window's model and dorvik-query --chart build on it.
 #include "core/catalogue/records.h"
+#include "core/chart/chart_figure.h"
 #include "core/engine/curves.h"
 
 #include <optional>
@@ -17,23 +18,6 @@ struct ChartQuery {
     std::optional<FrequencyRange> Band; // the query's band; none for a part-number lookup
     bool Feet = true;                   // the page's unit
     std::optional<double> MaxLoss;      // set when the query was by maximum insertion loss
-    char DecimalSeparator = '.';
-};
-
-struct ChartSeries {
-    std::string PartNumber;
-    std::vector<CurvePoint> Points;
-    std::string Legend; // the part number, and the longest run within the budget when querying by loss
-};
-
-struct ChartFigure {
-    std::string Title;
-    std::string XAxisLabel;
-    std::string YAxisLabel;
-    std::string ValueUnit; // the read-out's unit: "dB/100 ft", "dB/100 m", "kW"
-    std::vector<ChartSeries> Series;
-    std::optional<FrequencyRange> QueryBand;
-    std::optional<double> MidBand; // MHz
     char DecimalSeparator = '.';
 };
 

@@ -138,6 +138,7 @@ public:
     TFileDialog OpenDialog1;
     TFileDialog HtmlSave;
     TFileDialog ExcelSave;
+    TFileDialog ChartSaveDialog; // the chart window's: it keeps the file saved last
 
     // --- data
     // -----------------------------------------------------------------------------------------------
@@ -160,7 +161,6 @@ public:
     std::function<void()> OnShowUpdate;
     std::function<void()> OnUpdateReminder;
     std::function<void()> OnPrint;
-    std::function<void()> OnShowChart;
 
     // --- start-up and shutdown (main_startup.cpp)
     // -----------------------------------------------------------

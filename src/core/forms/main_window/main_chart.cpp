@@ -1,5 +1,6 @@
 // The chart of the lines found: built from the results page as it stands.
 #include "core/forms/chart/chart_of_lines.h"
+#include "core/forms/chart/frm_chart.h"
 #include "core/forms/main_window/frm_main.h"
 
 namespace dorvik {
@@ -22,8 +23,8 @@ TChartOfLines TfrmMain::ChartOfLines() {
 void TfrmMain::ChartOfLines1Click() {
     if (Hits.empty())
         return;
-    if (OnShowChart)
-        OnShowChart();
+    TfrmChart chart(ChartOfLines(), services_, ChartSaveDialog, env_.OutputFolder);
+    services_.ShowModal(chart);
 }
 
 } // namespace dorvik

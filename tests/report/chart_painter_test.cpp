@@ -1,6 +1,7 @@
 #include "report/chart/chart_painter.h"
 
 #include "core/engine/formulas.h"
+#include "core/forms/chart/chart_of_lines.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "core/forms/chart/log_axis.h"
+#include "core/chart/log_axis.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

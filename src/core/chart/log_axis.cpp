@@ -1,4 +1,4 @@
-#include "core/forms/chart/log_axis.h"
+#include "core/chart/log_axis.h"
 
 #include <algorithm>
 #include <cmath>
