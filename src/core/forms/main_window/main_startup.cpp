@@ -145,9 +145,4 @@ void TfrmMain::FormDestroy() {
     SaveSettings();
 }
 
-void TfrmMain::FormActivate() {
-    if (OnUpdateReminder)
-        OnUpdateReminder();
-}
-
 } // namespace dorvik

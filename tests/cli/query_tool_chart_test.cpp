@@ -1,6 +1,6 @@
 // dorvik-query --chart: the chart of the lines listed written as SVG or PNG without a display, beside the
 // results on standard output.
-#include "core/cli/tool_runner.h"
+#include "tool_runner.h"
 
 namespace dorvik::testing {
 namespace {
