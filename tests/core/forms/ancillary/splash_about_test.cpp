@@ -110,14 +110,20 @@ TEST(AboutBox, KeyBufferRules) {
         bool revealed;
     };
     const std::vector<Case> cases = {
-        {"J", "J", false},     {"JO", "JO", false}, {"JOL", "JOL", false}, {"JOLT", "", true},
+        {"J", "J", false},
+        {"JO", "JO", false},
+        {"JOL", "JOL", false},
+        {"JOLT", "", true},
         {"jolt", "", true},    // key codes in lower case count as their capitals
         {"JOX", "X", false},   // a wrong letter mid-word restarts the buffer at that letter
         {"JOXJOLT", "", true}, // and the first letter begins a new attempt
-        {"JOJ", "J", false},   {"OL", "OL", false}, // a later part of the word stays in the buffer
-        {"OLT", "OLT", false},                      // but never equals the word
-        {"OLTJ", "J", false},  {"JJOLT", "", true}, {"JOLTO", "O", true}, // after a reveal the buffer starts
-                                                                          // empty
+        {"JOJ", "J", false},
+        {"OL", "OL", false},   // a later part of the word stays in the buffer
+        {"OLT", "OLT", false}, // but never equals the word
+        {"OLTJ", "J", false},
+        {"JJOLT", "", true},
+        {"JOLTO", "O", true}, // after a reveal the buffer starts
+                              // empty
         {"T", "T", false},
     };
     for (const auto& c : cases) {
