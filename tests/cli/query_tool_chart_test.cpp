@@ -10,6 +10,8 @@ protected:
     std::filesystem::path sample = DORVIK_SAMPLE_DATA;
 
     void SetUp() override {
+        if (!kToolHasReports)
+            GTEST_SKIP() << "this dorvik-query is built without the report engine";
         QueryToolTest::SetUp();
         environment.erase("DISPLAY");
     }

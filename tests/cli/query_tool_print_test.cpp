@@ -14,6 +14,8 @@ protected:
     std::filesystem::path query = folder.Path() / "all.dvk";
 
     void SetUp() override {
+        if (!kToolHasReports)
+            GTEST_SKIP() << "this dorvik-query is built without the report engine";
         QueryToolTest::SetUp();
         std::filesystem::create_directories(tmp);
         environment["TMPDIR"] = tmp.string();

@@ -11,6 +11,13 @@
 
 namespace dorvik::testing {
 
+// Reports and charts need the report library, which a build without Qt lacks.
+#ifdef DORVIK_TOOL_HAS_REPORTS
+inline constexpr bool kToolHasReports = true;
+#else
+inline constexpr bool kToolHasReports = false;
+#endif
+
 struct ToolResult {
     int status = -1;
     std::string out, err;
