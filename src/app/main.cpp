@@ -1,7 +1,5 @@
 // The desktop program.
-#include "core/forms/ancillary/ancillary_windows.h"
 #include "core/forms/ancillary/frm_splash.h"
-#include "core/forms/ancillary/quick_update.h"
 #include "core/forms/app_environment.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/registry_file_store.h"
@@ -59,11 +57,9 @@ int main(int argc, char** argv) {
     dorvik::gui::QtPlatformServices services;
     dorvik::gui::RegisterAncillaryViews(services);
     dorvik::gui::RegisterChartView(services);
+    dorvik::gui::RegisterPrintingViews(services);
     dorvik::TfrmMain form(environment, store, services);
-    dorvik::TQuickUpdate update(environment, services);
-    dorvik::ConnectAncillaryWindows(form, update);
     dorvik::gui::MainWindowView view(form);
-    dorvik::gui::InstallPrintCommand(form, view);
     form.Dispatch([&form] { form.FormCreate(); });
     int status = 0;
     if (!form.TerminateRequested) {

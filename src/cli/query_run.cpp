@@ -1,7 +1,6 @@
 #include "cli/query_run.h"
 
 #include "cli/chart_run.h"
-#include "cli/connector_reader.h"
 #include "cli/formatters.h"
 #include "cli/output_target.h"
 #include "cli/print_run.h"
@@ -46,19 +45,23 @@ bool IsReadableFile(const std::filesystem::path& path) {
     }
 }
 
-// The code in the parentheses that end a currency item's caption: "Euros (EUR)" gives EUR.
-std::string CodeOfCaption(const std::string& caption) {
-    const auto open = caption.rfind('(');
-    if (open == std::string::npos || caption.empty() || caption.back() != ')')
-        return {};
-    return caption.substr(open + 1, caption.size() - open - 2);
-}
-
 TMenuItem* FindCurrencyItem(TfrmMain& form, const std::string& code) {
     for (TMenuItem* item : form.CurrencyItems)
-        if (CodeOfCaption(item->Caption()) == code)
+        if (form.CurrencyCodeOf(*item) == code)
             return item;
     return nullptr;
+}
+
+// The connectors of a listed line as the JSON document lists them.
+std::vector<ConnectorParts> ConnectorsOf(const TfrmMain& form, int row) {
+    std::vector<ConnectorParts> connectors;
+    for (auto& connector : form.ConnectorRowsOf(row)) {
+        ConnectorParts parts{std::move(connector.Name), {}};
+        for (auto& [partNumber, description, price] : connector.PartNumbers)
+            parts.partNumbers.push_back({std::move(partNumber), std::move(description), std::move(price)});
+        connectors.push_back(std::move(parts));
+    }
+    return connectors;
 }
 
 TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironment& tool,
@@ -102,22 +105,19 @@ void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
     };
     switch (format) {
     case OutputFormat::Tsv:
-        WriteSpreadsheetText(form.grdSpecs, write);
+        WriteSpreadsheetText(form.grdSpecs.Table(), write);
         return;
     case OutputFormat::Html:
-        WriteHtmlPage(form.grdSpecs, 3, write);
+        WriteHtmlPage(form.grdSpecs.Table(), 3, write);
         return;
     case OutputFormat::Text:
         WriteTextTable(form.grdSpecs, write);
         return;
-    case OutputFormat::Json: {
-        ConnectorReader connectors(form);
-        const auto headings = connectors.Headings();
+    case OutputFormat::Json:
         WriteJson(
-            form.grdSpecs, headings, [&connectors](int row) { return connectors.Row(row); },
+            form.grdSpecs, form.ConnectorHeadings(), [&form](int row) { return ConnectorsOf(form, row); },
             LongestRunsOf(form), write);
         return;
-    }
     }
 }
 

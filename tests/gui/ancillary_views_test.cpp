@@ -150,7 +150,7 @@ TEST_F(AboutViewTest, ClicksOnTheNoticeTheLabelAndTheButtonClose) {
 
 class UpdateViewTest : public ::testing::Test {
 protected:
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     dorvik::testing::FakeServices services;
     std::unique_ptr<TQuickUpdate> update;
 
@@ -206,7 +206,7 @@ TEST_F(UpdateViewTest, EscapeAnswersCancelAndTheCloseBoxAnswersNothing) {
 }
 
 TEST_F(UpdateViewTest, OptionsFollowTheModel) {
-    dorvik::test::WriteBytes(update->IniFile(), "[UPDATE]\r\ndays=45\r\nautoupdate=1\r\n");
+    dorvik::testing::WriteBytes(update->IniFile(), "[UPDATE]\r\ndays=45\r\nautoupdate=1\r\n");
     TfrmOptions form(update->IniFile());
     form.FormCreate();
     OptionsView view(form, services);

@@ -17,9 +17,9 @@ namespace {
 
 class DownloadTest : public ::testing::Test {
 protected:
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     QByteArray body = QByteArray(200'000, 'p') + "end";
-    test::LocalHttpServer server{body};
+    dorvik::testing::LocalHttpServer server{body};
     QtPlatformServices services;
     std::filesystem::path target = folder / "dvksetup.deb";
 
@@ -36,7 +36,7 @@ protected:
 
 TEST_F(DownloadTest, CompleteTransferWritesTheFile) {
     EXPECT_EQ(services.Download(server.Url("/ok"), target.string()), DownloadResult::Completed);
-    EXPECT_EQ(dorvik::test::ReadBytes(target), body.toStdString());
+    EXPECT_EQ(dorvik::testing::ReadBytes(target), body.toStdString());
     EXPECT_EQ(FilesLeft(), std::vector<std::string>{"dvksetup.deb"});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // the progress dialog has gone
 }
@@ -46,9 +46,9 @@ TEST_F(DownloadTest, FailuresLeaveNoFileAndKeepAnEarlierOne) {
         std::filesystem::remove(target);
         EXPECT_EQ(services.Download(server.Url(path), target.string()), DownloadResult::Failed) << path;
         EXPECT_TRUE(FilesLeft().empty()) << path;
-        dorvik::test::WriteBytes(target, "earlier package");
+        dorvik::testing::WriteBytes(target, "earlier package");
         EXPECT_EQ(services.Download(server.Url(path), target.string()), DownloadResult::Failed) << path;
-        EXPECT_EQ(dorvik::test::ReadBytes(target), "earlier package") << path;
+        EXPECT_EQ(dorvik::testing::ReadBytes(target), "earlier package") << path;
         EXPECT_EQ(FilesLeft(), std::vector<std::string>{"dvksetup.deb"}) << path;
     }
     // Nobody listens there, and a URL that does not read.

@@ -3,6 +3,7 @@
 #include "core/forms/fake_services.h"
 #include "core/store/memory_settings_store.h"
 #include "gui/main_window/main_window_view.h"
+#include "support/test_files.h"
 
 #include <QPushButton>
 #include <QStackedWidget>
@@ -12,21 +13,19 @@
 
 #include <filesystem>
 #include <memory>
-#include <random>
 
 namespace dorvik::gui {
 
 class MainWindowViewTest : public ::testing::Test {
 protected:
-    std::filesystem::path folder;
+    const dorvik::testing::TempFolder temp;
+    const std::filesystem::path folder = temp.Path();
     MemorySettingsStore store;
     dorvik::testing::FakeServices services;
     std::unique_ptr<TfrmMain> form;
     std::unique_ptr<MainWindowView> view;
 
     void SetUp() override {
-        std::random_device rd;
-        folder = std::filesystem::temp_directory_path() / ("dorvik-gui-" + std::to_string(rd()));
         std::filesystem::create_directories(folder / "shared");
         const std::filesystem::path sample = DORVIK_SAMPLE_DATA;
         for (const char* name : {"Freq_TLine_Connectors.dat", "xcngrate.dat"})
@@ -44,11 +43,7 @@ protected:
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     }
-    void TearDown() override {
-        view.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
-    }
+    void TearDown() override { view.reset(); }
     template <typename W> W* Widget(const TControl& control) {
         return qobject_cast<W*>(view->WidgetOf(control));
     }

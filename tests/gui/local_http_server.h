@@ -7,7 +7,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-namespace dorvik::gui::test {
+namespace dorvik::testing {
 
 class LocalHttpServer : public QObject {
 public:
@@ -63,4 +63,4 @@ private:
     int requests_ = 0;
 };
 
-} // namespace dorvik::gui::test
+} // namespace dorvik::testing

@@ -15,18 +15,18 @@ namespace {
 // A desktop whose xdg-mime answers after a while, with whatever answer file says.
 class DefaultApplicationTest : public ::testing::Test {
 protected:
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
 
     void SetUp() override {
-        dorvik::test::WriteBytes(folder / "xdg-mime",
-                                 "#!/bin/sh\nsleep 0.2\ncat \"" + (folder / "answer").string() + "\"\n");
+        dorvik::testing::WriteBytes(folder / "xdg-mime",
+                                    "#!/bin/sh\nsleep 0.2\ncat \"" + (folder / "answer").string() + "\"\n");
         std::filesystem::permissions(folder / "xdg-mime", std::filesystem::perms::owner_all);
         Answer("calc.desktop\n");
         setenv("PATH", (folder.Path().string() + ":" + savedPath).c_str(), 1);
     }
     void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
-    void Answer(const std::string& text) { dorvik::test::WriteBytes(folder / "answer", text); }
+    void Answer(const std::string& text) { dorvik::testing::WriteBytes(folder / "answer", text); }
 };
 
 TEST_F(DefaultApplicationTest, AnswersAtOnceAndFollowsWhenTheLookupEnds) {

@@ -1,7 +1,11 @@
 // The print options window and the print preview over a real search of the sample data.
+#include "gui/platform/qt_platform_services.h"
 #include "gui/printing/preview_reports.h"
 #include "gui/printing/print_options_view.h"
 #include "gui_fixture.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -70,6 +74,26 @@ TEST_F(PrintingViewsTest, EntireListOpensThePreviewOfEveryPageAndClosingRemovesT
     EXPECT_FALSE(std::filesystem::exists(folder / "list.dvk"));
     EXPECT_FALSE(std::filesystem::exists(folder / "selected.dvk"));
     EXPECT_TRUE(services.Messages().empty()) << services.Messages().front();
+}
+
+// The main window's print command over the desktop program's services: the registered options window over
+// the preview engine; closing it removes the data files.
+TEST_F(PrintingViewsTest, PrintCommandOpensTheRegisteredOptionsWindowModally) {
+    SearchBand();
+    QtPlatformServices desktop;
+    RegisterPrintingViews(desktop);
+    ASSERT_NE(dynamic_cast<PreviewReports*>(desktop.Reports()), nullptr);
+    TfrmPrintOptions window(*form, *desktop.Reports());
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        if (auto* options = qobject_cast<PrintOptionsView*>(QApplication::activeModalWidget())) {
+            title = options->windowTitle();
+            options->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+        }
+    });
+    desktop.ShowModal(window);
+    EXPECT_EQ(title, QStringLiteral("Print Options"));
+    EXPECT_TRUE(window.Closed);
 }
 
 } // namespace

@@ -62,7 +62,7 @@ std::string ListRecord(const std::string& name, const std::string& description) 
 
 class PrintReportsTest : public ::testing::Test {
 protected:
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     std::filesystem::path pdf = folder / "out.pdf";
     const CalendarDateTime printedAt{{2026, 12, 8}, 14, 5, 9};
 };
@@ -75,7 +75,7 @@ TEST_F(PrintReportsTest, ListReportHasSevenRecordsAPage) {
             "Foam dielectric coaxial cable, corrugated copper outer conductor, polyethylene jacket, "
             "record " +
                 std::to_string(i));
-    dorvik::test::WriteBytes(folder / "list.dvk", data);
+    dorvik::testing::WriteBytes(folder / "list.dvk", data);
     PdfReports reports(pdf);
     reports.Print(TReportKind::List, folder / "list.dvk", printedAt);
     EXPECT_EQ(reports.LastPageCount(), 3);
@@ -103,7 +103,7 @@ TEST_F(PrintReportsTest, ListReportHasSevenRecordsAPage) {
 
 TEST_F(PrintReportsTest, DataSheetIsOnePageWithEveryCaption) {
     const std::string description(140, 'w');
-    dorvik::test::WriteBytes(
+    dorvik::testing::WriteBytes(
         folder / "selected.dvk",
         "AVA5-50|806-960|" + std::string("Long ") + description +
             "|883|1.23|4.04|2.46|2.56|55.40|31.20|4.41|4.29|USD 12.34|USD 40.48|N Male|NM-1|"
@@ -144,7 +144,7 @@ TEST_F(PrintReportsTest, DataSheetIsOnePageWithEveryCaption) {
 }
 
 TEST_F(PrintReportsTest, UnwritablePdfIsAnErrorAndLeavesNoFile) {
-    dorvik::test::WriteBytes(folder / "list.dvk", ListRecord("P1", "d"));
+    dorvik::testing::WriteBytes(folder / "list.dvk", ListRecord("P1", "d"));
     PdfReports reports(folder / "no such folder" / "out.pdf");
     EXPECT_THROW(reports.Print(TReportKind::List, folder / "list.dvk", printedAt), FileError);
     EXPECT_FALSE(std::filesystem::exists(folder / "no such folder"));

@@ -11,8 +11,8 @@ using report::PipelineField;
 using report::TextPipeline;
 
 TEST(TextPipelineTest, ReadsFieldsByPositionFromTheFieldList) {
-    dorvik::test::TempFolder folder;
-    dorvik::test::WriteBytes(folder / "data.dvk", "a|b|c 90\xB0|\r\nd||f|\r\n");
+    dorvik::testing::TempFolder folder;
+    dorvik::testing::WriteBytes(folder / "data.dvk", "a|b|c 90\xB0|\r\nd||f|\r\n");
     TextPipeline pipeline('|', {{"First", 0, 10}, {"Third", 2, 150}, {"Beyond", 5, 10}});
     pipeline.SetFileName(folder / "data.dvk");
     pipeline.Open();
@@ -32,8 +32,8 @@ TEST(TextPipelineTest, ReadsFieldsByPositionFromTheFieldList) {
 }
 
 TEST(TextPipelineTest, CustomDelimiterAndValuesLongerThanTheirDeclaredLength) {
-    dorvik::test::TempFolder folder;
-    dorvik::test::WriteBytes(folder / "data.txt", "JPY 123456.78;x\n");
+    dorvik::testing::TempFolder folder;
+    dorvik::testing::WriteBytes(folder / "data.txt", "JPY 123456.78;x\n");
     TextPipeline pipeline(';', {{"Price", 0, 10}, {"Rest", 1, 10}});
     pipeline.SetFileName(folder / "data.txt");
     pipeline.Open();
@@ -42,7 +42,7 @@ TEST(TextPipelineTest, CustomDelimiterAndValuesLongerThanTheirDeclaredLength) {
 }
 
 TEST(TextPipelineTest, MissingFileIsAnErrorNamingIt) {
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     TextPipeline pipeline('|', {{"First", 0, 10}});
     pipeline.SetFileName(folder / "gone.dvk");
     try {

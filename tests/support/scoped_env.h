@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace dorvik::test {
+namespace dorvik::testing {
 
 class ScopedEnv {
 public:
@@ -30,4 +30,4 @@ private:
     std::optional<std::string> old_;
 };
 
-} // namespace dorvik::test
+} // namespace dorvik::testing

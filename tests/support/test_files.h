@@ -12,7 +12,7 @@
 #include <sys/resource.h>
 #include <system_error>
 
-namespace dorvik::test {
+namespace dorvik::testing {
 
 class TempFolder {
 public:
@@ -69,4 +69,4 @@ private:
     void (*previousHandler_)(int) = SIG_DFL;
 };
 
-} // namespace dorvik::test
+} // namespace dorvik::testing

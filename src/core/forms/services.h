@@ -11,6 +11,8 @@
 
 namespace dorvik {
 
+class IReportEngine;
+
 enum class MessageIcon { Information, Warning, Error };
 
 // A file dialog's design-time properties and the file name it keeps between uses.
@@ -78,6 +80,8 @@ public:
     virtual void ProcessEvents() {}
     // Shows a secondary window modally and returns its result; without a window system nothing is shown.
     virtual TModalResult ShowModal(TForm&) { return TModalResult::None; }
+    // Where the print options window sends its reports; nothing where no report can be made.
+    virtual IReportEngine* Reports() { return nullptr; }
 };
 
 // The busy cursor while it lives: it ends however the work ends.

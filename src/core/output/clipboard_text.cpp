@@ -12,18 +12,14 @@ std::string Converted(std::string_view bytes, CellBytes cells) {
     return cells == CellBytes::Utf8 ? DecodeForDisplay(bytes) : std::string(bytes);
 }
 
-bool HasCurrentRow(const TGrid& grid) {
-    return grid.CurrentRow() >= 1 && grid.CurrentRow() <= grid.RowCount();
-}
-
-void AppendGrid(std::string& text, const TGrid& grid, std::string_view lineEnd, CellBytes cells) {
-    const bool hasRow = HasCurrentRow(grid);
+void AppendGrid(std::string& text, const TextTable& grid, std::string_view lineEnd, CellBytes cells) {
+    const bool hasRow = grid.HasCurrentRow();
     for (int col = 1; col <= grid.ColCount(); ++col) {
         // Padding counts the stored bytes: one per character in the data files' code page.
         std::string label = ClipboardLabel(grid.Heading(col));
         text += Converted(label, cells);
         if (hasRow)
-            text += Converted(grid.Cell(col, grid.CurrentRow()), cells);
+            text += Converted(grid.Cell(col, grid.CurrentRow), cells);
         text += lineEnd;
     }
 }
@@ -38,8 +34,8 @@ std::string ClipboardLabel(std::string_view heading) {
     return label;
 }
 
-std::string BuildClipboardText(const TGrid& specs, const TGrid& connectors1, const TGrid& connectors2,
-                               std::string_view lineEnd, CellBytes cells) {
+std::string BuildClipboardText(const TextTable& specs, const TextTable& connectors1,
+                               const TextTable& connectors2, std::string_view lineEnd, CellBytes cells) {
     std::string text;
     text += "Transmission Line:";
     text += lineEnd;

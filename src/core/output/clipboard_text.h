@@ -2,7 +2,7 @@
 // The clipboard text of the selected transmission line and its two connectors: for each grid a title, then
 // one line per column with the heading and ":" padded to 31 characters and the cell of the grid's current
 // row.
-#include "core/forms/controls/grid.h"
+#include "core/output/text_table.h"
 
 #include <string>
 #include <string_view>
@@ -17,8 +17,9 @@ enum class CellBytes {
 // Every line, the last included, ends with lineEnd. A grid without a current row (a connector without part
 // numbers, a part-number grid not filled yet) still gives its title and one line per column: the padded
 // labels with empty values, so the layout keeps its line count and the line's own data can still be copied.
-std::string BuildClipboardText(const TGrid& specs, const TGrid& connectors1, const TGrid& connectors2,
-                               std::string_view lineEnd, CellBytes cells = CellBytes::AsStored);
+std::string BuildClipboardText(const TextTable& specs, const TextTable& connectors1,
+                               const TextTable& connectors2, std::string_view lineEnd,
+                               CellBytes cells = CellBytes::AsStored);
 
 // The label of a column: heading and ":", followed by spaces up to 31 characters while it is 30 or shorter.
 std::string ClipboardLabel(std::string_view heading);

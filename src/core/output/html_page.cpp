@@ -39,7 +39,7 @@ std::string EscapeHtml(std::string_view text) {
     return out;
 }
 
-void WriteHtmlPage(const TGrid& specs, int border, const TextSink& write) {
+void WriteHtmlPage(const TextTable& specs, int border, const TextSink& write) {
     std::string text;
     const auto line = [&text, &write](std::string_view part) {
         text.assign(part);
@@ -70,7 +70,7 @@ void WriteHtmlPage(const TGrid& specs, int border, const TextSink& write) {
     line("</HTML>");
 }
 
-std::string BuildHtmlPage(const TGrid& specs, int border) {
+std::string BuildHtmlPage(const TextTable& specs, int border) {
     return CollectText([&](const TextSink& write) { WriteHtmlPage(specs, border, write); });
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // The print data files the report engine reads: one record a line, every field the cell's text followed by
 // "|" (the last one too), CR LF line ends, the cells' bytes as stored. No heading, no quoting.
-#include "core/forms/controls/combo_box.h"
-#include "core/forms/controls/grid.h"
+#include "core/output/text_table.h"
 
 #include <string>
 
@@ -16,12 +15,13 @@ inline constexpr int kSelectedFieldCount = 22;
 
 // Rows first to last (from 1, both included, cut to the rows that exist) of the transmission-line grid, its
 // 14 columns each.
-std::string BuildListPrintData(const TGrid& specs, int firstRow, int lastRow);
+std::string BuildListPrintData(const TextTable& specs, int firstRow, int lastRow);
 
 // One record of 22 fields: the 14 cells of the grid's current row, then for each connector end the selected
-// connector's name and the 3 cells of its part-number grid's current row. What has no selection or no
-// current row is written as empty fields, so the record keeps its 22 fields.
-std::string BuildSelectedPrintData(const TGrid& specs, const TListBox& connectors1, const TGrid& partNumbers1,
-                                   const TListBox& connectors2, const TGrid& partNumbers2);
+// connector's name (empty when none is selected) and the 3 cells of its part-number grid's current row. What
+// has no selection or no current row is written as empty fields, so the record keeps its 22 fields.
+std::string BuildSelectedPrintData(const TextTable& specs, const std::string& connector1,
+                                   const TextTable& partNumbers1, const std::string& connector2,
+                                   const TextTable& partNumbers2);
 
 } // namespace dorvik

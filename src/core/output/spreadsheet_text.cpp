@@ -2,7 +2,7 @@
 
 namespace dorvik {
 
-void WriteSpreadsheetText(const TGrid& specs, const TextSink& write) {
+void WriteSpreadsheetText(const TextTable& specs, const TextSink& write) {
     std::string line;
     for (int col = 1; col <= specs.ColCount(); ++col) {
         line += specs.Heading(col);
@@ -22,7 +22,7 @@ void WriteSpreadsheetText(const TGrid& specs, const TextSink& write) {
     }
 }
 
-std::string BuildSpreadsheetText(const TGrid& specs) {
+std::string BuildSpreadsheetText(const TextTable& specs) {
     return CollectText([&specs](const TextSink& write) { WriteSpreadsheetText(specs, write); });
 }
 

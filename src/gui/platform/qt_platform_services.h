@@ -1,5 +1,6 @@
 #pragma once
 // The platform services of the desktop program, implemented with Qt.
+#include "core/forms/printing/report_engine.h"
 #include "core/forms/services.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <typeindex>
 
@@ -43,6 +45,8 @@ public:
     CalendarDate Today() override;
     void ProcessEvents() override;
     TModalResult ShowModal(TForm& form) override;
+    IReportEngine* Reports() override { return reports_.get(); }
+    void SetReports(std::unique_ptr<IReportEngine> reports) { reports_ = std::move(reports); }
 
     // How a kind of window model is shown: its view, made for the model, run modally over parent.
     template <typename Form>
@@ -68,6 +72,7 @@ private:
     QObject lookupContext_; // owns the lookup processes; destroying it ends them
     int busyDepth_ = 0;
     std::map<std::type_index, std::function<TModalResult(TForm&, QWidget*)>> modalViews_;
+    std::unique_ptr<IReportEngine> reports_;
 };
 
 // The user's locale's decimal separator as the core wants it: one character, '.' when the locale's is not

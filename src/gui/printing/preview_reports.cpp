@@ -1,8 +1,9 @@
 #include "gui/printing/preview_reports.h"
 
+#include "gui/platform/qt_platform_services.h"
 #include "gui/printing/print_options_view.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -14,10 +15,11 @@ namespace dorvik::gui {
 void PreviewReports::Output(const report::ReportRenderer& renderer) {
     QPrinter printer(QPrinter::HighResolution);
     renderer.SetUpPrinter(printer);
-    QPrintPreviewDialog dialog(&printer, parent_);
+    QWidget* parent = parent_ ? parent_.data() : QApplication::activeModalWidget();
+    QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     // Room for the whole tool bar and a readable page, within the screen.
-    if (const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
         dialog.resize(std::min(900, room.width() * 9 / 10), room.height() * 9 / 10);
     }
@@ -29,14 +31,13 @@ void PreviewReports::Output(const report::ReportRenderer& renderer) {
         dialog.exec();
 }
 
-void InstallPrintCommand(TfrmMain& form, QWidget& parent) {
-    form.OnPrint = [&form, owner = QPointer<QWidget>(&parent)] {
-        PreviewReports reports(owner);
-        ShowPrintOptions(form, reports, [&owner](TfrmPrintOptions& window) {
-            PrintOptionsView view(window, owner);
-            view.exec();
-        });
-    };
+void RegisterPrintingViews(QtPlatformServices& services) {
+    services.SetReports(std::make_unique<PreviewReports>());
+    services.RegisterModalView<TfrmPrintOptions>([](TfrmPrintOptions& window, QWidget* parent) {
+        PrintOptionsView view(window, parent);
+        view.exec();
+        return TModalResult::Cancel;
+    });
 }
 
 } // namespace dorvik::gui

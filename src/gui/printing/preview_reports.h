@@ -1,7 +1,6 @@
 #pragma once
 // The desktop program's report engine: each report opens in a modal print preview, from which it goes to a
 // printer or a PDF file; the print command returns when the preview closes.
-#include "core/forms/main_window/frm_main.h"
 #include "report/print_reports.h"
 
 #include <QPointer>
@@ -13,9 +12,12 @@ class QPrintPreviewDialog;
 
 namespace dorvik::gui {
 
+class QtPlatformServices;
+
 class PreviewReports final : public report::PrintReports {
 public:
-    explicit PreviewReports(QWidget* parent) : parent_(parent) {}
+    // Without a parent, the preview belongs to the modal window on top (the print options window).
+    explicit PreviewReports(QWidget* parent = nullptr) : parent_(parent) {}
 
     // Runs the modal preview; tests replace it to look at the dialog without blocking.
     std::function<void(QPrintPreviewDialog&)> ShowPreview;
@@ -27,7 +29,7 @@ private:
     QPointer<QWidget> parent_;
 };
 
-// The main window's print command: a new print options window over a new report engine, each time.
-void InstallPrintCommand(TfrmMain& form, QWidget& parent);
+// The print options window's view, and the preview as the services' report engine.
+void RegisterPrintingViews(QtPlatformServices& services);
 
 } // namespace dorvik::gui

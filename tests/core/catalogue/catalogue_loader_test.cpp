@@ -11,8 +11,8 @@
 namespace dorvik {
 namespace {
 
-using test::Header;
-using test::Row;
+using dorvik::testing::Header;
+using dorvik::testing::Row;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-namespace dorvik::test {
+namespace dorvik::testing {
 
 struct Row {
     std::string Low = "800";
@@ -40,4 +40,4 @@ inline std::string Header() {
            "P5|P6|";
 }
 
-} // namespace dorvik::test
+} // namespace dorvik::testing

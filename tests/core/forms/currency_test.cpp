@@ -66,6 +66,41 @@ TEST_F(CurrencyTest, CurrencyWithoutItsLineStaysInUsDollars) {
     }
 }
 
+TEST_F(CurrencyTest, EveryItemsCodeIsTheOneItsCaptionNames) {
+    auto& f = Start();
+    for (const TMenuItem* item : f.CurrencyItems)
+        EXPECT_TRUE(item->Caption().ends_with("(" + f.CurrencyCodeOf(*item) + ")")) << item->Caption();
+    EXPECT_EQ(f.CurrencyCodeOf(Item("Euro1")), "EUR");
+}
+
+// The query tool reads every line's connectors without steering the page: the same rows the page shows, in
+// the chosen currency, and the page's selection stays where it was.
+TEST_F(CurrencyTest, ConnectorRowsAreWhatThePageShowsAndLeaveTheSelection) {
+    auto& f = SearchWithRates("EUR|0.5|\r\n");
+    Pick("Euro1");
+    EXPECT_THAT(f.ConnectorHeadings(), ElementsAre("Part Number", "Description", "Price (EUR)"));
+    for (int row = 1; row <= f.grdSpecs.RowCount(); ++row) {
+        User([&] { f.grdSpecs.UserClick(1); });
+        const auto connectors = f.ConnectorRowsOf(row);
+        EXPECT_EQ(f.grdSpecs.CurrentRow(), 1);
+        EXPECT_EQ(f.lstConnectors.ItemIndex(), f.lstConnectors.Items().empty() ? -1 : 0);
+        User([&] { f.grdSpecs.UserClick(row); });
+        ASSERT_EQ(connectors.size(), f.lstConnectors.Items().size()) << row;
+        for (std::size_t c = 0; c < connectors.size(); ++c) {
+            User([&] { f.lstConnectors.UserClick(static_cast<int>(c)); });
+            EXPECT_EQ(connectors[c].Name, f.lstConnectors.Items()[c]);
+            std::vector<std::vector<std::string>> shown;
+            for (int r = 1; r <= f.grdConnectors.RowCount(); ++r)
+                shown.push_back(Row(f.grdConnectors, r));
+            std::vector<std::vector<std::string>> asked;
+            for (const auto& part : connectors[c].PartNumbers)
+                asked.emplace_back(part.begin(), part.end());
+            EXPECT_EQ(asked, shown) << "row " << row << ", connector " << c;
+        }
+    }
+    EXPECT_EQ(f.ConnectorRowsOf(1).front().PartNumbers.front()[2], "EUR 90.00");
+}
+
 TEST_F(CurrencyTest, FirstOfTwoRateLinesOfACodeWins) {
     auto& f = SearchWithRates("EUR|0.5|\r\nEUR|0.25|\r\n");
     Pick("Euro1");

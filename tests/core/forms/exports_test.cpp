@@ -52,7 +52,7 @@ TEST_F(ExportsTest, SpreadsheetIsWrittenAndOpenedWithItsDefaultExtension) {
     EXPECT_EQ(shown.Filter, "MS Excel Files (*.xls)|*.xls");
     EXPECT_TRUE(std::filesystem::is_directory(programFolder / "xls"));
     const auto written = folder.Path() / "results.xls";
-    EXPECT_EQ(ReadWholeFile(written), BuildSpreadsheetText(f.grdSpecs));
+    EXPECT_EQ(ReadWholeFile(written), BuildSpreadsheetText(f.grdSpecs.Table()));
     EXPECT_THAT(services.Events, ElementsAre("open: " + written.string()));
     // The dialog keeps the name for the next export.
     EXPECT_EQ(f.ExcelSave.FileName, written.string());
@@ -91,7 +91,7 @@ TEST_F(ExportsTest, HtmlDialogIsPreparedAfresh) {
     EXPECT_EQ(shown.InitialDir, (programFolder / "html").string());
     EXPECT_TRUE(std::filesystem::is_directory(programFolder / "html"));
     const auto written = folder.Path() / "page.html";
-    EXPECT_EQ(ReadWholeFile(written), BuildHtmlPage(f.grdSpecs, 3));
+    EXPECT_EQ(ReadWholeFile(written), BuildHtmlPage(f.grdSpecs.Table(), 3));
     EXPECT_THAT(services.Events, ElementsAre("open: " + written.string()));
 }
 
@@ -101,7 +101,7 @@ TEST_F(ExportsTest, ChosenExtensionIsKeptAndAnExistingFileReplaced) {
     WriteFile(chosen, std::string(100000, 'x'));
     services.DialogAnswers.push_back(chosen.string());
     User([&] { f.CreateHtml("html", 3); });
-    EXPECT_EQ(ReadWholeFile(chosen), BuildHtmlPage(f.grdSpecs, 3));
+    EXPECT_EQ(ReadWholeFile(chosen), BuildHtmlPage(f.grdSpecs.Table(), 3));
 }
 
 TEST_F(ExportsTest, UnwritableFileIsReportedAndNotOpened) {

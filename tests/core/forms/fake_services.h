@@ -33,6 +33,7 @@ public:
     // Modal windows: their captions in the order shown; OnShowModal plays the user (nullptr: closed at once).
     std::vector<std::string> ModalShown;
     std::function<TModalResult(TForm&)> OnShowModal;
+    IReportEngine* ReportEngine = nullptr; // what the print command prints with
 
     std::vector<std::string> Messages() const {
         std::vector<std::string> out;
@@ -93,6 +94,7 @@ public:
         const TModalResult result = OnShowModal(form);
         return result != TModalResult::None ? result : form.ModalResult;
     }
+    IReportEngine* Reports() override { return ReportEngine; }
 
 private:
     void WriteDownload(const std::string& path) const;

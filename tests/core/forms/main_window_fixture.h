@@ -13,7 +13,7 @@
 
 namespace dorvik::testing {
 
-using TempFolder = dorvik::test::TempFolder;
+using TempFolder = dorvik::testing::TempFolder;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -91,7 +91,7 @@ protected:
 };
 
 inline void MainWindowTest::WriteFile(const std::filesystem::path& path, const std::string& content) {
-    dorvik::test::WriteBytes(path, content);
+    dorvik::testing::WriteBytes(path, content);
 }
 
 } // namespace dorvik::testing

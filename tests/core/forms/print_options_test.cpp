@@ -1,38 +1,15 @@
 #include "core/errors.h"
+#include "core/forms/fake_report_engine.h"
 #include "core/forms/main_window_fixture.h"
 #include "core/forms/printing/frm_print_options.h"
 #include "core/output/print_data.h"
 #include "core/text/text_file.h"
-
-#include <map>
 
 namespace dorvik::testing {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-// Records what the print window asks of the report engine, with the data file's bytes at printing time.
-class FakeReportEngine : public IReportEngine {
-public:
-    std::vector<std::string> Calls;
-    std::vector<std::string> Printed; // the data file's bytes, one entry per print
-    CalendarDateTime PrintedAt;
-    bool Fail = false;
-    std::map<TReportKind, bool> Open;
-
-    void Print(TReportKind report, const std::filesystem::path& dataFile,
-               const CalendarDateTime& at) override {
-        Calls.push_back(std::string(report == TReportKind::List ? "list" : "sheet") + " " +
-                        dataFile.filename().string());
-        Open[report] = true;
-        Printed.push_back(dorvik::test::ReadBytes(dataFile));
-        PrintedAt = at;
-        if (Fail)
-            throw DorvikError("printer on fire");
-    }
-    void ClosePipeline(TReportKind report) noexcept override { Open[report] = false; }
-};
 
 class PrintOptionsTest : public MainWindowTest {
 protected:
@@ -179,11 +156,14 @@ TEST_F(PrintOptionsTest, CloseDeletesBothDataFilesAndClosesThePipelines) {
 TEST_F(PrintOptionsTest, FailedPrintIsReportedAndItsFileStillGoesAtClose) {
     auto& f = Results();
     reports.Fail = true;
-    ShowPrintOptions(f, reports, [&](TfrmPrintOptions& window) {
-        Print(window, 2);
+    services.ReportEngine = &reports;
+    services.OnShowModal = [&](TForm& form) {
+        Print(dynamic_cast<TfrmPrintOptions&>(form), 2);
         EXPECT_TRUE(std::filesystem::exists(File(kListDataFile)));
         EXPECT_FALSE(reports.Open[TReportKind::List]) << "closed after a failed print too";
-    });
+        return TModalResult::None;
+    };
+    ShowPrintOptions(f);
     EXPECT_THAT(services.Messages(), ElementsAre("error: printer on fire"));
     EXPECT_FALSE(std::filesystem::exists(File(kListDataFile)));
 }
@@ -205,20 +185,31 @@ TEST_F(PrintOptionsTest, UnwritableDataFileNamesTheFileAndShowsNoReport) {
 
 TEST_F(PrintOptionsTest, MainWindowPrintCommandsShowANewWindowEachTime) {
     auto& f = Results();
+    services.ReportEngine = &reports;
     int shown = 0;
-    f.OnPrint = [&] {
-        ShowPrintOptions(f, reports, [&](TfrmPrintOptions& window) {
-            ++shown;
-            EXPECT_EQ(window.rgPrintOptions.ItemIndex(), 0) << "every window starts at Current Selection";
-            window.rgPrintOptions.SetItemIndex(2);
-            window.btnPrint.Click();
-        });
+    services.OnShowModal = [&](TForm& form) {
+        auto& window = dynamic_cast<TfrmPrintOptions&>(form);
+        ++shown;
+        EXPECT_EQ(window.rgPrintOptions.ItemIndex(), 0) << "every window starts at Current Selection";
+        window.rgPrintOptions.SetItemIndex(2);
+        window.btnPrint.Click();
+        return TModalResult::None;
     };
-    f.btnPrint.Click();
-    f.Print1->Click();
+    User([&] { f.btnPrint.Click(); });
+    User([&] { f.Print1->Click(); });
     EXPECT_EQ(shown, 2);
+    EXPECT_EQ(services.ModalShown, (std::vector<std::string>{"Print Options", "Print Options"}));
     EXPECT_THAT(reports.Calls, ElementsAre("list list.dvk", "list list.dvk"));
     EXPECT_FALSE(std::filesystem::exists(File(kListDataFile))) << "removed as each window closed";
+    EXPECT_THAT(services.Messages(), IsEmpty());
+}
+
+TEST_F(PrintOptionsTest, PrintCommandWithoutAReportEngineSaysSoAndOpensNothing) {
+    auto& f = Results();
+    User([&] { f.btnPrint.Click(); });
+    EXPECT_THAT(services.ModalShown, IsEmpty());
+    ASSERT_EQ(services.Messages().size(), 1u);
+    EXPECT_EQ(services.Messages().front(), "error: No report can be printed here.");
 }
 
 } // namespace

@@ -25,7 +25,7 @@ protected:
 // kW (3.708 / 3.0 dB/100 ft) shows 1.24, and 1.24 is what is derated.
 TEST_F(ResultsRulesTest, DeratedPowerUsesTheDisplayedAveragePowerAndTheVswrField) {
     const auto path = programFolder / "Freq_TLine_Connectors.dat";
-    WriteFile(path, dorvik::test::ReadBytes(path) +
+    WriteFile(path, dorvik::testing::ReadBytes(path) +
                         "800|1000|A|TD-1|FOAM|x|1.0|0.1|0|3.708|10|N Male|0|0|0|0|NM-1||||||\r\n");
     int differing = 0;
     for (const std::string vswr : {"1.1", "1.5", "2.5", "3.7", "5"}) {

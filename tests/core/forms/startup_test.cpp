@@ -39,7 +39,7 @@ TEST_F(StartupTest, UnreadableRatesFileLeavesTheCatalogueLoaded) {
 // A catalogue with many bad lines: the message names the first 20 and counts the rest; the details hold all.
 TEST_F(StartupTest, CatalogueProblemReportIsBounded) {
     const auto path = programFolder / "Freq_TLine_Connectors.dat";
-    std::string text = dorvik::test::ReadBytes(path);
+    std::string text = dorvik::testing::ReadBytes(path);
     for (int i = 1; i <= 23; ++i)
         text += "x" + std::to_string(i) + "|1|a|BAD" + std::to_string(i) +
                 "|FOAM|a|1|0.1|0.001|1|1|N Male|0|0|0|0|P||||||\r\n";
@@ -60,7 +60,7 @@ TEST_F(StartupTest, CatalogueProblemReportIsBounded) {
 
 TEST_F(StartupTest, TwentyProblemsAreAllNamedWithoutACount) {
     const auto path = programFolder / "Freq_TLine_Connectors.dat";
-    std::string text = dorvik::test::ReadBytes(path);
+    std::string text = dorvik::testing::ReadBytes(path);
     for (int i = 1; i <= 20; ++i)
         text += "x" + std::to_string(i) + "|1|a|BAD|FOAM|a|1|0.1|0.001|1|1|N Male|0|0|0|0|P||||||\r\n";
     WriteFile(path, text);

@@ -45,8 +45,8 @@ TEST(ClipboardTextTest, LabelsArePaddedTo31WhileTheyAreShorter) {
 
 TEST(ClipboardTextTest, HeadingsAsTheGridShowsThemAndValueAfterALongLabel) {
     ResultGrids grids;
-    grids.specs.SetHeading(13, "List Price Per Foot (EUR)");
-    grids.specs.SetHeading(14, std::string(31, 'x'));
+    grids.specs.Columns[12].Heading = "List Price Per Foot (EUR)";
+    grids.specs.Columns[13].Heading = std::string(31, 'x');
     const std::string text = BuildClipboardText(grids.specs, grids.connectors1, grids.connectors2, "\n");
     EXPECT_NE(text.find("\nList Price Per Foot (EUR):     USD 5.50\n"), std::string::npos);
     EXPECT_NE(text.find("\n" + std::string(31, 'x') + ":USD 18.04\n"), std::string::npos);

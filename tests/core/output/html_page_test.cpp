@@ -12,9 +12,7 @@ TEST(HtmlPageTest, MatchesGoldenPageByteForByte) {
 }
 
 TEST(HtmlPageTest, MarkupInTheDataNeverReachesThePageAsMarkup) {
-    TGrid grid("grdSpecs", {{"<i>&\"</i>"}});
-    grid.SetRowCount(1);
-    grid.SetCell(1, 1, "<script>alert('x')</script>");
+    const TextTable grid{{{"<i>&\"</i>"}}, {{"<script>alert('x')</script>"}}, 0};
     const std::string page = BuildHtmlPage(grid, 0);
     EXPECT_EQ(page.find("<script"), std::string::npos);
     EXPECT_NE(page.find("<TR><TD><B>&lt;i&gt;&amp;&quot;&lt;/i&gt;</B></TD><TD></TR>\r\n"),
@@ -24,7 +22,7 @@ TEST(HtmlPageTest, MarkupInTheDataNeverReachesThePageAsMarkup) {
 }
 
 TEST(HtmlPageTest, EmptyGridHoldsTheHeadingRowAloneWithTheGivenBorder) {
-    const TGrid grid("grdSpecs", {{"A"}, {"B"}});
+    const TextTable grid{{{"A"}, {"B"}}, {}, 0};
     const std::string page = BuildHtmlPage(grid, 12);
     EXPECT_EQ(page.substr(page.find("<TABLE")), "<TABLE BORDER = 12 >\r\n"
                                                 "<TR><TD><B>A</B></TD><TD><B>B</B></TD><TD></TR>\r\n"
@@ -32,10 +30,10 @@ TEST(HtmlPageTest, EmptyGridHoldsTheHeadingRowAloneWithTheGivenBorder) {
 }
 
 TEST(HtmlPageTest, DataFileBytesAreDecodedToUtf8) {
-    TGrid grid("grdSpecs", {{"Description"}});
-    grid.SetRowCount(2);
-    grid.SetCell(1, 1, "90\xB0 \x80");            // Windows-1252: degree sign, euro sign
-    grid.SetCell(1, 2, "already \xC3\xA9 UTF-8"); // kept
+    const TextTable grid{{{"Description"}},
+                         {{"90\xB0 \x80"},             // Windows-1252: degree sign, euro sign
+                          {"already \xC3\xA9 UTF-8"}}, // kept
+                         0};
     const std::string page = BuildHtmlPage(grid, 3);
     EXPECT_NE(page.find("<TD>90\xC2\xB0 \xE2\x82\xAC</TD>"), std::string::npos);
     EXPECT_NE(page.find("<TD>already \xC3\xA9 UTF-8</TD>"), std::string::npos);

@@ -27,36 +27,30 @@ TEST(PrintDataTest, ListNeverMakesUpRowsOutsideTheGrid) {
 
 TEST(PrintDataTest, ListRecordHasFourteenTerminatedFields) {
     ResultGrids grids;
-    grids.specs.SetRowCount(1);
-    grids.specs.ClearCells();
+    grids.specs.Rows = {std::vector<std::string>(kListFieldCount)};
     EXPECT_EQ(BuildListPrintData(grids.specs, 1, 1), std::string(kListFieldCount, '|') + "\r\n");
 }
 
 TEST(PrintDataTest, SelectionIsTheCurrentRowsAndSelectedConnectors) {
     ResultGrids grids;
-    grids.connectors2.SetRowCount(1);
-    FillRow(grids.connectors2, 1, {"DF-7", "7/16 DIN female", "USD 61.00"});
-    TListBox list1{"lstConnectors"}, list2{"lstConnectors2"};
-    list1.SetItems({"N Male", "N Female"});
-    list1.SetItemIndex(1);
-    list2.SetItems({"N Male", "7/16 DIN Female"});
-    list2.SetItemIndex(1);
+    grids.connectors2.Rows = {{"DF-7", "7/16 DIN female", "USD 61.00"}};
+    grids.connectors2.CurrentRow = 1;
     EXPECT_EQ(
-        BuildSelectedPrintData(grids.specs, list1, grids.connectors1, list2, grids.connectors2),
+        BuildSelectedPrintData(grids.specs, "N Female", grids.connectors1, "7/16 DIN Female",
+                               grids.connectors2),
         kRow2 + "N Female|NM-2|N male connector, right angle|USD 52.13|7/16 DIN Female|DF-7|7/16 DIN female|"
                 "USD 61.00|\r\n");
 }
 
 TEST(PrintDataTest, SelectionWithoutConnectorsStillHasTwentyTwoFields) {
-    ResultGrids grids;                                        // connectors2 has no rows
-    TListBox list1{"lstConnectors"}, list2{"lstConnectors2"}; // nothing selected
+    ResultGrids grids; // connectors2 has no rows; no connector is selected
     const std::string record =
-        BuildSelectedPrintData(grids.specs, list1, grids.connectors1, list2, grids.connectors2);
+        BuildSelectedPrintData(grids.specs, "", grids.connectors1, "", grids.connectors2);
     EXPECT_EQ(record, kRow2 + "|NM-2|N male connector, right angle|USD 52.13|||||\r\n");
     EXPECT_EQ(std::count(record.begin(), record.end(), '|'), kSelectedFieldCount);
 
-    TGrid empty{"grdSpecs", SpecsHeadings()};
-    EXPECT_EQ(BuildSelectedPrintData(empty, list1, grids.connectors2, list2, grids.connectors2),
+    const TextTable empty{SpecsHeadings(), {}, 0};
+    EXPECT_EQ(BuildSelectedPrintData(empty, "", grids.connectors2, "", grids.connectors2),
               std::string(kSelectedFieldCount, '|') + "\r\n");
 }
 

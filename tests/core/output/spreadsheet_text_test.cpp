@@ -12,10 +12,9 @@ TEST(SpreadsheetTextTest, MatchesGoldenFileByteForByte) {
 }
 
 TEST(SpreadsheetTextTest, EmptyGridGivesTheHeadingLineAlone) {
-    TGrid grid("grdSpecs", {{"A"}, {"B"}});
+    TextTable grid{{{"A"}, {"B"}}, {}, 0};
     EXPECT_EQ(BuildSpreadsheetText(grid), "A\tB\t\r\r\n");
-    grid.SetRowCount(1);
-    grid.SetCell(2, 1, "x");
+    grid.Rows = {{"", "x"}};
     EXPECT_EQ(BuildSpreadsheetText(grid), "A\tB\t\r\r\n\tx\t\r\n");
 }
 

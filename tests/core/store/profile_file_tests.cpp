@@ -9,10 +9,10 @@
 namespace dorvik {
 namespace {
 
-using test::FileSizeLimit;
-using test::ReadBytes;
-using test::TempFolder;
-using test::WriteBytes;
+using dorvik::testing::FileSizeLimit;
+using dorvik::testing::ReadBytes;
+using dorvik::testing::TempFolder;
+using dorvik::testing::WriteBytes;
 using Entries = std::vector<std::string>;
 using namespace std::string_literals;
 

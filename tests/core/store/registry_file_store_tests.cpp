@@ -8,11 +8,11 @@
 namespace dorvik {
 namespace {
 
-using test::FileSizeLimit;
-using test::ReadBytes;
-using test::ScopedEnv;
-using test::TempFolder;
-using test::WriteBytes;
+using dorvik::testing::FileSizeLimit;
+using dorvik::testing::ReadBytes;
+using dorvik::testing::ScopedEnv;
+using dorvik::testing::TempFolder;
+using dorvik::testing::WriteBytes;
 using namespace std::string_literals;
 
 TEST(RegistryFileStore, ValuesSurviveARestartAndTheFileReadsLikeAnExport) {

@@ -11,10 +11,10 @@
 namespace dorvik {
 namespace {
 
-using test::ReadBytes;
-using test::ScopedEnv;
-using test::TempFolder;
-using test::WriteBytes;
+using dorvik::testing::ReadBytes;
+using dorvik::testing::ScopedEnv;
+using dorvik::testing::TempFolder;
+using dorvik::testing::WriteBytes;
 
 constexpr const char* kSystemPaths = "REGEDIT4\n\n"
                                      "; installed with the program\n"

@@ -14,10 +14,10 @@
 namespace dorvik {
 namespace {
 
-using test::FileSizeLimit;
-using test::ReadBytes;
-using test::TempFolder;
-using test::WriteBytes;
+using dorvik::testing::FileSizeLimit;
+using dorvik::testing::ReadBytes;
+using dorvik::testing::TempFolder;
+using dorvik::testing::WriteBytes;
 
 std::size_t EntriesIn(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));

@@ -10,7 +10,7 @@
 namespace dorvik {
 namespace {
 
-using test::TempFolder;
+using dorvik::testing::TempFolder;
 
 constexpr FileBytes::Access kAccesses[] = {FileBytes::Access::Copy, FileBytes::Access::Map};
 
@@ -26,7 +26,7 @@ TEST(FileBytes, ReadEveryByteAsItIsEitherWay) {
         for (const auto& content : contents) {
             SCOPED_TRACE(content.size());
             const auto path = folder / "data.dat";
-            test::WriteBytes(path, content);
+            dorvik::testing::WriteBytes(path, content);
             const FileBytes bytes = FileBytes::Read(path, access);
             ASSERT_EQ(bytes.View().size(), content.size());
             EXPECT_TRUE(bytes.View() == content);

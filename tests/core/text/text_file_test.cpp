@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include "support/test_files.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -44,15 +46,8 @@ TEST(SplitLines, BreaksAtCrLfLoneCrAndLoneLf) {
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("dorvik_text_file_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::filesystem::path folder;
+    const testing::TempFolder temp;
+    const std::filesystem::path folder = temp.Path();
 };
 
 TEST_F(TextFileTest, WritesAtomicallyAndReadsBackBytesAsTheyAre) {

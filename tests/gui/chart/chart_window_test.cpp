@@ -24,7 +24,7 @@ namespace {
 
 class ChartWindowTest : public ::testing::Test {
 protected:
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     MemorySettingsStore store;
     dorvik::testing::FakeServices services;
     std::unique_ptr<TfrmMain> form;

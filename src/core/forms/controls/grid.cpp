@@ -4,39 +4,48 @@
 
 namespace dorvik {
 
-TGrid::TGrid(std::string name, std::vector<TGridColumn> columns)
-    : TControl(std::move(name)), columns_(std::move(columns)) {}
+TGrid::TGrid(std::string name, std::vector<TGridColumn> columns) : TControl(std::move(name)) {
+    for (auto& column : columns) {
+        table_.Columns.push_back({std::move(column.Heading), column.Visible});
+        widths_.push_back(column.Width);
+    }
+}
 
 void TGrid::SetRowCount(int rows) {
     if (rows < 0)
         rows = 0;
-    rows_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(columns_.size()));
+    table_.Rows.resize(static_cast<std::size_t>(rows), std::vector<std::string>(table_.Columns.size()));
     rowColors_.resize(static_cast<std::size_t>(rows), kDefaultColor);
     if (rows == 0)
-        currentRow_ = 0;
-    else if (currentRow_ == 0 || currentRow_ > rows)
-        currentRow_ = 1;
+        table_.CurrentRow = 0;
+    else if (table_.CurrentRow == 0 || table_.CurrentRow > rows)
+        table_.CurrentRow = 1;
     ++LayoutRevision;
     Touch();
+}
+
+TGridColumn TGrid::Column(int col) const {
+    const TextColumn& column = table_.Columns.at(static_cast<std::size_t>(col - 1));
+    return {column.Heading, widths_[static_cast<std::size_t>(col - 1)], column.Visible};
 }
 
 const std::string& TGrid::Cell(int col, int row) const {
     if (col < 1 || col > ColCount() || row < 1 || row > RowCount())
         throw std::out_of_range("Grid index out of range: " + Name + " column " + std::to_string(col) +
                                 ", row " + std::to_string(row));
-    return rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
+    return table_.Cell(col, row);
 }
 
 void TGrid::SetCell(int col, int row, std::string text) {
     if (col < 1 || col > ColCount() || row < 1 || row > RowCount())
         throw std::out_of_range("Grid index out of range: " + Name + " column " + std::to_string(col) +
                                 ", row " + std::to_string(row));
-    rows_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)] = std::move(text);
+    table_.Rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)] = std::move(text);
     Touch();
 }
 
 void TGrid::ClearCells() {
-    for (auto& row : rows_)
+    for (auto& row : table_.Rows)
         for (auto& cell : row)
             cell.clear();
     ++LayoutRevision;
@@ -44,7 +53,7 @@ void TGrid::ClearCells() {
 }
 
 void TGrid::SetHeading(int col, std::string heading) {
-    auto& column = columns_.at(static_cast<std::size_t>(col - 1));
+    auto& column = table_.Columns.at(static_cast<std::size_t>(col - 1));
     if (column.Heading != heading) {
         column.Heading = std::move(heading);
         Touch();
@@ -52,7 +61,7 @@ void TGrid::SetHeading(int col, std::string heading) {
 }
 
 void TGrid::SetColumnVisible(int col, bool visible) {
-    auto& column = columns_.at(static_cast<std::size_t>(col - 1));
+    auto& column = table_.Columns.at(static_cast<std::size_t>(col - 1));
     if (column.Visible != visible) {
         column.Visible = visible;
         ++LayoutRevision;
@@ -61,9 +70,9 @@ void TGrid::SetColumnVisible(int col, bool visible) {
 }
 
 void TGrid::SetCurrentRow(int row) {
-    if (row < 1 || row > RowCount() || row == currentRow_)
+    if (row < 1 || row > RowCount() || row == table_.CurrentRow)
         return;
-    currentRow_ = row;
+    table_.CurrentRow = row;
     Touch();
     if (OnRowChanged)
         OnRowChanged();

@@ -2,6 +2,7 @@
 // The data grid model: design-time columns, cells by column and row (both from 1), per-column headings and
 // visibility, the current data row, per-row colours. Row 0 is the heading row.
 #include "core/forms/controls/control.h"
+#include "core/output/text_table.h"
 
 #include <cstdint>
 #include <string>
@@ -33,8 +34,8 @@ public:
     int DefaultRowHeight = 24;
     int HeadingHeight = 24;
 
-    int ColCount() const { return static_cast<int>(columns_.size()); }
-    int RowCount() const { return static_cast<int>(rows_.size()); }
+    int ColCount() const { return table_.ColCount(); }
+    int RowCount() const { return table_.RowCount(); }
     // Keeps the cells of rows that stay; new rows are empty. The current row follows: the first row when
     // rows appear, 0 when none is left.
     void SetRowCount(int rows);
@@ -43,12 +44,12 @@ public:
     void SetCell(int col, int row, std::string text);
     void ClearCells();
 
-    const TGridColumn& Column(int col) const { return columns_.at(static_cast<std::size_t>(col - 1)); }
-    const std::string& Heading(int col) const { return Column(col).Heading; }
+    TGridColumn Column(int col) const;
+    const std::string& Heading(int col) const { return table_.Heading(col); }
     void SetHeading(int col, std::string heading);
     void SetColumnVisible(int col, bool visible);
 
-    int CurrentRow() const { return currentRow_; }
+    int CurrentRow() const { return table_.CurrentRow; }
     // The user's or program's move to another row; runs OnRowChanged when the row changes.
     void SetCurrentRow(int row);
     void UserClick(int row);
@@ -63,14 +64,16 @@ public:
     void SetRowColor(int row, TColor color);
     void ResetRowColors();
 
+    // Headings, visibility, cells and current row as the outputs read them.
+    const TextTable& Table() const { return table_; }
+
     // Bumped when rows or cells are replaced wholesale, so views reset rather than diff.
     unsigned LayoutRevision = 0;
 
 private:
-    std::vector<TGridColumn> columns_;
-    std::vector<std::vector<std::string>> rows_;
+    TextTable table_;
+    std::vector<int> widths_;
     std::vector<TColor> rowColors_;
-    int currentRow_ = 0;
 };
 
 } // namespace dorvik

@@ -5,6 +5,7 @@
 #include "core/catalogue/price_list.h"
 #include "core/catalogue/records.h"
 #include "core/engine/search.h"
+#include "core/forms/ancillary/quick_update.h"
 #include "core/forms/app_environment.h"
 #include "core/forms/chart/chart_of_lines.h"
 #include "core/forms/controls/check_box.h"
@@ -17,6 +18,7 @@
 #include "core/forms/services.h"
 #include "core/store/settings_store.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -155,12 +157,6 @@ public:
     std::string LookupPartNumber;
     std::string SharedDataFolder;
 
-    // Hooks for windows that later parts of the program add (about box, quick update, update reminder,
-    // print options).
-    std::function<void()> OnShowAbout;
-    std::function<void()> OnShowUpdate;
-    std::function<void()> OnUpdateReminder;
-    std::function<void()> OnPrint;
 
     // --- start-up and shutdown (main_startup.cpp)
     // -----------------------------------------------------------
@@ -225,10 +221,23 @@ public:
     void grdConnectors2RowChanged();
     void btnNewQueryClick();
     void btnCloseClick();
+    // What the part-number grids show, asked for without moving the page's selection.
+    using TPartNumberRow = std::array<std::string, 3>; // part number, description, price
+    struct TConnectorRows {
+        std::string Name;
+        std::vector<TPartNumberRow> PartNumbers;
+    };
+    // Every connector of the line in row (from 1) of grdSpecs, with its part-number grid's rows.
+    std::vector<TConnectorRows> ConnectorRowsOf(int row) const;
+    // The part-number grids' headings once every connector of the hit list has been shown: the price column
+    // names the currency as soon as one part number has a price line.
+    std::vector<std::string> ConnectorHeadings() const;
 
     // --- currency (main_currency.cpp)
     // -----------------------------------------------------------------------
     std::pair<std::string, std::string> GetCurrencyCode() const; // "EUR", "(EUR)"
+    // The code of a currency menu item ("EUR").
+    std::string CurrencyCodeOf(const TMenuItem& item) const;
     double ConvertPrice(double amount) const;
     // The rate the selected currency divides by; nullopt when prices stay in US dollars.
     std::optional<double> SelectedExchangeRate() const;
@@ -251,7 +260,7 @@ public:
 
     // --- exports (main_exports.cpp)
     // -------------------------------------------------------------------------
-    void btnPrintClick(); // the print options window, through OnPrint
+    void btnPrintClick(); // a new print options window, shown modally
     void btnClipboardClick();
     void ToAMicrosoftExcelFile1Click();
     void ToAnHTMLFile1Click();
@@ -287,9 +296,14 @@ private:
     // A negative length or maximum loss: the message, and true.
     bool RefuseNegativeValues();
 
+    // The part-number grid's rows of a connector, as FillPartNumberGrid writes them.
+    std::vector<TPartNumberRow> PartNumberRows(const TConnector& connector) const;
+    std::string PriceHeading() const; // "Price (EUR)"
+
     TAppEnvironment env_;
     ISettingsStore& store_;
     IPlatformServices& services_;
+    TQuickUpdate quickUpdate_{env_, services_}; // the update reminder and the quick update of this run
 };
 
 } // namespace dorvik

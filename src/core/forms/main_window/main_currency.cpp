@@ -115,6 +115,10 @@ std::pair<std::string, std::string> TfrmMain::GetCurrencyCode() const {
     return {code, "(" + code + ")"};
 }
 
+std::string TfrmMain::CurrencyCodeOf(const TMenuItem& item) const {
+    return CodeOfTag(item.Tag);
+}
+
 double TfrmMain::GetExchangeRate(const std::string& code) const {
     if (!CurrencyAvailable)
         return 1.0;

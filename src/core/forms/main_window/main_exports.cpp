@@ -41,18 +41,11 @@ std::filesystem::path ChooseFile(IPlatformServices& services, TFileDialog& dialo
 
 } // namespace
 
-void TfrmMain::btnPrintClick() {
-    // The front end creates the print options window anew, shows it modally and releases it
-    // (ShowPrintOptions).
-    if (OnPrint)
-        OnPrint();
-}
-
 void TfrmMain::btnClipboardClick() {
     // Built completely before the clipboard is touched, so a failure leaves the clipboard as it was. The
     // clipboard of this platform is Unicode and breaks lines at line feeds.
-    const std::string text =
-        BuildClipboardText(grdSpecs, grdConnectors, grdConnectors2, "\n", CellBytes::Utf8);
+    const std::string text = BuildClipboardText(grdSpecs.Table(), grdConnectors.Table(),
+                                                grdConnectors2.Table(), "\n", CellBytes::Utf8);
     if (!services_.SetClipboardText(text))
         services_.ShowMessage("Cannot open clipboard", MessageIcon::Error);
 }
@@ -65,7 +58,7 @@ void TfrmMain::ToAMicrosoftExcelFile1Click() {
     if (path.empty())
         return;
     // Temporary file and rename: a failed write never leaves a partial file under the chosen name.
-    WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs));
+    WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs.Table()));
     services_.ShellOpen(path.string());
 }
 
@@ -83,7 +76,7 @@ void TfrmMain::CreateHtml(const std::string& extension, int border) {
     const auto path = ChooseFile(services_, HtmlSave);
     if (path.empty())
         return;
-    WriteFileAtomically(path, BuildHtmlPage(grdSpecs, border));
+    WriteFileAtomically(path, BuildHtmlPage(grdSpecs.Table(), border));
     services_.ShellOpen(path.string());
 }
 

@@ -98,16 +98,6 @@ void TfrmMain::Image1Click() {
     services_.ShellOpen(kMakerHomePage);
 }
 
-void TfrmMain::About1Click() {
-    if (OnShowAbout)
-        OnShowAbout();
-}
-
-void TfrmMain::Update1Click() {
-    if (OnShowUpdate)
-        OnShowUpdate();
-}
-
 void TfrmMain::SaveSettingsOnExit1Click() {
     SaveSettingsOnExit1->SetChecked(!SaveSettingsOnExit1->Checked());
 }

@@ -287,24 +287,60 @@ void TfrmMain::FillPartNumberGrid(TGrid& grid, TListBox& list) {
         return;
     }
     const TConnector& connector = CurrentLine().ConnectorAt(list.ItemIndex());
-    const char sep = DecimalSeparator();
-    grid.SetRowCount(connector.PartNumberCount());
-    for (int j = 0; j < connector.PartNumberCount(); ++j) {
-        const int r = j + 1;
-        const std::string_view partNumber = connector.PartNumberAt(j);
-        grid.SetCell(1, r, std::string(partNumber));
-        if (const auto entry = PriceLines.FindPriceLine(partNumber)) {
-            grid.SetCell(2, r, entry->Description);
-            const auto [code, codeInParentheses] = GetCurrencyCode();
-            grid.SetHeading(3, "Price " + codeInParentheses);
-            grid.SetCell(3, r, code + " " + FormatFixed2(ConvertPrice(entry->Price), sep));
-        } else {
-            // Cleared, so a row never shows the previous connector's description and price.
-            grid.SetCell(2, r, "");
-            grid.SetCell(3, r, "");
-        }
+    const std::vector<TPartNumberRow> rows = PartNumberRows(connector);
+    grid.SetRowCount(static_cast<int>(rows.size()));
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        const int r = static_cast<int>(j) + 1;
+        for (int col = 1; col <= 3; ++col)
+            grid.SetCell(col, r, rows[j][static_cast<std::size_t>(col - 1)]);
+        if (!rows[j][2].empty()) // priced
+            grid.SetHeading(3, PriceHeading());
     }
     HighlightCurrentRow(grid, clAqua);
+}
+
+std::string TfrmMain::PriceHeading() const {
+    return "Price " + GetCurrencyCode().second;
+}
+
+std::vector<TfrmMain::TPartNumberRow> TfrmMain::PartNumberRows(const TConnector& connector) const {
+    const char sep = DecimalSeparator();
+    std::vector<TPartNumberRow> rows;
+    rows.reserve(static_cast<std::size_t>(connector.PartNumberCount()));
+    for (int j = 0; j < connector.PartNumberCount(); ++j) {
+        const std::string_view partNumber = connector.PartNumberAt(j);
+        // A part number without a price line has an empty description and price, never another's.
+        TPartNumberRow row{std::string(partNumber), "", ""};
+        if (const auto entry = PriceLines.FindPriceLine(partNumber)) {
+            row[1] = entry->Description;
+            row[2] = GetCurrencyCode().first + " " + FormatFixed2(ConvertPrice(entry->Price), sep);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<TfrmMain::TConnectorRows> TfrmMain::ConnectorRowsOf(int row) const {
+    const TTransmissionLine& line = *Hits.at(static_cast<std::size_t>(row - 1));
+    std::vector<TConnectorRows> connectors;
+    connectors.reserve(line.Connectors.size());
+    for (const TConnector& connector : line.Connectors)
+        connectors.push_back({std::string(connector.ConnectorName), PartNumberRows(connector)});
+    return connectors;
+}
+
+std::vector<std::string> TfrmMain::ConnectorHeadings() const {
+    std::vector<std::string> headings;
+    for (int col = 1; col <= grdConnectors.ColCount(); ++col)
+        headings.push_back(grdConnectors.Heading(col));
+    for (const auto& line : Hits)
+        for (const TConnector& connector : line->Connectors)
+            for (const std::string& part : connector.PartNumbers)
+                if (PriceLines.FindPriceLine(part)) {
+                    headings.at(2) = PriceHeading();
+                    return headings;
+                }
+    return headings;
 }
 
 void TfrmMain::lstConnectorsClick() {

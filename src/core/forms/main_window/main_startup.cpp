@@ -140,9 +140,4 @@ void TfrmMain::FormDestroy() {
     SaveSettings();
 }
 
-void TfrmMain::FormActivate() {
-    if (OnUpdateReminder)
-        OnUpdateReminder();
-}
-
 } // namespace dorvik

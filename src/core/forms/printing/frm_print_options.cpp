@@ -1,5 +1,6 @@
 #include "core/forms/printing/frm_print_options.h"
 
+#include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/output/print_data.h"
 #include "core/text/text_file.h"
@@ -24,7 +25,17 @@ TRowWindow CurrentPageRows(int rowCount, int currentRow) {
     return {first, first + kCurrentPageRows - 1};
 }
 
-TfrmPrintOptions::TfrmPrintOptions(TfrmMain& main, IReportEngine& reports) : main_(main), reports_(reports) {
+namespace {
+// The selected connector's name; empty when none is selected.
+std::string SelectedItem(const TListBox& list) {
+    const int index = list.ItemIndex();
+    const bool selected = index >= 0 && index < static_cast<int>(list.Items().size());
+    return selected ? list.Items()[static_cast<std::size_t>(index)] : std::string();
+}
+} // namespace
+
+TfrmPrintOptions::TfrmPrintOptions(TfrmMain& main, IReportEngine& reports)
+    : TForm("frmPrintOptions", "Print Options"), main_(main), reports_(reports) {
     rgPrintOptions.SetItemIndex(0);
     btnPrint.SetCaption("&Print");
     btnClose.SetCaption("&Close");
@@ -84,15 +95,17 @@ void TfrmPrintOptions::PrintCurrentPage() {
 void TfrmPrintOptions::PrintCurrentSelection() {
     const auto file = DataFile(kSelectedDataFile);
     reports_.ClosePipeline(TReportKind::DataSheet);
-    WriteFileAtomically(file, BuildSelectedPrintData(main_.grdSpecs, main_.lstConnectors, main_.grdConnectors,
-                                                     main_.lstConnectors2, main_.grdConnectors2));
+    WriteFileAtomically(
+        file, BuildSelectedPrintData(main_.grdSpecs.Table(), SelectedItem(main_.lstConnectors),
+                                     main_.grdConnectors.Table(), SelectedItem(main_.lstConnectors2),
+                                     main_.grdConnectors2.Table()));
     RunReport(TReportKind::DataSheet, file);
 }
 
 void TfrmPrintOptions::PrintList(int firstRow, int lastRow) {
     const auto file = DataFile(kListDataFile);
     reports_.ClosePipeline(TReportKind::List);
-    WriteFileAtomically(file, BuildListPrintData(main_.grdSpecs, firstRow, lastRow));
+    WriteFileAtomically(file, BuildListPrintData(main_.grdSpecs.Table(), firstRow, lastRow));
     RunReport(TReportKind::List, file);
 }
 
@@ -117,10 +130,12 @@ void TfrmPrintOptions::FormClose() {
     std::filesystem::remove(DataFile(kSelectedDataFile), ignored);
 }
 
-void ShowPrintOptions(TfrmMain& main, IReportEngine& reports,
-                      const std::function<void(TfrmPrintOptions&)>& showModal) {
-    TfrmPrintOptions window(main, reports);
-    showModal(window);
+void ShowPrintOptions(TfrmMain& main) {
+    IReportEngine* reports = main.Services().Reports();
+    if (!reports)
+        throw DorvikError("No report can be printed here.");
+    TfrmPrintOptions window(main, *reports);
+    main.Services().ShowModal(window);
     window.Dispatch([&window] { window.FormClose(); });
 }
 

@@ -2,6 +2,7 @@
 // The print options window: which extent of the results to print (the current selection, a page of six
 // lines, the entire list), the print data file of that extent, and the report over it.
 #include "core/forms/controls/control.h"
+#include "core/forms/controls/form.h"
 #include "core/forms/controls/radio_group.h"
 #include "core/forms/printing/report_engine.h"
 
@@ -29,14 +30,11 @@ struct TRowWindow {
 };
 TRowWindow CurrentPageRows(int rowCount, int currentRow);
 
-class TfrmPrintOptions {
+class TfrmPrintOptions : public TForm {
 public:
     TfrmPrintOptions(TfrmMain& main, IReportEngine& reports);
-    ~TfrmPrintOptions();
-    TfrmPrintOptions(const TfrmPrintOptions&) = delete;
-    TfrmPrintOptions& operator=(const TfrmPrintOptions&) = delete;
+    ~TfrmPrintOptions() override;
 
-    std::string Caption = "Print Options";
     TRadioGroup rgPrintOptions{
         "rgPrintOptions", "Select Printing Criteria:", {"Current Selection", "Current Page", "Entire List"}};
     TButton btnPrint{"btnPrint"};
@@ -64,9 +62,8 @@ private:
     IReportEngine& reports_;
 };
 
-// The main window's print command: a new print options window, shown modally by showModal, released when it
-// returns; the window's FormClose runs in any case.
-void ShowPrintOptions(TfrmMain& main, IReportEngine& reports,
-                      const std::function<void(TfrmPrintOptions&)>& showModal);
+// The main window's print command: a new print options window over the services' report engine, shown
+// modally through the services and released when it returns; the window's FormClose runs in any case.
+void ShowPrintOptions(TfrmMain& main);
 
 } // namespace dorvik

@@ -1,5 +1,4 @@
 // The main window's About, Quick Update and activation reach the ancillary windows.
-#include "core/forms/ancillary/ancillary_windows.h"
 #include "core/forms/ancillary/frm_about.h"
 #include "core/forms/ancillary/frm_update.h"
 #include "core/forms/ancillary/quick_update.h"
@@ -9,20 +8,10 @@
 namespace dorvik::testing {
 namespace {
 
-class AncillaryWindowsTest : public MainWindowTest {
-protected:
-    std::unique_ptr<TQuickUpdate> update;
-
-    TfrmMain& StartConnected() {
-        Start();
-        update = std::make_unique<TQuickUpdate>(form->Environment(), services);
-        ConnectAncillaryWindows(*form, *update);
-        return *form;
-    }
-};
+class AncillaryWindowsTest : public MainWindowTest {};
 
 TEST_F(AncillaryWindowsTest, AboutMenuOpensANewBoxEachTime) {
-    StartConnected();
+    Start();
     int opened = 0;
     services.OnShowModal = [&](TForm& form) {
         auto& about = dynamic_cast<TfrmAbout&>(form);
@@ -40,7 +29,7 @@ TEST_F(AncillaryWindowsTest, AboutMenuOpensANewBoxEachTime) {
 }
 
 TEST_F(AncillaryWindowsTest, QuickUpdateMenuAndActivation) {
-    StartConnected();
+    Start();
     const auto ini = programFolder / "update.ini";
     User([this] { form->FormActivate(); });
     EXPECT_EQ(FindProfileValue(ini, "UPDATE", "date"), "2027-01-07");

@@ -23,8 +23,8 @@ using testing::FakeServices;
 
 class QuickUpdateTest : public ::testing::Test {
 protected:
-    test::TempFolder program;
-    test::TempFolder output;
+    dorvik::testing::TempFolder program;
+    dorvik::testing::TempFolder output;
     FakeServices services;
     std::unique_ptr<TQuickUpdate> update;
     std::filesystem::path ini = output / "update.ini";
@@ -34,10 +34,10 @@ protected:
         env.ProgramFolder = program.Path();
         env.OutputFolder = output.Path();
         update = std::make_unique<TQuickUpdate>(env, services, "http://127.0.0.1:9/dvksetup.deb");
-        test::WriteBytes(program / "connect.gif", "GIF89a picture");
+        dorvik::testing::WriteBytes(program / "connect.gif", "GIF89a picture");
     }
 
-    void WriteIni(const std::string& text) { test::WriteBytes(ini, text); }
+    void WriteIni(const std::string& text) { dorvik::testing::WriteBytes(ini, text); }
     std::optional<std::string> Stored(const char* key) const { return FindProfileValue(ini, "UPDATE", key); }
 
     // The user's answer to each "Quick Update" dialog: a button of the dialog, or nothing (its close box).
@@ -58,7 +58,7 @@ TEST_F(QuickUpdateTest, FirstCheckWritesTheDateThirtyDaysAheadWithoutADialog) {
     update->CheckUpdateReminder();
     EXPECT_TRUE(services.ModalShown.empty());
     EXPECT_EQ(Stored("date"), "2027-01-07");
-    EXPECT_EQ(test::ReadBytes(ini), "[UPDATE]\r\ndate=2027-01-07\r\n");
+    EXPECT_EQ(dorvik::testing::ReadBytes(ini), "[UPDATE]\r\ndate=2027-01-07\r\n");
     EXPECT_TRUE(services.Messages().empty());
 }
 
@@ -79,7 +79,8 @@ TEST_F(QuickUpdateTest, ReminderIsDueOnlyAfterTheStoredDay) {
             EXPECT_EQ(messages, std::vector<std::string>{kReminderMessage});
         }
         // Closing the dialog by its close box writes nothing: the reminder comes back.
-        EXPECT_EQ(test::ReadBytes(ini), std::string("[update]\r\nDATE=") + c.date + "\r\n") << c.date;
+        EXPECT_EQ(dorvik::testing::ReadBytes(ini), std::string("[update]\r\nDATE=") + c.date + "\r\n")
+            << c.date;
     }
 }
 
@@ -99,7 +100,7 @@ TEST_F(QuickUpdateTest, DateThatDoesNotReadIsRewrittenThirtyDaysAhead) {
         WriteIni(std::string("[UPDATE]\r\ndate=") + date + "\r\ndays=45\r\n");
         update->CheckUpdateReminder();
         EXPECT_TRUE(services.ModalShown.empty()) << date;
-        EXPECT_EQ(test::ReadBytes(ini), "[UPDATE]\r\ndate=2027-01-07\r\ndays=45\r\n") << date;
+        EXPECT_EQ(dorvik::testing::ReadBytes(ini), "[UPDATE]\r\ndate=2027-01-07\r\ndays=45\r\n") << date;
     }
 }
 
@@ -206,7 +207,7 @@ TEST_F(QuickUpdateTest, MissingOrUnreadablePictureIsReportedAndTheDialogStillOpe
         services.ModalShown.clear();
         std::filesystem::remove(program / "connect.gif");
         if (content)
-            test::WriteBytes(program / "connect.gif", content);
+            dorvik::testing::WriteBytes(program / "connect.gif", content);
         std::string picture = "unset";
         services.OnShowModal = [&](TForm& form) {
             picture = dynamic_cast<TfrmUpdate&>(form).Picture;
@@ -263,7 +264,7 @@ TEST_F(QuickUpdateTest, OptionsDaysFieldAndAutoUpdateBox) {
         EXPECT_EQ(options.txtDays.Value(), value) << text;
     }
     options.FormDestroy();
-    EXPECT_EQ(test::ReadBytes(ini), "[UPDATE]\r\ndays=64\r\nautoupdate=0\r\n");
+    EXPECT_EQ(dorvik::testing::ReadBytes(ini), "[UPDATE]\r\ndays=64\r\nautoupdate=0\r\n");
 }
 
 TEST(ReminderDate, AddDaysCrossesMonthsYearsAndLeapDays) {

@@ -1,6 +1,6 @@
 // dorvik-query --check on files with many problems: written as found, bounded by --max-problems, the codes
 // the rates lack named, and values far outside a catalogue's range warned about without failing the check.
-#include "core/cli/tool_runner.h"
+#include "tool_runner.h"
 
 namespace dorvik::testing {
 namespace {

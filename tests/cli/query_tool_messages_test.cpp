@@ -1,6 +1,6 @@
 // What dorvik-query says about hostile or mistaken input: currencies without a usable rate, rate files that
 // cannot be read, arguments of any length, control characters, temporary folders that cannot be made.
-#include "core/cli/tool_runner.h"
+#include "tool_runner.h"
 
 namespace dorvik::testing {
 namespace {

@@ -1,5 +1,5 @@
 // dorvik-query writes its results as it makes them; what it writes stays what the whole result would be.
-#include "core/cli/tool_runner.h"
+#include "tool_runner.h"
 
 namespace dorvik::testing {
 namespace {

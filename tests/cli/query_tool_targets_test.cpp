@@ -1,6 +1,6 @@
 // Where dorvik-query's --pdf and --chart go: standard output, FIFOs and devices as streams, never replaced;
 // targets that cannot take a file refused before the query runs; the private folder gone after a signal.
-#include "core/cli/tool_runner.h"
+#include "tool_runner.h"
 
 #include <spawn.h>
 #include <sys/stat.h>

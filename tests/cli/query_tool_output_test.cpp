@@ -1,6 +1,6 @@
 // The output formats of dorvik-query, and that they agree with the desktop program's exports.
-#include "core/cli/tool_runner.h"
 #include "core/store/registry_file_store.h"
+#include "tool_runner.h"
 
 namespace dorvik::testing {
 namespace {
@@ -134,7 +134,7 @@ TEST_F(QueryToolOutputTest, JsonOfAQueryByLossCarriesEachRowsLongestRun) {
     set("MaxLoss", "6");
     set("Length", "10");
     set("Units", "M");
-    dorvik::test::WriteBytes(scratch / "by_loss.dvk", query);
+    dorvik::testing::WriteBytes(scratch / "by_loss.dvk", query);
     const auto result = Run(WithTestFiles({"--format", "json", (scratch / "by_loss.dvk").string()}));
     ASSERT_EQ(result.status, 0) << result.err;
     // TC-100: 3.9 dB/100 ft at 900 MHz, (6 - 0.0948683) / 3.9 x 100 ft = 151.41 ft = 46.15 m.

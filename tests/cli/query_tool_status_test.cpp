@@ -1,6 +1,6 @@
 // dorvik-query's messages and exit status, its usage errors, its default files, and that it writes nothing.
-#include "core/cli/tool_runner.h"
 #include "core/store/registry_file_store.h"
+#include "tool_runner.h"
 
 #include <algorithm>
 #include <set>
@@ -123,7 +123,7 @@ TEST_F(QueryToolStatusTest, UsDollarsNeedNoRatesAndCodesIgnoreLetterCase) {
 TEST_F(QueryToolStatusTest, UnusableRateFallsBackToUsDollars) {
     for (const std::string rates : {"EUR|0.5\n", "EUR|0|\n", "EUR|1e-320|\n"}) {
         const auto file = folder.Path() / "rates.dat";
-        dorvik::test::WriteBytes(file, rates);
+        dorvik::testing::WriteBytes(file, rates);
         const auto result = Run(WithTestFiles(
             {"--rates", file.string(), "--currency", "EUR", "--format", "tsv", Data("band_800_1000.dvk")}));
         EXPECT_EQ(result.status, 0) << rates;
@@ -150,9 +150,9 @@ TEST_F(QueryToolStatusTest, CheckListsEveryProblemAsFileLineMessage) {
     const auto catalogue = folder.Path() / "cat.dat";
     std::string text = ReadBytes(data / "Freq_TLine_Connectors.dat");
     text += "x|1|a|BAD|FOAM|a|1|0.1|0.001|1|1|N Male|0|0|0|0|||||||\r\n";
-    dorvik::test::WriteBytes(catalogue, text);
+    dorvik::testing::WriteBytes(catalogue, text);
     const auto rates = folder.Path() / "rates.dat";
-    dorvik::test::WriteBytes(rates, "EUR|0|\n");
+    dorvik::testing::WriteBytes(rates, "EUR|0|\n");
     const auto bad = Run({"--check", "--catalogue", catalogue.string(), "--prices", Data("M_lom.dat"),
                           "--rates", rates.string()});
     EXPECT_EQ(bad.status, 1);
@@ -264,9 +264,10 @@ TEST_F(InstalledToolTest, WithoutSettingsThePriceListIsNotFound) {
 
 TEST_F(InstalledToolTest, TheSystemWideSettingsNameTheSharedFolderAndTheUsersOwnWin) {
     std::filesystem::create_directories(systemConfig / "Veltrane");
-    test::WriteBytes(systemConfig / "Veltrane" / "registry.reg",
-                     "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common Files]\n\"Path\"=\"" +
-                         shared.string() + "\"\n");
+    dorvik::testing::WriteBytes(
+        systemConfig / "Veltrane" / "registry.reg",
+        "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common Files]\n\"Path\"=\"" + shared.string() +
+            "\"\n");
     const auto fresh = Run({"--currency", "EUR", (folder.Path() / "query.dvk").string()}, tool);
     EXPECT_EQ(fresh.status, 0);
     EXPECT_EQ(fresh.err, "");

@@ -1,7 +1,7 @@
 // Hostile data and query files through dorvik-query: each gives its clear message and exit status, never a
 // crash, and the tool's memory stays within a small multiple of its input. Small files are kept in
 // tests/data/hostile; large ones are made here.
-#include "core/cli/tool_runner.h"
+#include "tool_runner.h"
 
 #include <fcntl.h>
 #include <spawn.h>

@@ -5,8 +5,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +12,13 @@
 extern char** environ;
 
 namespace dorvik::testing {
+
+// Reports and charts need the report library, which a build without Qt lacks.
+#ifdef DORVIK_TOOL_HAS_REPORTS
+inline constexpr bool kToolHasReports = true;
+#else
+inline constexpr bool kToolHasReports = false;
+#endif
 
 struct ToolResult {
     int status = -1;
@@ -25,11 +30,6 @@ inline std::string ShellQuoted(const std::string& text) {
     for (const char c : text)
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
-}
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline ToolResult RunProcess(const std::filesystem::path& tool, const std::vector<std::string>& args,

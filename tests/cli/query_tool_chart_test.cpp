@@ -1,7 +1,7 @@
 // dorvik-query --chart: the chart of the lines listed written as SVG or PNG without a display, beside the
 // results on standard output.
-#include "core/cli/tool_runner.h"
 #include "report/pdf_tools.h"
+#include "tool_runner.h"
 
 #include <regex>
 
