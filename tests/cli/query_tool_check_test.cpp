@@ -35,7 +35,7 @@ TEST_F(QueryToolCheckTest, StopsAfterMaxProblemsSayingThereAreMore) {
     std::string text = "header|\n";
     for (int i = 0; i < 1500; ++i)
         text += "bad\n";
-    test::WriteBytes(catalogue, text);
+    testing::WriteBytes(catalogue, text);
     const auto rates = sample / "xcngrate.dat";
 
     const auto limited = Lines(Check(rates, {}, catalogue).out);
@@ -61,7 +61,7 @@ TEST_F(QueryToolCheckTest, StopsAfterMaxProblemsSayingThereAreMore) {
 
 TEST_F(QueryToolCheckTest, MissingRatesAreProblemsAndImplausibleValuesWarnings) {
     const auto rates = folder.Path() / "rates.dat";
-    test::WriteBytes(rates, "EUR|0.5|\n");
+    testing::WriteBytes(rates, "EUR|0.5|\n");
     const auto missing = Check(rates);
     EXPECT_EQ(missing.status, 1);
     const auto lines = Lines(missing.out);
@@ -72,7 +72,7 @@ TEST_F(QueryToolCheckTest, MissingRatesAreProblemsAndImplausibleValuesWarnings) 
 
     std::string all = ReadBytes(sample / "xcngrate.dat");
     all.replace(all.find("EUR|"), 4, "EUR|1e-300|x");
-    test::WriteBytes(rates, all);
+    testing::WriteBytes(rates, all);
     const auto warned = Check(rates);
     EXPECT_EQ(warned.status, 0) << "warnings alone leave the check clean";
     EXPECT_THAT(Lines(warned.out), ::testing::ElementsAre(::testing::HasSubstr(

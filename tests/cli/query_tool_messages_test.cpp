@@ -10,7 +10,7 @@ class QueryToolMessagesTest : public QueryToolTest {};
 TEST_F(QueryToolMessagesTest, CurrencyWithoutItsRateLineStaysInUsDollars) {
     const auto rates = folder.Path() / "rates.dat";
     for (const std::string content : {"GBP|2|\n", "", "EUR||\n"}) {
-        test::WriteBytes(rates, content);
+        testing::WriteBytes(rates, content);
         const auto result = Run(WithTestFiles(
             {"--rates", rates.string(), "--currency", "eur", "--format", "tsv", Data("band_800_1000.dvk")}));
         EXPECT_EQ(result.status, 0) << content;
@@ -82,8 +82,8 @@ TEST_F(QueryToolMessagesTest, ControlCharactersShowAsQuestionMarks) {
     std::string prices = ReadBytes(data / "M_lom.dat");
     prices += "L|1|TC\x1b]0;x\x07-100|x|Cable \xc2\x9b"
               "31m red|10|\n";
-    test::WriteBytes(folder.Path() / "c.dat", catalogue);
-    test::WriteBytes(folder.Path() / "p.dat", prices);
+    testing::WriteBytes(folder.Path() / "c.dat", catalogue);
+    testing::WriteBytes(folder.Path() / "p.dat", prices);
     const std::vector<std::string> files{"--catalogue", (folder.Path() / "c.dat").string(), "--prices",
                                          (folder.Path() / "p.dat").string()};
     auto args = files;

@@ -76,7 +76,7 @@ TEST_F(QueryToolTargetsTest, TargetsThatCannotTakeAFileAreRefusedAlike) {
                           {"adir", "it is a folder"},
                           {"no folder/x", "No such file or directory"}};
     for (const std::string extension : {".pdf", ".svg"}) {
-        test::WriteBytes(folder.Path() / ("kept" + extension), "kept");
+        testing::WriteBytes(folder.Path() / ("kept" + extension), "kept");
         std::filesystem::permissions(folder.Path() / ("kept" + extension),
                                      std::filesystem::perms::owner_read);
         std::filesystem::create_directories(folder.Path() / ("adir" + extension));

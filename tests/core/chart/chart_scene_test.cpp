@@ -193,7 +193,7 @@ TEST(ChartSvg, WellFormedWhateverThePartNumbersHold) {
     EXPECT_NE(svg.find(">VF-&lt;&amp;&gt;&quot;</text>"), std::string::npos);
     EXPECT_NE(svg.find(">CAF\xC3\xA9-50</text>"), std::string::npos);
     EXPECT_NE(svg.find("width=\"750.00pt\""), std::string::npos);
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     WriteChartSvg(figure, folder / "chart.svg");
     ASSERT_EQ(std::system("command -v xmllint >/dev/null"), 0)
         << "xmllint is missing: scripts/setup-deps installs it";

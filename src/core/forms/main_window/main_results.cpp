@@ -335,7 +335,7 @@ std::vector<std::string> TfrmMain::ConnectorHeadings() const {
         headings.push_back(grdConnectors.Heading(col));
     for (const auto& line : Hits)
         for (const TConnector& connector : line->Connectors)
-            for (const std::string& part : connector.PartNumbers)
+            for (const std::string_view part : connector.PartNumbers())
                 if (PriceLines.FindPriceLine(part)) {
                     headings.at(2) = PriceHeading();
                     return headings;
