@@ -33,7 +33,8 @@ OutputFormat ParseFormat(const std::string& text) {
 std::filesystem::path ParseChartFile(const std::string& text) {
     const std::string extension = LowerCaseAscii(std::filesystem::path(text).extension().string());
     // A stream has no name to tell the format by: it gets SVG.
-    if (extension != ".svg" && extension != ".png" && extension != ".pdf" && text != "-" && !IsStreamFile(text))
+    if (extension != ".svg" && extension != ".png" && extension != ".pdf" && text != "-" &&
+        !IsStreamFile(text))
         throw UsageError("--chart writes a .svg, .png or .pdf file, not " + Quoted(text));
     return text;
 }

@@ -63,7 +63,7 @@ TEST(WrappedTextTest, LongDescriptionIsCutInsideItsColumn) {
     const std::string figures = "|883|1.23|4.04|2.46|2.56|55.40|31.20|4.41|4.29|USD 12.34|USD 40.48|";
     testing::WriteBytes(folder / "list.dvk", "P1|806-960|" + description + figures + "\r\n");
     testing::WriteBytes(folder / "selected.dvk", "P1|806-960|" + description + figures + "N Male|NM-1|" +
-                                                  description + "|USD 45.00|7-16|DF-7|d|USD 1|\r\n");
+                                                     description + "|USD 45.00|7-16|DF-7|d|USD 1|\r\n");
     const CalendarDateTime printedAt{{2026, 12, 8}, 14, 5, 9};
     for (const auto kind : {TReportKind::List, TReportKind::DataSheet}) {
         const auto pdf = folder / "out.pdf";

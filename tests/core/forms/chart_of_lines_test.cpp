@@ -175,7 +175,8 @@ TEST_F(ChartWindowModelTest, SaveProposesTheFolderUsedLastAndPrintsOnLetterInLan
     EXPECT_EQ(services.DialogsShown[0].FileName, "chart.png");
     EXPECT_EQ(services.DialogsShown[1].InitialDir, (folder / "charts").string());
     EXPECT_EQ(services.DialogsShown[1].FileName, "lines.svg");
-    EXPECT_NE(dorvik::testing::ReadBytes(folder / "charts" / "lines.svg").find("L1</text>"), std::string::npos);
+    EXPECT_NE(dorvik::testing::ReadBytes(folder / "charts" / "lines.svg").find("L1</text>"),
+              std::string::npos);
     EXPECT_EQ(output.Saved, std::vector<std::filesystem::path>{folder / "charts" / "lines.png"});
     EXPECT_FALSE(std::filesystem::exists(folder / "lines.gif"));
     ASSERT_EQ(output.Printed.size(), 1u);

@@ -157,7 +157,6 @@ public:
     std::string LookupPartNumber;
     std::string SharedDataFolder;
 
-
     // --- start-up and shutdown (main_startup.cpp)
     // -----------------------------------------------------------
     void FormCreate();
