@@ -28,7 +28,9 @@ OutputFormat ParseFormat(const std::string& text) {
         return OutputFormat::Html;
     if (text == "json")
         return OutputFormat::Json;
-    throw UsageError("unknown format '" + text + "' (tsv, html, text or json)");
+    if (text == "xlsx")
+        return OutputFormat::Xlsx;
+    throw UsageError("unknown format '" + text + "' (tsv, html, text, json or xlsx)");
 }
 
 std::filesystem::path ParseChartFile(const std::string& text) {
@@ -124,6 +126,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
                 throw UsageError("--pdf needs a file name");
         } else if (name == "--format") {
             options.format = ParseFormat(takeValue());
+        } else if (name == "--output") {
+            options.outputFile = takeValue();
+            if (options.outputFile->empty())
+                throw UsageError("--output needs a file name");
         } else {
             throw UsageError("unknown option '" + name + "'");
         }
@@ -134,6 +140,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         throw UsageError("--print needs --pdf FILE");
     if (!options.print && (options.pdfFile || rowGiven))
         throw UsageError(std::string(options.pdfFile ? "--pdf" : "--row") + " goes with --print");
+    // A workbook is a file, never a stream to a terminal.
+    if ((options.format == OutputFormat::Xlsx) != options.outputFile.has_value())
+        throw UsageError(options.outputFile ? "--output goes with --format xlsx"
+                                            : "--format xlsx needs --output FILE");
     if (options.check) {
         if (!positional.empty() || options.part)
             throw UsageError("--check checks the data files and runs no query");
@@ -177,7 +187,9 @@ std::string UsageText() {
            "                     rate cannot be used is reported and the prices stay in US dollars\n"
            "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML "
            "export),\n"
-           "                     json (with the connectors and part numbers of every line)\n"
+           "                     json (with the connectors and part numbers of every line, and the figures\n"
+           "                     as numbers), xlsx (an Excel workbook, written to --output)\n"
+           "  --output FILE      where --format xlsx writes the workbook (replaced)\n"
            "  --print EXTENT     print instead: 'list' (every line found), 'page' (six lines from --row) or\n"
            "                     'selection' (the data sheet of the --row line with its first connectors);\n"
            "                     the page-count question is answered Yes; needs --pdf\n"

@@ -8,7 +8,7 @@
 
 namespace dorvik::cli {
 
-enum class OutputFormat { Text, Tsv, Html, Json };
+enum class OutputFormat { Text, Tsv, Html, Json, Xlsx };
 
 // The three choices of the print options window.
 enum class PrintExtent { Selection, Page, List };
@@ -24,8 +24,9 @@ struct QueryOptions {
     bool check = false;               // check the data files instead of running a query
     std::optional<PrintExtent> print; // --print: a report instead of the results on standard output
     int printRow = 1;                 // --row: the results grid's current row
-    std::optional<std::filesystem::path> pdfFile;   // --pdf: where the report goes
-    std::optional<std::filesystem::path> chartFile; // --chart: the chart of the lines listed, .svg or .png
+    std::optional<std::filesystem::path> pdfFile;    // --pdf: where the report goes
+    std::optional<std::filesystem::path> chartFile;  // --chart: the chart of the lines listed, .svg or .png
+    std::optional<std::filesystem::path> outputFile; // --output: where a workbook (--format xlsx) goes
     bool help = false;
     bool version = false;
 };

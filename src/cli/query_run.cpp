@@ -8,8 +8,10 @@
 #include "cli/stderr_services.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
+#include "core/forms/main_window/line_figures_of.h"
 #include "core/output/html_page.h"
 #include "core/output/spreadsheet_text.h"
+#include "core/output/workbook.h"
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
 #include "core/store/system_store.h"
@@ -105,12 +107,14 @@ void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
     case OutputFormat::Text:
         WriteTextTable(form.grdSpecs, write);
         return;
+    case OutputFormat::Xlsx:
+        return; // a file, written by RunQuery
     case OutputFormat::Json: {
         ConnectorReader connectors(form);
         const auto headings = connectors.Headings();
         WriteJson(
             form.grdSpecs, headings, [&connectors](int row) { return connectors.Row(row); },
-            LongestRunsOf(form), write);
+            LongestRunsOf(form), LineFiguresOf(form), write);
         return;
     }
     }
@@ -127,6 +131,10 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     // The desktop program would read an empty query from a missing file; a tool should say so instead.
     if (options.queryFile && !IsReadableFile(*options.queryFile))
         return UsageFailure(err, "cannot read the query file " + options.queryFile->string());
+    // The workbook replaces a file; a device or a folder of that name is never replaced.
+    if (std::error_code ec; options.outputFile && std::filesystem::exists(*options.outputFile, ec) &&
+                            !IsFile(*options.outputFile))
+        return UsageFailure(err, "--output " + options.outputFile->string() + " is not a regular file");
     const auto ratesFile = options.ratesFile.value_or(tool.programFolder / "xcngrate.dat");
     if (options.ratesFile && !IsFile(ratesFile))
         return UsageFailure(err, "cannot read the exchange-rate file " + ratesFile.string());
@@ -136,7 +144,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             err, "--currency needs the exchange rates: xcngrate.dat beside the program, or --rates FILE");
 
     // A copy: whatever the run stores (the currency, the page's settings) never reaches the user's file.
-    const RegistryFileStore userStore(tool.storeFile, ReadSystemStores(tool.systemStoreFiles));
+    const RegistryFileStore userStore(tool.storeFile,
+                                      ReadSystemSettings(tool.systemStoreFiles, tool.installedSharedFolder));
     MemorySettingsStore store(userStore);
     if (options.priceFile) {
         // The shared data folder only locates the price list, which is given: no message about the settings.
@@ -178,6 +187,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             return kNoLines;
         if (options.print)
             return PrintResults(form, options, err);
+        if (options.outputFile)
+            WriteWorkbook(LineFiguresOf(form), *options.outputFile);
         WriteResults(form, options.format, out);
         out.flush();
         if (options.chartFile && out)

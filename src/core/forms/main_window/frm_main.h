@@ -113,6 +113,7 @@ public:
     TMenuItem* ExportData1 = nullptr;
     TMenuItem* ToAMicrosoftExcelFile1 = nullptr;
     TMenuItem* ToAnHTMLFile1 = nullptr;
+    TMenuItem* ToAnExcelWorkbook1 = nullptr; // .xlsx, with numeric cells
     TMenuItem* N2 = nullptr;
     TMenuItem* GetTransmissionLines1 = nullptr;
     TMenuItem* NewQuery1 = nullptr;
@@ -129,6 +130,7 @@ public:
     TFileDialog OpenDialog1;
     TFileDialog HtmlSave;
     TFileDialog ExcelSave;
+    TFileDialog WorkbookSave;
 
     // --- data
     // -----------------------------------------------------------------------------------------------
@@ -240,6 +242,7 @@ public:
     void btnClipboardClick();
     void ToAMicrosoftExcelFile1Click();
     void ToAnHTMLFile1Click();
+    void ToAnExcelWorkbook1Click();
     void CreateHtml(const std::string& extension, int border);
     bool ExcelInstalled();
 
