@@ -28,7 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so not seen by dpkg-shlibdeps: the fonts the windows and the printed reports are laid
 # out for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins")
+# The program hands files and addresses to the desktop with xdg-open and asks xdg-mime for the spreadsheet
+# program.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# dorvik-query completes in these shells when they have their completion packages.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
 # An administrator's change to the system-wide settings survives upgrades.
 file(WRITE "${PROJECT_BINARY_DIR}/deb/conffiles" "/etc/xdg/Veltrane/registry.reg\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${PROJECT_BINARY_DIR}/deb/conffiles")

@@ -52,8 +52,12 @@ int main(int argc, char** argv) {
         dorvik::gui::ShowSplashAndWait(splash);
     }
 
-    dorvik::RegistryFileStore store(dorvik::DefaultStorePath(),
-                                    dorvik::ReadSystemStores(dorvik::SystemStorePaths()));
+    const std::filesystem::path executableFolder = QApplication::applicationDirPath().toStdString();
+    dorvik::RegistryFileStore store(
+        dorvik::DefaultStorePath(),
+        dorvik::ReadSystemSettings(
+            dorvik::SystemStorePaths(),
+            dorvik::InstalledSharedFolder(executableFolder, DORVIK_SHARED_FOLDER_FROM_BIN)));
     dorvik::gui::QtPlatformServices services;
     dorvik::gui::RegisterAncillaryViews(services);
     dorvik::gui::RegisterChartView(services);

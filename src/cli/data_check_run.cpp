@@ -3,6 +3,7 @@
 #include "cli/terminal_text.h"
 #include "core/catalogue/data_check.h"
 #include "core/errors.h"
+#include "core/forms/app_environment.h"
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/registry_file_store.h"
 #include "core/store/system_store.h"
@@ -17,7 +18,8 @@ namespace {
 
 // The price list the desktop program would read: M_lom.dat in the shared data folder of the settings.
 std::optional<std::filesystem::path> SharedPriceFile(const ToolEnvironment& tool) {
-    const RegistryFileStore store(tool.storeFile, ReadSystemStores(tool.systemStoreFiles));
+    const RegistryFileStore store(tool.storeFile,
+                                  ReadSystemSettings(tool.systemStoreFiles, tool.installedSharedFolder));
     const auto value = store.ReadValue(kCommonFilesKey, "Path");
     if (!value || value->type != StoredValue::Type::String)
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "cli/terminal_text.h"
 #include "core/output/json_string.h"
+#include "cli/typed_json.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void WriteTextTable(const TGrid& specs, const TextSink& write) {
 
 void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
                const RowConnectors& connectorsOfRow, const std::optional<LongestRuns>& runs,
-               const TextSink& write) {
+               const ResultsFigures& figures, const TextSink& write) {
     std::vector<std::string> texts;
     for (int col = 1; col <= specs.ColCount(); ++col)
         texts.push_back(specs.Heading(col));
@@ -140,8 +141,16 @@ void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHead
         });
         out += '}';
     }
-    out += "\n}\n";
+    out += ",\n  \"format_version\": " + std::to_string(kJsonFormatVersion) + ",\n  \"query\": ";
+    AppendQueryJson(out, figures.Query);
+    out += ",\n  \"lines\": [";
     write(out);
+    for (std::size_t i = 0; i < figures.Lines.size(); ++i) {
+        out = i == 0 ? "\n    " : ",\n    ";
+        AppendLineJson(out, figures.Lines[i], figures.Query.MaxLossDb.has_value());
+        write(out);
+    }
+    write("\n  ]\n}\n");
 }
 
 } // namespace dorvik::cli

@@ -3,6 +3,7 @@
 // writers). Cell texts are the data files' bytes; both formats show them in UTF-8. Both are written as they
 // are made, row by row.
 #include "core/forms/controls/grid.h"
+#include "core/output/line_figures.h"
 #include "core/output/text_sink.h"
 
 #include <functional>
@@ -36,13 +37,14 @@ struct LongestRuns {
 
 // {"headings": [...], "rows": [[...], ...], "connector_headings": [...], "connectors": [[...], ...]} where
 // connectors[i] lists the connectors of rows[i]; a query by loss adds
-// "longest_run_within_budget": {"unit": ..., "max_loss_db": ..., "rows": [...]}.
+// "longest_run_within_budget": {"unit": ..., "max_loss_db": ..., "rows": [...]}. Then the typed part:
+// "format_version", "query" and "lines" (one object a row, from the figures).
 // The connectors of grid row r (from 1), asked for once per row, in row order.
 using RowConnectors = std::function<std::vector<ConnectorParts>(int row)>;
 
 void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
                const RowConnectors& connectorsOfRow, const std::optional<LongestRuns>& runs,
-               const TextSink& write);
+               const ResultsFigures& figures, const TextSink& write);
 
 // A JSON string literal of the text, decoded to UTF-8 first.
 std::string JsonString(std::string_view bytes);

@@ -12,12 +12,12 @@
 
 namespace {
 
-std::filesystem::path ProgramFolder(const char* argv0) {
+std::filesystem::path ExecutableFolder(const char* argv0) {
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec || exe.empty())
         exe = std::filesystem::absolute(argv0 ? argv0 : "", ec);
-    return dorvik::ProgramFolderOf(exe.parent_path(), DORVIK_PROGRAM_FOLDER_FROM_BIN);
+    return exe.parent_path();
 }
 
 // The user's locale's, read once; the core never looks at the locale itself.
@@ -49,8 +49,11 @@ int main(int argc, char** argv) {
         std::cout << "dorvik-query " << DORVIK_VERSION << '\n';
         return 0;
     }
-    const ToolEnvironment tool{ProgramFolder(argc > 0 ? argv[0] : nullptr), dorvik::DefaultStorePath(),
-                               dorvik::SystemStorePaths(), LocaleDecimalSeparator()};
+    const auto executableFolder = ExecutableFolder(argc > 0 ? argv[0] : nullptr);
+    const ToolEnvironment tool{
+        dorvik::ProgramFolderOf(executableFolder, DORVIK_PROGRAM_FOLDER_FROM_BIN), dorvik::DefaultStorePath(),
+        dorvik::SystemStorePaths(), LocaleDecimalSeparator(),
+        dorvik::InstalledSharedFolder(executableFolder, DORVIK_SHARED_FOLDER_FROM_BIN)};
     if (options.check)
         return RunDataCheck(options, tool, std::cout, std::cerr);
     return RunQuery(options, tool, std::cout, std::cerr);

@@ -27,7 +27,9 @@ OutputFormat ParseFormat(const std::string& text) {
         return OutputFormat::Html;
     if (text == "json")
         return OutputFormat::Json;
-    throw UsageError("unknown format " + Quoted(text) + " (tsv, html, text or json)");
+    if (text == "xlsx")
+        return OutputFormat::Xlsx;
+    throw UsageError("unknown format " + Quoted(text) + " (tsv, html, text, json or xlsx)");
 }
 
 std::filesystem::path ParseChartFile(const std::string& text) {
@@ -138,6 +140,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (name == "--format") {
             formatGiven = true;
             options.format = ParseFormat(takeValue());
+        } else if (name == "--output") {
+            options.outputFile = takeValue();
+            if (options.outputFile->empty())
+                throw UsageError("--output needs a file name");
         } else {
             throw UsageError("unknown option " + Quoted(name));
         }
@@ -159,6 +165,10 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
     }
     if (maxProblemsGiven && !options.check)
         throw UsageError("--max-problems goes with --check");
+    // A workbook is a file, never a stream to a terminal.
+    if (!options.print && (options.format == OutputFormat::Xlsx) != options.outputFile.has_value())
+        throw UsageError(options.outputFile ? "--output goes with --format xlsx"
+                                            : "--format xlsx needs --output FILE");
     if (options.check) {
         if (!positional.empty() || options.part || options.print || options.chartFile || formatGiven ||
             options.currency)
@@ -205,8 +215,10 @@ std::string UsageText() {
            "                     a usable rate line is reported and the prices stay in US dollars\n"
            "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML "
            "export),\n"
-           "                     json (with the connectors and part numbers of every line); not with "
-           "--print\n"
+           "                     json (with the connectors and part numbers of every line, and the figures\n"
+           "                     as numbers), xlsx (an Excel workbook, written to --output); not with\n"
+           "                     --print\n"
+           "  --output FILE      where --format xlsx writes the workbook (replaced whole)\n"
            "  --print EXTENT     print instead: 'list' (every line found), 'page' (six lines from --row) or\n"
            "                     'selection' (the data sheet of the --row line with its first connectors);\n"
            "                     the page-count question is answered Yes; needs --pdf\n"

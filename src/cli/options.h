@@ -8,7 +8,7 @@
 
 namespace dorvik::cli {
 
-enum class OutputFormat { Text, Tsv, Html, Json };
+enum class OutputFormat { Text, Tsv, Html, Json, Xlsx };
 
 // The three choices of the print options window.
 enum class PrintExtent { Selection, Page, List };
@@ -28,6 +28,7 @@ struct QueryOptions {
     // --pdf and --chart: "-" is standard output; a FIFO or a character device is written as a stream.
     std::optional<std::filesystem::path> pdfFile;   // --pdf: where the report goes
     std::optional<std::filesystem::path> chartFile; // --chart: the chart of the lines listed, .svg or .png
+    std::optional<std::filesystem::path> outputFile; // --output: where a workbook (--format xlsx) goes
     bool help = false;
     bool version = false;
 };

@@ -9,8 +9,10 @@
 #include "cli/terminal_text.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
+#include "core/forms/main_window/line_figures_of.h"
 #include "core/output/html_page.h"
 #include "core/output/spreadsheet_text.h"
+#include "core/output/workbook.h"
 #include "core/store/memory_settings_store.h"
 #include "core/store/registry_file_store.h"
 #include "core/store/system_store.h"
@@ -113,10 +115,12 @@ void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
     case OutputFormat::Text:
         WriteTextTable(form.grdSpecs, write);
         return;
+    case OutputFormat::Xlsx:
+        return; // a file, written by RunQuery
     case OutputFormat::Json:
         WriteJson(
             form.grdSpecs, form.ConnectorHeadings(), [&form](int row) { return ConnectorsOf(form, row); },
-            LongestRunsOf(form), write);
+            LongestRunsOf(form), LineFiguresOf(form), write);
         return;
     }
 }
@@ -156,6 +160,11 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     if (options.currency && !IsCurrencyCode(*options.currency))
         return UsageFailure(err,
                             "unknown currency code '" + TerminalText(QuotedExcerpt(*options.currency)) + "'");
+    // The workbook replaces a file; a device or a folder of that name is never replaced.
+    if (std::error_code ec; options.outputFile && std::filesystem::exists(*options.outputFile, ec) &&
+                            !IsFile(*options.outputFile))
+        return UsageFailure(err, "--output " + TerminalText(QuotedExcerpt(options.outputFile->string())) +
+                                     " is not a regular file");
     const auto ratesFile = options.ratesFile.value_or(tool.programFolder / "xcngrate.dat");
     // A file named on the command line is meant to be used; one beside the program is optional.
     if (options.ratesFile && !IsReadableFile(ratesFile))
@@ -167,7 +176,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             err, "--currency needs the exchange rates: xcngrate.dat beside the program, or --rates FILE");
 
     // A copy: whatever the run stores (the currency, the page's settings) never reaches the user's file.
-    const RegistryFileStore userStore(tool.storeFile, ReadSystemStores(tool.systemStoreFiles));
+    const RegistryFileStore userStore(tool.storeFile,
+                                      ReadSystemSettings(tool.systemStoreFiles, tool.installedSharedFolder));
     MemorySettingsStore store(userStore);
     if (options.priceFile) {
         // The shared data folder only locates the price list, which is given: no message about the settings.
@@ -224,6 +234,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
                 return status;
             outputs.pdf->Deliver(*printing.pdfFile, out);
         } else {
+            if (options.outputFile)
+                WriteWorkbook(LineFiguresOf(form), *options.outputFile);
             WriteResults(form, options.format, out);
             out.flush();
         }

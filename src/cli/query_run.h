@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <vector>
 
 namespace dorvik::cli {
@@ -17,9 +18,11 @@ struct ToolEnvironment {
     std::filesystem::path storeFile;                     // the user's settings, read only
     std::vector<std::filesystem::path> systemStoreFiles; // the system-wide settings below the user's
     char decimalSeparator = '.';
+    std::optional<std::filesystem::path>
+        installedSharedFolder; // the price list's folder when no store names one
 };
 
-// Results to out, messages to err. Writes no file but the report of --print.
+// Results to out, messages to err. Writes no file but the report of --print, the chart and the workbook.
 int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out, std::ostream& err);
 
 } // namespace dorvik::cli

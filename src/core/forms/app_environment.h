@@ -1,5 +1,6 @@
 #pragma once
 // What a window model needs to know of the process it runs in.
+#include "core/store/registry_tree.h"
 #include "core/text/file_bytes.h"
 
 #include <filesystem>
@@ -35,5 +36,16 @@ std::filesystem::path ProgramFolderOf(const std::filesystem::path& executableFol
 // dataHome is $XDG_DATA_HOME, or ~/.local/share when that is unset.
 std::filesystem::path WritableDataFolder(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& dataHome);
+
+// The shared data folder an installation puts beside the program, installedRelative to the executable's
+// folder (such as "../share/veltrane/common-files"), when it exists.
+std::optional<std::filesystem::path> InstalledSharedFolder(const std::filesystem::path& executableFolder,
+                                                           const std::filesystem::path& installedRelative);
+
+// The system-wide settings of the files (ReadSystemStores); when none of them names the shared data folder,
+// or the folder named is gone, the installed one stands in as its "Path", so a moved or relocated
+// installation finds its price list. The user's own "Path" still wins.
+RegistryTree ReadSystemSettings(const std::vector<std::filesystem::path>& files,
+                                const std::optional<std::filesystem::path>& installedSharedFolder);
 
 } // namespace dorvik

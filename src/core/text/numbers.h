@@ -27,4 +27,7 @@ std::string FormatFixed2(double value, char separator);
 // General format: up to 15 significant digits, no trailing zeros (as %.15g).
 std::string FormatGeneral(double value, char separator);
 
+// The shortest text with '.' that reads back as exactly the value (machine-read outputs such as JSON).
+std::string FormatRoundTrip(double value);
+
 } // namespace dorvik

@@ -38,5 +38,43 @@ TEST(ProgramFolderOf, TheInstalledDataFolderWhenItExistsElseTheExecutablesFolder
     EXPECT_EQ(ProgramFolderOf(bin, ""), bin);
 }
 
+TEST(ReadSystemSettings, TheInstalledSharedFolderStandsInWhenNoFileNamesAFolderThatExists) {
+    TempFolder folder;
+    const auto bin = folder.Path() / "prefix" / "bin";
+    const auto shared = folder.Path() / "prefix" / "share" / "veltrane" / "common-files";
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(InstalledSharedFolder(bin, "../share/veltrane/common-files"), std::nullopt);
+    std::filesystem::create_directories(shared);
+    const auto installed = InstalledSharedFolder(bin, "../share/veltrane/common-files");
+    ASSERT_EQ(installed, shared);
+    const auto other = folder.Path() / "elsewhere";
+    std::filesystem::create_directories(other);
+    const auto storeNaming = [&](const std::string& path) {
+        const auto file = folder.Path() / "etc" / (std::filesystem::path(path).filename().string() + ".reg");
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file)
+            << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common Files]\n\"Path\"=\"" << path
+            << "\"\n";
+        return std::vector<std::filesystem::path>{file};
+    };
+    const std::string key = "HKEY_CURRENT_USER\\Software\\Veltrane\\Common Files";
+    const auto pathIn = [&](const RegistryTree& tree) -> std::string {
+        const RegistryValue* value = tree.FindValue(key, "Path");
+        return value ? value->data.text : "(none)";
+    };
+    const struct {
+        std::vector<std::filesystem::path> files;
+        std::optional<std::filesystem::path> installed;
+        std::string expected;
+    } cases[] = {
+        {{}, installed, shared.string()},                                      // no system settings
+        {storeNaming(other.string()), installed, other.string()},              // the system's own folder wins
+        {storeNaming((folder / "gone").string()), installed, shared.string()}, // moved: the old place is gone
+        {{}, std::nullopt, "(none)"}, // the build tree: nothing to add
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pathIn(ReadSystemSettings(c.files, c.installed)), c.expected) << c.expected;
+}
+
 } // namespace
 } // namespace dorvik::testing

@@ -1,6 +1,7 @@
 #include "core/forms/main_window_fixture.h"
 #include "core/output/html_page.h"
 #include "core/output/spreadsheet_text.h"
+#include "core/output/workbook.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
@@ -56,6 +57,29 @@ TEST_F(ExportsTest, SpreadsheetIsWrittenAndOpenedWithItsDefaultExtension) {
     EXPECT_THAT(services.Events, ElementsAre("open: " + written.string()));
     // The dialog keeps the name for the next export.
     EXPECT_EQ(f.ExcelSave.FileName, written.string());
+}
+
+TEST_F(ExportsTest, WorkbookIsWrittenWholeAndOpenedOrItsFailureReported) {
+    auto& f = Results();
+    if (!WorkbooksAvailable())
+        GTEST_SKIP() << "built without libxlsxwriter";
+    EXPECT_TRUE(f.ToAnExcelWorkbook1->Enabled);
+    const auto taken = folder.Path() / "taken.xlsx"; // a folder in place of the file
+    std::filesystem::create_directory(taken);
+    services.DialogAnswers = {(folder.Path() / "lines").string(), std::nullopt, taken.string()};
+    User([&] { f.ToAnExcelWorkbook1Click(); });
+    User([&] { f.ToAnExcelWorkbook1Click(); });
+    User([&] { f.ToAnExcelWorkbook1Click(); });
+    ASSERT_EQ(services.DialogsShown.size(), 3u);
+    EXPECT_EQ(services.DialogsShown[0].Filter, "Excel Workbooks (*.xlsx)|*.xlsx");
+    EXPECT_EQ(services.DialogsShown[0].InitialDir, (programFolder / "xls").string());
+    const auto written = folder.Path() / "lines.xlsx";
+    EXPECT_EQ(ReadWholeFile(written).substr(0, 2),
+              "PK"); // a zip package; its cells are read in the tool's test
+    ASSERT_EQ(services.Events.size(), 2u);
+    EXPECT_EQ(services.Events[0], "open: " + written.string());
+    EXPECT_EQ(services.Events[1].rfind("error: ", 0), 0u) << services.Events[1];
+    EXPECT_THAT(FilesIn(folder.Path()), ElementsAre("lines.xlsx", "program", "shared", "taken.xlsx"));
 }
 
 TEST_F(ExportsTest, CancelledDialogsWriteAndOpenNothing) {

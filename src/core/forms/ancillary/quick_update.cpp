@@ -15,6 +15,13 @@ int ReadUpdateInteger(const std::filesystem::path& iniFile, const char* key, int
     return TryReadWholeNumber(*text).value_or(defaultValue);
 }
 
+std::string QuickUpdateUrl(const ISettingsStore& store) {
+    const auto value = store.ReadValue(kCommonFilesKey, kUpdateUrlValue);
+    if (value && value->type == StoredValue::Type::String && !value->text.empty())
+        return value->text;
+    return kSetupUrl;
+}
+
 TQuickUpdate::TQuickUpdate(const TAppEnvironment& environment, IPlatformServices& services,
                            std::string setupUrl)
     : programFolder_(environment.ProgramFolder), outputFolder_(environment.OutputFolder), services_(services),

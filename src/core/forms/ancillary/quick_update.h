@@ -5,6 +5,7 @@
 #include "core/forms/app_environment.h"
 #include "core/forms/controls/form.h"
 #include "core/forms/services.h"
+#include "core/store/settings_store.h"
 
 #include <filesystem>
 #include <string>
@@ -12,6 +13,9 @@
 namespace dorvik {
 
 inline constexpr const char* kSetupUrl = "https://www.veltrane.example/downloads/dorvik/dvksetup.deb";
+// The value beside the shared data folder's "Path" that points the quick update at another server (a
+// distributor's, or a test's).
+inline constexpr const char* kUpdateUrlValue = "UpdateURL";
 inline constexpr const char* kUpdateSection = "UPDATE";
 inline constexpr const char* kDateKey = "date";
 inline constexpr const char* kDaysKey = "days";
@@ -27,6 +31,10 @@ inline constexpr const char* kDownloadFailedMessage =
 
 // A whole number of the "UPDATE" section of the file; defaultValue when missing or not a whole number.
 int ReadUpdateInteger(const std::filesystem::path& iniFile, const char* key, int defaultValue);
+
+// The setup package's address: the store's "UpdateURL" (the user's, else the system-wide one) when it is a
+// non-empty text, else the maker's.
+std::string QuickUpdateUrl(const ISettingsStore& store);
 
 class TQuickUpdate {
 public:

@@ -124,6 +124,7 @@ public:
     TMenuItem* ExportData1 = nullptr;
     TMenuItem* ToAMicrosoftExcelFile1 = nullptr;
     TMenuItem* ToAnHTMLFile1 = nullptr;
+    TMenuItem* ToAnExcelWorkbook1 = nullptr; // .xlsx, with numeric cells
     TMenuItem* N2 = nullptr;
     TMenuItem* GetTransmissionLines1 = nullptr;
     TMenuItem* NewQuery1 = nullptr;
@@ -141,6 +142,7 @@ public:
     TFileDialog HtmlSave;
     TFileDialog ExcelSave;
     TFileDialog ChartSaveDialog; // the chart window's: it keeps the file saved last
+    TFileDialog WorkbookSave;
 
     // --- data
     // -----------------------------------------------------------------------------------------------
@@ -263,6 +265,7 @@ public:
     void btnClipboardClick();
     void ToAMicrosoftExcelFile1Click();
     void ToAnHTMLFile1Click();
+    void ToAnExcelWorkbook1Click();
     void CreateHtml(const std::string& extension, int border);
     bool ExcelInstalled();
 
@@ -302,7 +305,8 @@ private:
     TAppEnvironment env_;
     ISettingsStore& store_;
     IPlatformServices& services_;
-    TQuickUpdate quickUpdate_{env_, services_}; // the update reminder and the quick update of this run
+    // The update reminder and the quick update of this run, from the address the settings give.
+    TQuickUpdate quickUpdate_{env_, services_, QuickUpdateUrl(store_)};
 };
 
 } // namespace dorvik

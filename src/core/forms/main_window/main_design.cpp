@@ -1,5 +1,6 @@
 // The main window as designed: captions, hints, defaults, grid columns, the main menu, the event bindings.
 #include "core/forms/main_window/frm_main.h"
+#include "core/output/workbook.h"
 
 namespace dorvik {
 
@@ -112,6 +113,12 @@ void TfrmMain::DesignControls() {
     ExcelSave.DefaultExt = "xls";
     ExcelSave.Filter = "MS Excel Files (*.xls)|*.xls";
     ExcelSave.OverwritePrompt = true;
+    WorkbookSave.Name = "WorkbookSave";
+    WorkbookSave.kind = TFileDialog::Kind::Save;
+    WorkbookSave.Title = "Select A File";
+    WorkbookSave.DefaultExt = "xlsx";
+    WorkbookSave.Filter = "Excel Workbooks (*.xlsx)|*.xlsx";
+    WorkbookSave.OverwritePrompt = true;
 }
 
 void TfrmMain::DesignQueryPage() {
@@ -220,6 +227,8 @@ void TfrmMain::BuildMainMenu() {
     ExportData1 = &File1->Add("ExportData1", "Export Data");
     ToAMicrosoftExcelFile1 = &ExportData1->Add("ToAMicrosoftExcelFile1", "To A Microsoft Excel File");
     ToAnHTMLFile1 = &ExportData1->Add("ToAnHTMLFile1", "To An HTML File");
+    ToAnExcelWorkbook1 = &ExportData1->Add("ToAnExcelWorkbook1", "To An Excel Workbook...");
+    ToAnExcelWorkbook1->SetEnabled(WorkbooksAvailable());
     N2 = &File1->Add("N2", "-");
     GetTransmissionLines1 = &File1->Add("GetTransmissionLines1", "Get Transmission Lines", "Ctrl+G");
     NewQuery1 = &File1->Add("NewQuery1", "New Query", "Ctrl+Q");
@@ -261,6 +270,7 @@ void TfrmMain::BindEvents() {
     ChartOfLines1->OnClick = [this] { ChartOfLines1Click(); };
     ToAMicrosoftExcelFile1->OnClick = [this] { ToAMicrosoftExcelFile1Click(); };
     ToAnHTMLFile1->OnClick = [this] { ToAnHTMLFile1Click(); };
+    ToAnExcelWorkbook1->OnClick = [this] { ToAnExcelWorkbook1Click(); };
     GetTransmissionLines1->OnClick = [this] { btnSearchClick(); };
     NewQuery1->OnClick = [this] { btnNewQueryClick(); };
     Update1->OnClick = [this] { Update1Click(); };

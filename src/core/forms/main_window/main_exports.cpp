@@ -1,10 +1,13 @@
 // Exports of the results: the clipboard text, the spreadsheet file, the HTML page.
 #include "core/forms/main_window/frm_main.h"
+#include "core/forms/main_window/line_figures_of.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/html_page.h"
 #include "core/output/spreadsheet_text.h"
+#include "core/output/workbook.h"
 #include "core/text/text_file.h"
 
+#include <functional>
 #include <system_error>
 
 namespace dorvik {
@@ -39,6 +42,20 @@ std::filesystem::path ChooseFile(IPlatformServices& services, TFileDialog& dialo
     return path;
 }
 
+// Asks for the file in the export folder, writes it and hands it to the desktop, which opens it in the
+// program registered for its type.
+void ExportThroughDialog(IPlatformServices& services, TFileDialog& dialog,
+                         const std::filesystem::path& folder, std::string_view extension,
+                         const std::function<void(const std::filesystem::path&)>& write) {
+    EnsureFolder(folder);
+    ProposeIn(dialog, folder, extension);
+    const auto path = ChooseFile(services, dialog);
+    if (path.empty())
+        return;
+    write(path);
+    services.ShellOpen(path.string());
+}
+
 } // namespace
 
 void TfrmMain::btnClipboardClick() {
@@ -51,15 +68,16 @@ void TfrmMain::btnClipboardClick() {
 }
 
 void TfrmMain::ToAMicrosoftExcelFile1Click() {
-    const auto folder = env_.OutputFolder / "xls";
-    EnsureFolder(folder);
-    ProposeIn(ExcelSave, folder, "xls");
-    const auto path = ChooseFile(services_, ExcelSave);
-    if (path.empty())
-        return;
     // Temporary file and rename: a failed write never leaves a partial file under the chosen name.
-    WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs.Table()));
-    services_.ShellOpen(path.string());
+    ExportThroughDialog(services_, ExcelSave, env_.OutputFolder / "xls", "xls", [this](const auto& path) {
+        WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs.Table()));
+    });
+}
+
+void TfrmMain::ToAnExcelWorkbook1Click() {
+    // Computed before the file is touched; written whole or not at all.
+    ExportThroughDialog(services_, WorkbookSave, env_.OutputFolder / "xls", "xlsx",
+                        [this](const auto& path) { WriteWorkbook(LineFiguresOf(*this), path); });
 }
 
 void TfrmMain::ToAnHTMLFile1Click() {
