@@ -29,14 +29,14 @@ _dorvik_query() {
         return
         ;;
     --chart)
-        _filedir '@(svg|png)'
+        _filedir '@(svg|png|pdf)'
         return
         ;;
     --output)
         _filedir xlsx
         return
         ;;
-    --row | --part)
+    --row | --part | --max-problems)
         return
         ;;
     esac
@@ -44,7 +44,7 @@ _dorvik_query() {
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--catalogue --prices --rates --currency --format --output --print --row
-                                  --pdf --chart --part --check --help --version' -- "$cur"))
+                                  --pdf --chart --part --check --max-problems --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return
     fi

@@ -1,8 +1,8 @@
 #include "cli/formatters.h"
 
 #include "cli/terminal_text.h"
-#include "core/output/json_string.h"
 #include "cli/typed_json.h"
+#include "core/output/json_string.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>

@@ -26,8 +26,8 @@ struct QueryOptions {
     std::optional<PrintExtent> print; // --print: a report instead of the results on standard output
     long long printRow = 1;           // --row: the results grid's current row (from 1; huge values saturate)
     // --pdf and --chart: "-" is standard output; a FIFO or a character device is written as a stream.
-    std::optional<std::filesystem::path> pdfFile;   // --pdf: where the report goes
-    std::optional<std::filesystem::path> chartFile; // --chart: the chart of the lines listed, .svg or .png
+    std::optional<std::filesystem::path> pdfFile;    // --pdf: where the report goes
+    std::optional<std::filesystem::path> chartFile;  // --chart: the chart of the lines listed, .svg or .png
     std::optional<std::filesystem::path> outputFile; // --output: where a workbook (--format xlsx) goes
     bool help = false;
     bool version = false;

@@ -29,9 +29,9 @@ public:
 
 class QuickUpdateAddressTest : public ::testing::Test {
 protected:
-    dorvik::test::TempFolder folder;
+    dorvik::testing::TempFolder folder;
     QByteArray body = QByteArray(300'000, 'd') + "end";
-    test::LocalHttpServer server{body};
+    testing::LocalHttpServer server{body};
     DownloadingServices services;
     MemorySettingsStore store;
 
@@ -75,7 +75,7 @@ TEST_F(QuickUpdateAddressTest, ACompleteDownloadIsHandedToTheDesktop) {
     const std::string package = (folder / "dvksetup.deb").string();
     EXPECT_EQ(services.Events,
               (std::vector<std::string>{std::string("info: ") + kDownloadedMessage, "open: " + package}));
-    EXPECT_EQ(dorvik::test::ReadBytes(package), body.toStdString());
+    EXPECT_EQ(dorvik::testing::ReadBytes(package), body.toStdString());
     EXPECT_EQ(server.Requests(), 1);
 }
 

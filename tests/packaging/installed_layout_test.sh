@@ -150,7 +150,7 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
       _dorvik_query dorvik-query "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}"; printf "%s\n" "${COMPREPLY[@]}" | sort' \
       "$completion" "$@")
   }
-  options=$("$prefix/bin/dorvik-query" --help | grep -o -- '--[a-z]*' | sort -u)
+  options=$("$prefix/bin/dorvik-query" --help | grep -o -- '--[a-z][a-z-]*[a-z]' | sort -u)
   offered=$(complete_words dorvik-query --)
   for option in $options; do
     grep -qx -- "$option" <<<"$offered" || fail "completion does not offer $option"

@@ -179,11 +179,8 @@ std::string FormatGeneral(double value, char separator) {
 std::string FormatRoundTrip(double value) {
     if (!std::isfinite(value))
         throw ComputationError("Cannot format a value that is not a finite number.");
-    char buffer[64];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (ec != std::errc())
-        throw ComputationError("Cannot format the value.");
-    return std::string(buffer, ptr);
+    // The shortest text that reads back as the same double.
+    return fmt::format("{}", value);
 }
 
 } // namespace dorvik

@@ -63,7 +63,7 @@ TEST_F(ExportsTest, WorkbookIsWrittenWholeAndOpenedOrItsFailureReported) {
     auto& f = Results();
     if (!WorkbooksAvailable())
         GTEST_SKIP() << "built without libxlsxwriter";
-    EXPECT_TRUE(f.ToAnExcelWorkbook1->Enabled);
+    EXPECT_TRUE(f.ToAnExcelWorkbook1->Enabled());
     const auto taken = folder.Path() / "taken.xlsx"; // a folder in place of the file
     std::filesystem::create_directory(taken);
     services.DialogAnswers = {(folder.Path() / "lines").string(), std::nullopt, taken.string()};

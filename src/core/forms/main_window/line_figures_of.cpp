@@ -107,7 +107,7 @@ ResultsFigures LineFiguresOf(TfrmMain& form) {
         figures.PricePerFoot = rate ? line->ListPrice / *rate : line->ListPrice;
         figures.PricePerMeter = figures.PricePerFoot * kFeetPerMeter;
         for (const TConnector& connector : line->Connectors)
-            figures.Connectors.push_back(connector.ConnectorName);
+            figures.Connectors.emplace_back(connector.ConnectorName);
         if (chart)
             figures.LongestRun = chart->LongestRun(*line);
         result.Lines.push_back(std::move(figures));
