@@ -51,9 +51,6 @@ int ReadIndex(const std::string& value) {
 WebApp::WebApp(const std::string& fragment, const std::string& separator)
     : store_(std::make_unique<RegistryFileStore>(kStoreFile, ReadSystemStores({WriteSystemStore()}))),
       form_(std::make_unique<TfrmMain>(MakeEnvironment(fragment, separator), *store_, services_)) {
-    form_->OnShowAbout = [this] { outbox_.windows.emplace_back("about"); };
-    form_->OnPrint = [this] { outbox_.windows.emplace_back("print"); };
-    form_->OnShowChart = [this] { outbox_.windows.emplace_back("chart"); };
     Act([this] { form_->FormCreate(); });
     // No Quick Update: a web page is always current.
     form_->Update1->SetVisible(false);
@@ -139,7 +136,10 @@ std::string WebApp::TakeOutbox() {
     json.EndArray().Key("windows").BeginArray();
     for (const auto& window : outbox_.windows)
         json.String(window);
-    json.EndArray().EndObject();
+    json.EndArray();
+    if (!outbox_.chartSvg.empty())
+        json.Field("chart", outbox_.chartSvg);
+    json.EndObject();
     outbox_ = Outbox{};
     return json.Text();
 }

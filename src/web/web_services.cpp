@@ -1,5 +1,7 @@
 #include "web/web_services.h"
 
+#include "core/chart/chart_svg.h"
+#include "core/forms/chart/frm_chart.h"
 #include "core/text/text_file.h"
 
 #include <emscripten/val.h>
@@ -10,6 +12,10 @@
 namespace dorvik::web {
 
 namespace {
+
+// The chart's size in points, as the desktop program saves it.
+constexpr double kChartWidth = 750;
+constexpr double kChartHeight = 525;
 
 // The browser's dialogs break lines at "\n"; the program's messages break them at "\r".
 std::string ForDialog(const std::string& text) {
@@ -84,6 +90,18 @@ void WebServices::ShellOpen(const std::string& target) {
 bool WebServices::SetClipboardText(const std::string& text) {
     outbox_.clipboard = DecodeForDisplay(text);
     return true;
+}
+
+TModalResult WebServices::ShowModal(TForm& form) {
+    if (form.Name == "frmAbout") {
+        outbox_.windows.emplace_back("about");
+    } else if (form.Name == "frmPrintOptions") {
+        outbox_.windows.emplace_back("print");
+    } else if (const auto* chart = dynamic_cast<const TfrmChart*>(&form)) {
+        outbox_.windows.emplace_back("chart");
+        outbox_.chartSvg = ChartSvg(MakeChartScene(chart->Figure(), kChartWidth, kChartHeight));
+    }
+    return TModalResult::Cancel;
 }
 
 CalendarDate WebServices::Today() {

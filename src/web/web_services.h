@@ -17,6 +17,7 @@ struct Outbox {
     std::optional<std::string> clipboard;
     std::vector<std::string> links;
     std::vector<std::string> windows; // "about", "print", "chart"
+    std::string chartSvg;             // the chart's picture when "chart" is shown
     // The file the next open dialog answers with: the page has read it from the user's disk already.
     std::optional<std::string> openAnswer;
 };
@@ -40,6 +41,8 @@ public:
     }
     void SetBusyCursor(bool) override {}
     CalendarDate Today() override;
+    // The page shows the window after the handler returns; the window closes at once in the model.
+    TModalResult ShowModal(TForm& form) override;
 
 private:
     Outbox& outbox_;

@@ -22,6 +22,7 @@ export class Outputs {
     for (const link of outbox.links) window.open(link, '_blank', 'noopener');
     for (const name of outbox.windows) {
       if (name === 'about') this.showAbout();
+      else if (name === 'chart') this.showChart(outbox.chart);
       else if (name === 'print') {
         // Every line on paper, not just the rows shown so far.
         while (this.view.fillGrid('grdSpecs', true));
@@ -52,6 +53,13 @@ export class Outputs {
     document.getElementById('aboutNotice').textContent = about.notice.replace(/\r/g, '\n');
     document.getElementById('aboutOk').textContent = plainCaption(about.button);
     dialog.showModal();
+  }
+
+  // The engine's own drawing: the same picture the desktop program paints and saves.
+  showChart(svg) {
+    const picture = document.getElementById('chartPicture');
+    picture.innerHTML = svg;
+    document.getElementById('chartBox').showModal();
   }
 
   // The person's own data files replace the page's (by their names); the program then starts again on them.

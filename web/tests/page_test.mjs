@@ -157,6 +157,12 @@ try {
   check(await page.$eval('#aboutBox', (d) => d.open && d.textContent.includes('DORVIK')), 'About shows the about box');
   if (shots) await page.screenshot({ path: join(shots, 'about.png') });
   await page.click('#aboutOk');
+  // The chart of lines is the core's drawing, with the legend naming the lines charted.
+  await page.$eval('#menu-ChartOfLines1', (b) => b.click());
+  check(await page.$eval('#chartBox', (d) => d.open && d.querySelector('svg') !== null && d.textContent.includes('VF45-50')),
+    'Chart Of Lines shows the chart as SVG');
+  if (shots) await page.screenshot({ path: join(shots, 'chart.png') });
+  await page.$eval('#chartBox', (d) => d.close());
 
   // New Query, a row of the grid, the connectors follow the row.
   await page.click('#grdSpecs tbody tr:nth-child(2)');

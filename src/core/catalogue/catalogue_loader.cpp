@@ -7,8 +7,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <span>
 #include <unordered_set>
 #include <utility>
@@ -87,15 +88,22 @@ void AddBandEdge(double edge, char separator, PickList& list) {
     list.Add(text, TryReadNumber(text, separator).value_or(edge));
 }
 
+// The bits of a double, as a key (the web build's library has no std::bit_cast).
+std::uint64_t BitsOf(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 // The band-edge lists while loading. Most lines share their edges with lines before them: an edge met before
 // adds nothing, so it is neither formatted nor collated again.
 class BandEdgeLists {
 public:
     explicit BandEdgeLists(char separator) : separator_(separator) {}
     void Add(const TTransmissionLine& line) {
-        if (seenBegin_.insert(std::bit_cast<std::uint64_t>(line.LowFrequency)).second)
+        if (seenBegin_.insert(BitsOf(line.LowFrequency)).second)
             AddBandEdge(line.LowFrequency, separator_, Begin);
-        if (seenEnd_.insert(std::bit_cast<std::uint64_t>(line.HighFrequency)).second)
+        if (seenEnd_.insert(BitsOf(line.HighFrequency)).second)
             AddBandEdge(line.HighFrequency, separator_, End);
     }
     PickList Begin;
