@@ -67,7 +67,7 @@ void ConnectChartOfLines(TfrmMain& form, MainWindowView& view) {
                          if (index.isValid())
                              view.Act([&form, row = index.row() + 1] { form.grdSpecs.SetCurrentRow(row); });
                          QMenu menu(grid);
-                         QAction* chart = menu.addAction("Chart Of Lines");
+                         QAction* chart = menu.addAction(QStringLiteral("Chart Of Lines"));
                          chart->setEnabled(!form.Hits.empty());
                          if (menu.exec(grid->viewport()->mapToGlobal(at)) == chart)
                              view.Act([&form] { form.ChartOfLines1Click(); });

@@ -31,7 +31,7 @@ void ChartWidget::SetFigure(ChartFigure figure) {
     figure_ = std::move(figure);
     layout_.reset();
     hit_.reset();
-    emit ReadOutChanged(kReadOutHint);
+    emit ReadOutChanged(QString::fromLatin1(kReadOutHint));
     update();
 }
 
@@ -57,13 +57,13 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
     hit_ = Layout().CurveAt(figure_, event->position());
-    emit ReadOutChanged(hit_ ? report::ReadOut(figure_, *hit_) : QString(kReadOutHint));
+    emit ReadOutChanged(hit_ ? report::ReadOut(figure_, *hit_) : QString::fromLatin1(kReadOutHint));
     update();
 }
 
 void ChartWidget::leaveEvent(QEvent*) {
     hit_.reset();
-    emit ReadOutChanged(kReadOutHint);
+    emit ReadOutChanged(QString::fromLatin1(kReadOutHint));
     update();
 }
 

@@ -95,7 +95,7 @@ bool QtPlatformServices::ExecuteFileDialog(TFileDialog& dialog) {
     if (const QString filter = ToQtFileFilter(dialog.Filter); !filter.isEmpty())
         box.setNameFilter(filter);
     QString suffix = ToQString(dialog.DefaultExt);
-    while (suffix.startsWith(QChar('.')))
+    while (suffix.startsWith(QChar(u'.')))
         suffix.remove(0, 1);
     if (!suffix.isEmpty())
         box.setDefaultSuffix(suffix);

@@ -15,7 +15,7 @@ std::string FromQString(const QString& text) {
 QString MessageText(std::string_view text) {
     QString result = ToQString(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.replace(QChar('\r'), QChar('\n'));
+    result.replace(QChar(u'\r'), QChar(u'\n'));
     return result;
 }
 

@@ -2,6 +2,8 @@
 
 #include "report/logo.h"
 
+using namespace Qt::StringLiterals;
+
 namespace dorvik::report {
 
 namespace {
@@ -59,18 +61,19 @@ QRectF Column(int index, double top, double height) {
 } // namespace
 
 std::vector<PipelineField> ListPipelineFields() {
-    return Fields({"Part Number", "Frequency Band", "Description", "Mid Band Frequency", "AttenuationF",
-                   "AttenuationM", "TotalAttenuation", "Insertion Loss", "Efficiency", "PeakPower",
-                   "AveragePower", "VSWR Derated Power", "List Price F", "List Price M"});
+    return Fields({u"Part Number"_s, u"Frequency Band"_s, u"Description"_s, u"Mid Band Frequency"_s,
+                   u"AttenuationF"_s, u"AttenuationM"_s, u"TotalAttenuation"_s, u"Insertion Loss"_s,
+                   u"Efficiency"_s, u"PeakPower"_s, u"AveragePower"_s, u"VSWR Derated Power"_s,
+                   u"List Price F"_s, u"List Price M"_s});
 }
 
 std::vector<PipelineField> SelectionPipelineFields() {
-    return Fields({"PartNumber",    "FrequencyBand", "Description",      "MidBandFrequency",
-                   "AttenuationF",  "AttenuationM",  "TotalAttenuation", "InsertionLoss",
-                   "Efficiency",    "PeakPower",     "AveragePower",     "VSWR DeratedPower",
-                   "ListPriceF",    "ListPriceM",    "C1Type",           "C1PartNumber",
-                   "C1Description", "C1Price",       "C2Type",           "C2PartNumber",
-                   "C2Description", "C2Price"});
+    return Fields({u"PartNumber"_s,    u"FrequencyBand"_s, u"Description"_s,      u"MidBandFrequency"_s,
+                   u"AttenuationF"_s,  u"AttenuationM"_s,  u"TotalAttenuation"_s, u"InsertionLoss"_s,
+                   u"Efficiency"_s,    u"PeakPower"_s,     u"AveragePower"_s,     u"VSWR DeratedPower"_s,
+                   u"ListPriceF"_s,    u"ListPriceM"_s,    u"C1Type"_s,           u"C1PartNumber"_s,
+                   u"C1Description"_s, u"C1Price"_s,       u"C2Type"_s,           u"C2PartNumber"_s,
+                   u"C2Description"_s, u"C2Price"_s});
 }
 
 ReportDefinition ListReport() {
@@ -82,12 +85,14 @@ ReportDefinition ListReport() {
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     Band header;
     header.height = 58;
-    header.elements.push_back(Label{{0, 0, kWidth, 13}, "Part Number", Style(9, true, Qt::black, centred)});
-    header.elements.push_back(Label{{0, 13, kWidth, 13}, "Description", Style(9, true, Qt::black, centred)});
-    const char* row3[] = {"Attenuation dB/100ft", "Attenuation dB/100m", "Total Attenuation",
-                          "Insertion Loss",       "Efficiency",          "Frequency Band"};
-    const char* row4[] = {"Mid Band Frequency",     "Peak Power",          "Average Power",
-                          "VSWR Derated AVG Power", "List Price Per Foot", "List Price Per Meter"};
+    header.elements.push_back(
+        Label{{0, 0, kWidth, 13}, u"Part Number"_s, Style(9, true, Qt::black, centred)});
+    header.elements.push_back(
+        Label{{0, 13, kWidth, 13}, u"Description"_s, Style(9, true, Qt::black, centred)});
+    const QString row3[] = {u"Attenuation dB/100ft"_s, u"Attenuation dB/100m"_s, u"Total Attenuation"_s,
+                            u"Insertion Loss"_s,       u"Efficiency"_s,          u"Frequency Band"_s};
+    const QString row4[] = {u"Mid Band Frequency"_s,     u"Peak Power"_s,          u"Average Power"_s,
+                            u"VSWR Derated AVG Power"_s, u"List Price Per Foot"_s, u"List Price Per Meter"_s};
     for (int i = 0; i < 6; ++i) {
         header.elements.push_back(Label{Column(i, 28, 13), row3[i], Style(8, false, Qt::black, centred)});
         header.elements.push_back(Label{Column(i, 42, 13), row4[i], Style(8, false, kNavy, centred)});
@@ -98,14 +103,14 @@ ReportDefinition ListReport() {
     detail.height = 86;
     detail.elements.push_back(Rule{{0, 0, kWidth, 4}, 0.5});
     detail.elements.push_back(
-        FieldText{{0, 5, kWidth, 17}, "Part Number", Style(12, true, Qt::black, centred)});
+        FieldText{{0, 5, kWidth, 17}, u"Part Number"_s, Style(12, true, Qt::black, centred)});
     detail.elements.push_back(FieldText{{0, 23, kWidth, 26},
-                                        "Description",
+                                        u"Description"_s,
                                         Style(10, true, Qt::black, Qt::AlignHCenter | Qt::AlignTop, true)});
-    const char* fields3[] = {"AttenuationF",   "AttenuationM", "TotalAttenuation",
-                             "Insertion Loss", "Efficiency",   "Frequency Band"};
-    const char* fields4[] = {"Mid Band Frequency", "PeakPower",    "AveragePower",
-                             "VSWR Derated Power", "List Price F", "List Price M"};
+    const QString fields3[] = {u"AttenuationF"_s,   u"AttenuationM"_s, u"TotalAttenuation"_s,
+                               u"Insertion Loss"_s, u"Efficiency"_s,   u"Frequency Band"_s};
+    const QString fields4[] = {u"Mid Band Frequency"_s, u"PeakPower"_s,    u"AveragePower"_s,
+                               u"VSWR Derated Power"_s, u"List Price F"_s, u"List Price M"_s};
     for (int i = 0; i < 6; ++i) {
         detail.elements.push_back(
             FieldText{Column(i, 51, 15), fields3[i], Style(9, false, Qt::black, centred)});
@@ -160,29 +165,29 @@ ReportDefinition DataSheetReport() {
     report.pageHeader->elements.push_back(Rule{{0, 46, kWidth, 4}, 1});
 
     SheetWriter sheet(report.detail);
-    sheet.Heading("Transmission Line:");
-    sheet.Row("Part Number:", "PartNumber");
-    sheet.Row("Description:", "Description", 3);
-    sheet.Row("Frequency Band, MHz:", "FrequencyBand");
-    sheet.Row("Mid Band Frequency, MHz:", "MidBandFrequency");
-    sheet.Row("Attenuation dB/100ft:", "AttenuationF");
-    sheet.Row("Attenuation dB/100m:", "AttenuationM");
-    sheet.Row("Total Attenuation:", "TotalAttenuation");
-    sheet.Row("Insertion Loss:", "InsertionLoss");
-    sheet.Row("Efficiency %:", "Efficiency");
-    sheet.Row("Peak Power:", "PeakPower");
-    sheet.Row("Average Power:", "AveragePower");
-    sheet.Row("VSWR Derated Avg. Power:", "VSWR DeratedPower");
-    sheet.Row("List Price Per Foot:", "ListPriceF");
-    sheet.Row("List Price Per Meter:", "ListPriceM");
-    for (const char* end : {"1", "2"}) {
+    sheet.Heading(u"Transmission Line:"_s);
+    sheet.Row(u"Part Number:"_s, u"PartNumber"_s);
+    sheet.Row(u"Description:"_s, u"Description"_s, 3);
+    sheet.Row(u"Frequency Band, MHz:"_s, u"FrequencyBand"_s);
+    sheet.Row(u"Mid Band Frequency, MHz:"_s, u"MidBandFrequency"_s);
+    sheet.Row(u"Attenuation dB/100ft:"_s, u"AttenuationF"_s);
+    sheet.Row(u"Attenuation dB/100m:"_s, u"AttenuationM"_s);
+    sheet.Row(u"Total Attenuation:"_s, u"TotalAttenuation"_s);
+    sheet.Row(u"Insertion Loss:"_s, u"InsertionLoss"_s);
+    sheet.Row(u"Efficiency %:"_s, u"Efficiency"_s);
+    sheet.Row(u"Peak Power:"_s, u"PeakPower"_s);
+    sheet.Row(u"Average Power:"_s, u"AveragePower"_s);
+    sheet.Row(u"VSWR Derated Avg. Power:"_s, u"VSWR DeratedPower"_s);
+    sheet.Row(u"List Price Per Foot:"_s, u"ListPriceF"_s);
+    sheet.Row(u"List Price Per Meter:"_s, u"ListPriceM"_s);
+    for (const QString& end : {u"1"_s, u"2"_s}) {
         const QString prefix = QStringLiteral("C") + end;
         sheet.Rule();
-        sheet.Heading(QStringLiteral("Connector #") + end + ':');
-        sheet.Row("Part Number:", prefix + "PartNumber");
-        sheet.Row("Type:", prefix + "Type");
-        sheet.Row("Description:", prefix + "Description", 3);
-        sheet.Row("Price:", prefix + "Price");
+        sheet.Heading(QStringLiteral("Connector #") + end + u':');
+        sheet.Row(u"Part Number:"_s, prefix + u"PartNumber"_s);
+        sheet.Row(u"Type:"_s, prefix + u"Type"_s);
+        sheet.Row(u"Description:"_s, prefix + u"Description"_s, 3);
+        sheet.Row(u"Price:"_s, prefix + u"Price"_s);
     }
     report.detail.height = sheet.Bottom();
     report.pageFooter = Footer();

@@ -157,8 +157,8 @@ TEST_F(PrintOptionsTest, FailedPrintIsReportedAndItsFileStillGoesAtClose) {
     auto& f = Results();
     reports.Fail = true;
     services.ReportEngine = &reports;
-    services.OnShowModal = [&](TForm& form) {
-        Print(dynamic_cast<TfrmPrintOptions&>(form), 2);
+    services.OnShowModal = [&](TForm& shown) {
+        Print(dynamic_cast<TfrmPrintOptions&>(shown), 2);
         EXPECT_TRUE(std::filesystem::exists(File(kListDataFile)));
         EXPECT_FALSE(reports.Open[TReportKind::List]) << "closed after a failed print too";
         return TModalResult::None;
@@ -187,8 +187,8 @@ TEST_F(PrintOptionsTest, MainWindowPrintCommandsShowANewWindowEachTime) {
     auto& f = Results();
     services.ReportEngine = &reports;
     int shown = 0;
-    services.OnShowModal = [&](TForm& form) {
-        auto& window = dynamic_cast<TfrmPrintOptions&>(form);
+    services.OnShowModal = [&](TForm& opened) {
+        auto& window = dynamic_cast<TfrmPrintOptions&>(opened);
         ++shown;
         EXPECT_EQ(window.rgPrintOptions.ItemIndex(), 0) << "every window starts at Current Selection";
         window.rgPrintOptions.SetItemIndex(2);

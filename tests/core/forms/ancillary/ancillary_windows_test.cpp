@@ -13,8 +13,8 @@ class AncillaryWindowsTest : public MainWindowTest {};
 TEST_F(AncillaryWindowsTest, AboutMenuOpensANewBoxEachTime) {
     Start();
     int opened = 0;
-    services.OnShowModal = [&](TForm& form) {
-        auto& about = dynamic_cast<TfrmAbout&>(form);
+    services.OnShowModal = [&](TForm& shown) {
+        auto& about = dynamic_cast<TfrmAbout&>(shown);
         EXPECT_EQ(about.KeyBuffer(), "");
         EXPECT_FALSE(about.Image3.Visible());
         about.FormKeyUp('J', true);
@@ -36,8 +36,8 @@ TEST_F(AncillaryWindowsTest, QuickUpdateMenuAndActivation) {
     EXPECT_TRUE(services.ModalShown.empty());
 
     std::string message;
-    services.OnShowModal = [&](TForm& form) {
-        message = dynamic_cast<TfrmUpdate&>(form).lblMessage.Caption();
+    services.OnShowModal = [&](TForm& shown) {
+        message = dynamic_cast<TfrmUpdate&>(shown).lblMessage.Caption();
         return TModalResult::None;
     };
     User([this] { form->Update1->Click(); });
