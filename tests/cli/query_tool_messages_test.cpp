@@ -2,6 +2,8 @@
 // cannot be read, arguments of any length, control characters, temporary folders that cannot be made.
 #include "tool_runner.h"
 
+#include <algorithm>
+
 namespace dorvik::testing {
 namespace {
 
@@ -53,6 +55,8 @@ TEST_F(QueryToolMessagesTest, UsageErrorsNameTheirCauseBriefly) {
          "dorvik-query: --row 99999999999: the results have 2 lines, and the row is past the end\n"},
     };
     for (const auto& c : cases) {
+        if (!kToolHasReports && std::find(c.args.begin(), c.args.end(), "--print") != c.args.end())
+            continue;
         auto saved = environment;
         environment.insert(c.environment.begin(), c.environment.end());
         const auto result = Run(WithTestFiles(c.args));
@@ -63,6 +67,8 @@ TEST_F(QueryToolMessagesTest, UsageErrorsNameTheirCauseBriefly) {
                            result.err.compare(result.err.size() - tail.size(), tail.size(), tail) == 0;
         EXPECT_EQ(usage ? result.err.substr(0, result.err.size() - tail.size()) : result.err, c.err);
     }
+    if (!kToolHasReports)
+        return;
     // Leading zeros are the same row.
     const auto pdf = folder.Path() / "row.pdf";
     const auto row = Run(WithTestFiles(

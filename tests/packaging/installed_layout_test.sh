@@ -160,6 +160,7 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
   [ "$(complete_words dorvik-query --currency e | tr '\n' ' ')" = "esp eur " ] ||
     fail "completion of --currency e: $(complete_words dorvik-query --currency e)"
   [ "$(complete_words dorvik-query --currency '' | wc -l)" = 36 ] || fail "completion does not offer the 36 codes"
+  echo "[data]" >"$tmp/my query \$1.dvk"
   [ "$(complete_words dorvik-query my)" = "my query \$1.dvk" ] ||
     fail "completion of the query file: $(complete_words dorvik-query my)"
 fi
