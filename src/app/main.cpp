@@ -12,10 +12,14 @@
 #include "gui/printing/preview_reports.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -24,6 +28,16 @@ std::filesystem::path DataHome() {
         return xdg;
     const char* home = std::getenv("HOME");
     return std::filesystem::path(home ? home : ".") / ".local" / "share";
+}
+
+// The user's documents folder (xdg-user-dir DOCUMENTS), else the home folder.
+std::filesystem::path DocumentsFolder() {
+    const std::filesystem::path documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    std::error_code ec;
+    if (!documents.empty() && std::filesystem::is_directory(documents, ec))
+        return documents;
+    return QDir::homePath().toStdString();
 }
 
 } // namespace
@@ -44,6 +58,9 @@ int main(int argc, char** argv) {
     environment.ProgramFolder = dorvik::ProgramFolderOf(QApplication::applicationDirPath().toStdString(),
                                                         DORVIK_PROGRAM_FOLDER_FROM_BIN);
     environment.OutputFolder = dorvik::WritableDataFolder(environment.ProgramFolder, DataHome());
+    // An installed program's own files stay in the hidden data folder; the user's go where the user looks.
+    if (environment.OutputFolder != environment.ProgramFolder)
+        environment.DocumentsFolder = DocumentsFolder();
     environment.DecimalSeparator = dorvik::gui::SystemDecimalSeparator();
 
     // An interactive start shows the splash first; the main window is made once it has gone.

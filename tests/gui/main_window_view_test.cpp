@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableView>
@@ -154,6 +155,14 @@ TEST_F(MainWindowViewTest, StatusBarShowsTheHintUnderTheMouse) {
     EXPECT_EQ(form->StatusBar1.Caption(), "Foam Coaxial");
     enter(view->findChild<QLabel*>(QStringLiteral("Label7")));
     EXPECT_EQ(form->StatusBar1.Caption(), kMakerNotice);
+    // The notice is longer than the query page is wide: it is shown whole, on two lines.
+    view->show();
+    QApplication::processEvents();
+    QLabel* status = view->StatusText();
+    EXPECT_GE(status->height(), status->heightForWidth(status->width()));
+    EXPECT_EQ(view->height(), view->minimumHeight()) << "the window keeps its designed size";
+    EXPECT_GE(view->statusBar()->height(), status->heightForWidth(status->width()));
+    SaveScreenshot(QStringLiteral("query_page_notice.png"));
 }
 
 TEST_F(MainWindowViewTest, FocusGoesWhereTheModelAsks) {

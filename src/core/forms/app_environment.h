@@ -16,6 +16,10 @@ struct TAppEnvironment {
     // Where the program writes its own files (dvk/, xls/, html/, update.ini, print data): the program folder
     // when writable, else the per-user data folder. See WritableDataFolder.
     std::filesystem::path OutputFolder;
+    // Where the dialogs for exports, query files and charts open when the program folder cannot be written
+    // (an installed program): the user's documents folder, where a file manager shows them. Unset: the
+    // sub-folders of OutputFolder (dvk/, xls/, html/).
+    std::optional<std::filesystem::path> DocumentsFolder;
     char DecimalSeparator = '.'; // the user's locale's
     // Set by the command-line tool to read other files than the installed ones.
     std::optional<std::filesystem::path> CatalogueFile;

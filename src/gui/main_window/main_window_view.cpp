@@ -30,10 +30,17 @@
 #include <QStatusBar>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace dorvik::gui {
 
 namespace {
 constexpr const char* kHintProperty = "dorvikHint";
+// The frame the model's outer sizes were designed with: a thin border and a caption.
+constexpr int kDesignedFrameWidth = 8;
+constexpr int kDesignedFrameHeight = 46;
+// The status bar's frame around its text, top and bottom together.
+constexpr int kStatusBarMargins = 4;
 
 template <typename W> W* Place(QWidget* parent, const TBounds& b) {
     auto* widget = new W(parent);
@@ -68,6 +75,8 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     pages_->addWidget(BuildResultsPage());
     setCentralWidget(pages_);
     statusText_ = new QLabel(this);
+    // The maker's notice is wider than the query page: it wraps rather than being cut.
+    statusText_->setWordWrap(true);
     statusBar()->addWidget(statusText_, 1);
     statusNote_ = new QLabel(this);
     statusNote_->setObjectName(QStringLiteral("StatusNote"));
@@ -305,8 +314,13 @@ void MainWindowView::Refresh() {
         pages_->setCurrentIndex(form_.PageControl1.ActivePageIndex());
     if (windowTitle() != ToQString(form_.Caption))
         setWindowTitle(ToQString(form_.Caption));
-    if (statusText_->text() != ToQString(form_.StatusBar1.Caption()))
+    if (statusText_->text() != ToQString(form_.StatusBar1.Caption())) {
         statusText_->setText(ToQString(form_.StatusBar1.Caption()));
+        // The status bar grows by the lines a long text wraps onto; the page above gives up its margin.
+        const int lines = std::max(0, statusText_->heightForWidth(statusText_->width()));
+        statusText_->setMinimumHeight(lines);
+        statusBar()->setMinimumHeight(lines + kStatusBarMargins);
+    }
     if (statusNote_->text() != ToQString(form_.StatusNote.Caption())) {
         statusNote_->setText(ToQString(form_.StatusNote.Caption()));
         statusNote_->setToolTip(statusNote_->text());
@@ -345,9 +359,9 @@ void MainWindowView::ApplyWindowGeometry() {
         return;
     width_ = form_.Width;
     height_ = form_.Height;
-    // The model's sizes are outer sizes of a window with a thin frame and a caption (8 and 46 pixels).
+    // The model's sizes are outer sizes of a window with a thin frame and a caption.
     const int menuHeight = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
-    setFixedSize(form_.Width - 8, form_.Height - 46 + menuHeight);
+    setFixedSize(form_.Width - kDesignedFrameWidth, form_.Height - kDesignedFrameHeight + menuHeight);
     if (form_.CenterRevision != centerRevision_) {
         centerRevision_ = form_.CenterRevision;
         if (const QScreen* screen = this->screen()) {

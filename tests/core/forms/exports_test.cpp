@@ -5,6 +5,8 @@
 #include "core/text/text_file.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace dorvik::testing {
 namespace {
@@ -95,6 +97,28 @@ TEST_F(ExportsTest, CancelledDialogsWriteAndOpenNothing) {
     EXPECT_TRUE(services.Events.empty());
     EXPECT_THAT(FilesIn(folder.Path()), ElementsAre("program", "shared"));
     EXPECT_TRUE(FilesIn(programFolder / "xls").empty());
+}
+
+// An installed program cannot write its own folder: every dialog for the user's files opens in the documents
+// folder, and no sub-folder is made there or in the hidden data folder.
+TEST_F(ExportsTest, InstalledProgramProposesTheDocumentsFolder) {
+    outputFolder = folder.Path() / "data";
+    documentsFolder = folder.Path() / "Documents";
+    std::filesystem::create_directories(outputFolder);
+    std::filesystem::create_directories(*documentsFolder);
+    auto& f = Results();
+    const std::vector<std::function<void()>> dialogs{
+        [&] { f.ToAMicrosoftExcelFile1Click(); }, [&] { f.ToAnExcelWorkbook1Click(); },
+        [&] { f.ToAnHTMLFile1Click(); }, [&] { f.SaveQuerySettingsToFile1Click(); },
+        [&] { f.OpenFile1Click(); }};
+    services.DialogAnswers.assign(dialogs.size(), std::nullopt);
+    for (const auto& dialog : dialogs)
+        User(dialog);
+    ASSERT_EQ(services.DialogsShown.size(), dialogs.size());
+    for (const TFileDialog& shown : services.DialogsShown)
+        EXPECT_EQ(shown.InitialDir, documentsFolder->string()) << shown.Name;
+    EXPECT_TRUE(FilesIn(*documentsFolder).empty());
+    EXPECT_TRUE(FilesIn(outputFolder).empty());
 }
 
 TEST_F(ExportsTest, HtmlDialogIsPreparedAfresh) {

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace dorvik::testing {
 
@@ -20,6 +21,9 @@ protected:
     TempFolder folder;
     std::filesystem::path programFolder = folder.Path() / "program";
     std::filesystem::path sharedFolder = folder.Path() / "shared";
+    // As an installed program: its own files in a data folder, the user's in the documents folder.
+    std::filesystem::path outputFolder = programFolder;
+    std::optional<std::filesystem::path> documentsFolder;
     MemorySettingsStore store;
     FakeServices services;
     std::unique_ptr<TfrmMain> form;
@@ -50,7 +54,8 @@ protected:
         TAppEnvironment env;
         env.Params = std::move(params);
         env.ProgramFolder = programFolder;
-        env.OutputFolder = programFolder;
+        env.OutputFolder = outputFolder;
+        env.DocumentsFolder = documentsFolder;
         env.DecimalSeparator = separator;
         form = std::make_unique<TfrmMain>(env, store, services);
         form->Dispatch([this] { form->FormCreate(); });

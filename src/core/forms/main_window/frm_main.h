@@ -35,6 +35,9 @@ inline constexpr const char* kMakerNotice =
 // The codes of the currencies that are looked up in the rates file (every one but US dollars), in menu order.
 std::vector<std::string> ConvertedCurrencyCodes();
 
+// The file dialogs' filter for query files.
+inline constexpr const char* kQueryFilter = "Dorvik Files (*.dvk)|*.dvk";
+
 class TfrmMain {
 public:
     TfrmMain(TAppEnvironment environment, ISettingsStore& store, IPlatformServices& services);
@@ -47,7 +50,6 @@ public:
     void Dispatch(const std::function<void()>& action);
 
     // --- window
-    // ---------------------------------------------------------------------------------------------
     std::string Caption = "Select Query Values";
     int Width = 388, Height = 490;   // outer size
     unsigned CenterRevision = 0;     // bumped when the window is to be centred on the screen
@@ -62,7 +64,6 @@ public:
     TStatic StatusNote{"StatusNote"};
 
     // --- query page
-    // -----------------------------------------------------------------------------------------
     TCheckBox chkFrequency{"chkFrequency"};
     TComboBox cbxBeginningFrequency{"cbxBeginningFrequency", TComboBox::Style::DropDown, false};
     TComboBox cbxEndingFrequency{"cbxEndingFrequency", TComboBox::Style::DropDown, false};
@@ -93,7 +94,6 @@ public:
     }
 
     // --- results page
-    // ---------------------------------------------------------------------------------------
     TStatic gbxSpecifications{"gbxSpecifications"};
     TGrid grdSpecs;
     TStatic gbxConnector{"gbxConnector"};
@@ -111,7 +111,6 @@ public:
     TStatic Image2{"Image2"};
 
     // --- main menu
-    // ------------------------------------------------------------------------------------------
     TMenuItem MainMenu1{"MainMenu1"};
     TMenuItem* File1 = nullptr;
     TMenuItem* OpenFile1 = nullptr;
@@ -137,7 +136,6 @@ public:
     std::vector<TMenuItem*> CurrencyItems;
 
     // --- dialogs
-    // --------------------------------------------------------------------------------------------
     TFileDialog OpenDialog1;
     TFileDialog HtmlSave;
     TFileDialog ExcelSave;
@@ -145,7 +143,6 @@ public:
     TFileDialog WorkbookSave;
 
     // --- data
-    // -----------------------------------------------------------------------------------------------
     Catalogue TheCatalogue;
     PriceList PriceLines;
     // Band edges: their texts with the values they stand for, numerically ascending.
@@ -160,7 +157,6 @@ public:
     std::string SharedDataFolder;
 
     // --- start-up and shutdown (main_startup.cpp)
-    // -----------------------------------------------------------
     void FormCreate();
     void FormDestroy();
     void FormActivate();
@@ -171,7 +167,6 @@ public:
     std::filesystem::path RatesFilePath() const;
 
     // --- query page (main_query_page.cpp)
-    // -------------------------------------------------------------------
     bool IsNumericField(const std::string& text);
     void edtMaxLossChange();
     void edtLengthChange();
@@ -193,12 +188,10 @@ public:
     void ApplicationEvents1Hint(const std::string& hint);
 
     // --- registry settings (main_settings.cpp)
-    // --------------------------------------------------------------
     void SaveSettings();
     void LoadSettings();
 
     // --- search driver (main_search.cpp)
-    // --------------------------------------------------------------------
     void btnSearchClick();
     // A check of the query page refused the last search (it then searched nothing).
     bool QueryRefused = false;
@@ -206,7 +199,6 @@ public:
     std::string NormaliseDecimalPoint(const std::string& text) const;
 
     // --- results page (main_results.cpp)
-    // --------------------------------------------------------------------
     void FillSpecsGrid();
     void FillSpecsGridForPartNumber();
     void tsResultsShow();
@@ -235,7 +227,6 @@ public:
     std::vector<std::string> ConnectorHeadings() const;
 
     // --- currency (main_currency.cpp)
-    // -----------------------------------------------------------------------
     std::pair<std::string, std::string> GetCurrencyCode() const; // "EUR", "(EUR)"
     // The code of a currency menu item ("EUR").
     std::string CurrencyCodeOf(const TMenuItem& item) const;
@@ -254,24 +245,24 @@ public:
     void US1Click(TMenuItem& item);
 
     // --- query files and command line (main_query_files.cpp)
-    // ------------------------------------------------
     void OpenFile1Click();
     void SaveQuerySettingsToFile1Click();
     void ApplyCommandLine();
 
     // --- exports (main_exports.cpp)
-    // -------------------------------------------------------------------------
     void btnPrintClick(); // a new print options window, shown modally
     void btnClipboardClick();
     void ToAMicrosoftExcelFile1Click();
     void ToAnHTMLFile1Click();
     void ToAnExcelWorkbook1Click();
     void CreateHtml(const std::string& extension, int border);
+    // The folder the dialogs for the user's own files open in: kind is the program folder's sub-folder.
+    std::filesystem::path UserFilesFolder(const std::string& kind) const;
     bool ExcelInstalled();
 
     // --- chart of the lines found (main_chart.cpp)
-    // ---------------------------------------------------------- The chart window's model for the hit list
-    // and the page as they stand; throws when the page's frequencies or maximum loss do not read.
+    // The chart window's model for the hit list and the page as they stand; throws when the page's
+    // frequencies or maximum loss do not read.
     TChartOfLines ChartOfLines();
     void ChartOfLines1Click();
 

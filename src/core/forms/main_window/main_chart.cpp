@@ -23,7 +23,8 @@ TChartOfLines TfrmMain::ChartOfLines() {
 void TfrmMain::ChartOfLines1Click() {
     if (Hits.empty())
         return;
-    TfrmChart chart(ChartOfLines(), services_, ChartSaveDialog, env_.OutputFolder);
+    TfrmChart chart(ChartOfLines(), services_, ChartSaveDialog,
+                    env_.DocumentsFolder ? *env_.DocumentsFolder : env_.OutputFolder);
     services_.ShowModal(chart);
 }
 

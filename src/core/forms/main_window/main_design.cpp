@@ -102,7 +102,7 @@ void TfrmMain::DesignControls() {
     OpenDialog1.Name = "OpenDialog1";
     OpenDialog1.kind = TFileDialog::Kind::Open;
     OpenDialog1.DefaultExt = "dvk";
-    OpenDialog1.Filter = "Dorvik Files (*.dvk)|*.dvk";
+    OpenDialog1.Filter = kQueryFilter;
     HtmlSave.Name = "HtmlSave";
     HtmlSave.kind = TFileDialog::Kind::Save;
     HtmlSave.Title = "Select A File";

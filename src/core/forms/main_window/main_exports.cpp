@@ -14,6 +14,9 @@ namespace dorvik {
 
 namespace {
 
+// The exported page's table border, in pixels.
+constexpr int kHtmlExportBorder = 3;
+
 // One level only; a folder that cannot be created is no reason to refuse the export (the dialog then opens
 // wherever the platform chooses).
 void EnsureFolder(const std::filesystem::path& folder) {
@@ -69,23 +72,27 @@ void TfrmMain::btnClipboardClick() {
 
 void TfrmMain::ToAMicrosoftExcelFile1Click() {
     // Temporary file and rename: a failed write never leaves a partial file under the chosen name.
-    ExportThroughDialog(services_, ExcelSave, env_.OutputFolder / "xls", "xls", [this](const auto& path) {
+    ExportThroughDialog(services_, ExcelSave, UserFilesFolder("xls"), "xls", [this](const auto& path) {
         WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs.Table()));
     });
 }
 
 void TfrmMain::ToAnExcelWorkbook1Click() {
     // Computed before the file is touched; written whole or not at all.
-    ExportThroughDialog(services_, WorkbookSave, env_.OutputFolder / "xls", "xlsx",
+    ExportThroughDialog(services_, WorkbookSave, UserFilesFolder("xls"), "xlsx",
                         [this](const auto& path) { WriteWorkbook(LineFiguresOf(*this), path); });
 }
 
 void TfrmMain::ToAnHTMLFile1Click() {
-    CreateHtml("html", 3);
+    CreateHtml("html", kHtmlExportBorder);
+}
+
+std::filesystem::path TfrmMain::UserFilesFolder(const std::string& kind) const {
+    return env_.DocumentsFolder ? *env_.DocumentsFolder : env_.OutputFolder / kind;
 }
 
 void TfrmMain::CreateHtml(const std::string& extension, int border) {
-    const auto folder = env_.OutputFolder / extension;
+    const auto folder = UserFilesFolder(extension);
     EnsureFolder(folder);
     HtmlSave.FileName.clear();
     HtmlSave.DefaultExt = extension;

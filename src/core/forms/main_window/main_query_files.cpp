@@ -11,8 +11,6 @@ namespace dorvik {
 
 namespace {
 
-constexpr const char* kQueryFilter = "Dorvik Files (*.dvk)|*.dvk";
-
 const char* TrueFalse(bool value) {
     return value ? "True" : "False";
 }
@@ -41,7 +39,7 @@ std::string NumberForFile(const std::string& text, char separator) {
 void TfrmMain::OpenFile1Click() {
     std::string path;
     if (!HasParams()) {
-        ProposeIn(OpenDialog1, env_.OutputFolder / "dvk", "dvk");
+        ProposeIn(OpenDialog1, UserFilesFolder("dvk"), "dvk");
         if (!services_.ExecuteFileDialog(OpenDialog1))
             return;
         path = OpenDialog1.FileName;
@@ -78,7 +76,7 @@ void TfrmMain::OpenFile1Click() {
 }
 
 void TfrmMain::SaveQuerySettingsToFile1Click() {
-    const auto folder = env_.OutputFolder / "dvk";
+    const auto folder = UserFilesFolder("dvk");
     std::error_code ignored;
     std::filesystem::create_directory(folder, ignored);
     ProposeIn(HtmlSave, folder, "dvk");
