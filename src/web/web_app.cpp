@@ -1,5 +1,6 @@
 #include "web/web_app.h"
 
+#include "core/forms/printing/frm_print_options.h"
 #include "core/store/system_store.h"
 #include "core/text/text_file.h"
 #include "core/text/whole_number.h"
@@ -110,6 +111,15 @@ void WebApp::OpenQueryFile(const std::string& path) {
     outbox_.openAnswer.reset();
 }
 
+void WebApp::Print(int choice) {
+    // The window the page showed, made again for its Print button: the model's rules choose the rows, write
+    // the data file and confirm a long list; the file goes when the window closes.
+    TfrmPrintOptions window(*form_, *services_.Reports());
+    window.rgPrintOptions.SetItemIndex(choice);
+    window.Dispatch([&window] { window.btnPrintClick(); });
+    window.Dispatch([&window] { window.FormClose(); });
+}
+
 std::string WebApp::State() {
     return FormStateJson(*form_);
 }
@@ -139,6 +149,24 @@ std::string WebApp::TakeOutbox() {
     json.EndArray();
     if (!outbox_.chartSvg.empty())
         json.Field("chart", outbox_.chartSvg);
+    if (!outbox_.printChoices.empty()) {
+        json.Key("printOptions").BeginObject().Field("caption", DecodeForDisplay(outbox_.printCaption));
+        json.Field("choice", outbox_.printChoice).Key("choices").BeginArray();
+        for (const auto& choice : outbox_.printChoices)
+            json.String(DecodeForDisplay(choice));
+        json.EndArray().EndObject();
+    }
+    if (outbox_.report) {
+        json.Key("report").BeginObject().Field("kind", outbox_.report->kind);
+        json.Field("printedAt", outbox_.report->printedAt).Key("records").BeginArray();
+        for (const auto& record : outbox_.report->records) {
+            json.BeginArray();
+            for (const auto& field : record)
+                json.String(field);
+            json.EndArray();
+        }
+        json.EndArray().EndObject();
+    }
     json.EndObject();
     outbox_ = Outbox{};
     return json.Text();

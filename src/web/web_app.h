@@ -30,6 +30,8 @@ public:
     // "check" ("true"/"false"), "row" (grid row from 1), "item" (list entry from 0); "hint" (the hint of what
     // the pointer or the focus is on, for any control name).
     void Event(const std::string& control, const std::string& action, const std::string& value);
+    // The print options window's Print with the item chosen (from 0): the report's records go to the outbox.
+    void Print(int choice);
     // Opens the query file at path (read from the person's disk by the page) as File > Open does.
     void OpenQueryFile(const std::string& path);
     std::string State();

@@ -29,6 +29,7 @@ EMSCRIPTEN_BINDINGS(dorvik) {
         .constructor<const std::string&, const std::string&>()
         .function("event", &WebApp::Event)
         .function("openQueryFile", &WebApp::OpenQueryFile)
+        .function("print", &WebApp::Print)
         .function("state", &WebApp::State)
         .function("rows", &WebApp::Rows)
         .function("takeOutbox", &WebApp::TakeOutbox)

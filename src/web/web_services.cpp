@@ -2,11 +2,13 @@
 
 #include "core/chart/chart_svg.h"
 #include "core/forms/chart/frm_chart.h"
+#include "core/forms/printing/frm_print_options.h"
 #include "core/text/text_file.h"
 
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 namespace dorvik::web {
@@ -95,13 +97,39 @@ bool WebServices::SetClipboardText(const std::string& text) {
 TModalResult WebServices::ShowModal(TForm& form) {
     if (form.Name == "frmAbout") {
         outbox_.windows.emplace_back("about");
-    } else if (form.Name == "frmPrintOptions") {
+    } else if (const auto* options = dynamic_cast<const TfrmPrintOptions*>(&form)) {
         outbox_.windows.emplace_back("print");
+        outbox_.printCaption = options->rgPrintOptions.Caption();
+        outbox_.printChoices = options->rgPrintOptions.Items();
+        outbox_.printChoice = options->rgPrintOptions.ItemIndex();
     } else if (const auto* chart = dynamic_cast<const TfrmChart*>(&form)) {
         outbox_.windows.emplace_back("chart");
         outbox_.chartSvg = ChartSvg(MakeChartScene(chart->Figure(), kChartWidth, kChartHeight));
     }
     return TModalResult::Cancel;
+}
+
+void WebReports::Print(TReportKind report, const std::filesystem::path& dataFile,
+                       const CalendarDateTime& printedAt) {
+    Outbox::Report out;
+    out.kind = report == TReportKind::List ? "list" : "datasheet";
+    // Records end at CR LF; each field is followed by "|".
+    for (const std::string& line : SplitLines(ReadWholeFile(dataFile))) {
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (std::size_t bar = line.find('|'); bar != std::string::npos; bar = line.find('|', start)) {
+            fields.push_back(DecodeForDisplay(line.substr(start, bar - start)));
+            start = bar + 1;
+        }
+        if (!fields.empty())
+            out.records.push_back(std::move(fields));
+    }
+    char when[32];
+    std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d:%02d", printedAt.date.year,
+                  printedAt.date.month, printedAt.date.day, printedAt.hour, printedAt.minute,
+                  printedAt.second);
+    out.printedAt = when;
+    outbox_.report = std::move(out);
 }
 
 CalendarDate WebServices::Today() {

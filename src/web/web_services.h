@@ -2,6 +2,7 @@
 // The platform services of the web page. Messages and questions are the browser's own dialogs. What the page
 // must do after a handler returns is collected in the outbox: files written for the user (offered as
 // downloads), the clipboard's new text, links to open and windows to show.
+#include "core/forms/printing/report_engine.h"
 #include "core/forms/services.h"
 
 #include <optional>
@@ -18,8 +19,33 @@ struct Outbox {
     std::vector<std::string> links;
     std::vector<std::string> windows; // "about", "print", "chart"
     std::string chartSvg;             // the chart's picture when "chart" is shown
+    // The print options window's choices when "print" is shown: its caption, items and the item chosen.
+    std::string printCaption;
+    std::vector<std::string> printChoices;
+    int printChoice = -1;
+    // A report to print: "list" or "datasheet", its data file's records (fields as the report engine reads
+    // them) and the time it was printed at.
+    struct Report {
+        std::string kind;
+        std::vector<std::vector<std::string>> records;
+        std::string printedAt;
+    };
+    std::optional<Report> report;
     // The file the next open dialog answers with: the page has read it from the user's disk already.
     std::optional<std::string> openAnswer;
+};
+
+// The page's report engine: the report's records go to the page, which lays them out for the browser's print
+// dialog.
+class WebReports final : public IReportEngine {
+public:
+    explicit WebReports(Outbox& outbox) : outbox_(outbox) {}
+    void Print(TReportKind report, const std::filesystem::path& dataFile,
+               const CalendarDateTime& printedAt) override;
+    void ClosePipeline(TReportKind) noexcept override {}
+
+private:
+    Outbox& outbox_;
 };
 
 class WebServices final : public IPlatformServices {
@@ -43,9 +69,11 @@ public:
     CalendarDate Today() override;
     // The page shows the window after the handler returns; the window closes at once in the model.
     TModalResult ShowModal(TForm& form) override;
+    IReportEngine* Reports() override { return &reports_; }
 
 private:
     Outbox& outbox_;
+    WebReports reports_{outbox_};
 };
 
 } // namespace dorvik::web

@@ -1,6 +1,7 @@
 // What the engine asks the page to do after a handler: offer the files it wrote as downloads, put text on the
 // clipboard, open links, show a window; and the files the person opens from disk, read in the browser only.
 import { plainCaption } from './captions.js';
+import { renderReport } from './report.js';
 
 function baseName(path) {
   return path.substring(path.lastIndexOf('/') + 1);
@@ -20,14 +21,11 @@ export class Outputs {
       });
     }
     for (const link of outbox.links) window.open(link, '_blank', 'noopener');
+    if (outbox.report) this.printReport(outbox.report);
     for (const name of outbox.windows) {
       if (name === 'about') this.showAbout();
       else if (name === 'chart') this.showChart(outbox.chart);
-      else if (name === 'print') {
-        // Every line on paper, not just the rows shown so far.
-        while (this.view.fillGrid('grdSpecs', true));
-        window.print();
-      }
+      else if (name === 'print') this.showPrintOptions(outbox.printOptions);
     }
   }
 
@@ -53,6 +51,44 @@ export class Outputs {
     document.getElementById('aboutNotice').textContent = about.notice.replace(/\r/g, '\n');
     document.getElementById('aboutOk').textContent = plainCaption(about.button);
     dialog.showModal();
+  }
+
+  // The print options window: the model's choices; Print sends the one chosen back to the engine.
+  showPrintOptions(options) {
+    const dialog = document.getElementById('printBox');
+    document.getElementById('printCaption').textContent = plainCaption(options.caption);
+    const set = document.getElementById('printChoices');
+    set.querySelectorAll('label').forEach((l) => l.remove());
+    options.choices.forEach((caption, i) => {
+      const label = document.createElement('label');
+      const radio = document.createElement('input');
+      radio.type = 'radio';
+      radio.name = 'printChoice';
+      radio.value = String(i);
+      radio.checked = i === options.choice;
+      label.append(radio, ' ' + plainCaption(caption));
+      set.append(label);
+    });
+    dialog.onclose = () => {
+      if (dialog.returnValue !== 'print') return;
+      const chosen = set.querySelector('input:checked');
+      if (chosen) this.view.print(Number(chosen.value));
+    };
+    dialog.returnValue = '';
+    dialog.showModal();
+  }
+
+  // The report laid out as the desktop program prints it, through the browser's print dialog.
+  printReport(report) {
+    const area = document.getElementById('printArea');
+    renderReport(area, report);
+    document.body.classList.add('printing-report');
+    const done = () => {
+      document.body.classList.remove('printing-report');
+      window.removeEventListener('afterprint', done);
+    };
+    window.addEventListener('afterprint', done);
+    window.print();
   }
 
   // The engine's own drawing: the same picture the desktop program paints and saves.

@@ -52,6 +52,12 @@ export class View {
     this.afterEvent();
   }
 
+  // The print options window's Print: the report comes back in the outbox.
+  print(choice) {
+    this.app.print(choice);
+    this.afterEvent();
+  }
+
   openQueryFile(path) {
     this.app.openQueryFile(path);
     this.afterEvent();

@@ -164,6 +164,37 @@ try {
   if (shots) await page.screenshot({ path: join(shots, 'chart.png') });
   await page.$eval('#chartBox', (d) => d.close());
 
+  // Print Results: the print options window's choices, then the report laid out for the browser's print
+  // dialog: the entire list at seven lines a page, the data sheet of the current line.
+  await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed += 1; }; });
+  const printWith = async (choice) => {
+    await page.click('#btnPrint');
+    await page.waitForSelector('#printBox[open]');
+    await page.click(`#printChoices input[value="${choice}"]`);
+    await page.click('#printGo');
+    await page.waitForFunction((n) => window.printed === n, { timeout: 5000 }, choice === 2 ? 1 : 2);
+  };
+  await printWith(2);
+  const list = await page.$$eval('#printArea .report-page', (pages) => pages.map((p) =>
+    [...p.querySelectorAll('.report-record .part')].map((e) => e.textContent)));
+  const gridParts = (await gridCells(page)).slice(1).map((r) => r[0]);
+  check(JSON.stringify(list.flat()) === JSON.stringify(gridParts) && list.every((p) => p.length <= 7) && list.length === Math.ceil(gridParts.length / 7),
+    `the entire list prints ${gridParts.length} lines on ${list.length} pages, seven a page`);
+  if (shots) {
+    await page.emulateMediaType('print');
+    await page.pdf({ path: join(shots, 'print-list.pdf'), format: 'letter', preferCSSPageSize: true });
+    await page.emulateMediaType('screen');
+  }
+  await printWith(0);
+  const sheet = await page.$eval('#printArea', (a) => [a.dataset.kind, a.querySelectorAll('.report-page').length, a.textContent]);
+  check(sheet[0] === 'datasheet' && sheet[1] === 1 && sheet[2].includes('VF45-50') && sheet[2].includes('Connector #2:'),
+    'Current Selection prints the data sheet of the current line');
+  if (shots) {
+    await page.emulateMediaType('print');
+    await page.pdf({ path: join(shots, 'print-sheet.pdf'), format: 'letter', preferCSSPageSize: true });
+    await page.emulateMediaType('screen');
+  }
+
   // New Query, a row of the grid, the connectors follow the row.
   await page.click('#grdSpecs tbody tr:nth-child(2)');
   check(await page.$eval('#grdSpecs tbody tr:nth-child(2)', (tr) => tr.classList.contains('current')),
