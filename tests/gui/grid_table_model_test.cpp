@@ -1,6 +1,9 @@
 #include "gui/grid/grid_table_model.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QImage>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -48,6 +51,29 @@ TEST(GridTableModel, ViewTakesWidthsHiddenColumnsAndCurrentRow) {
     EXPECT_TRUE(view.isColumnHidden(1));
     EXPECT_EQ(view.rowHeight(0), 27);
     EXPECT_EQ(view.currentIndex().row(), 4999);
+}
+
+// A grid with the focus shows it on its current cell, with or without a key pressed before.
+TEST(GridTableModel, FocusedGridShowsAFocusFrame) {
+    TGrid grid("grdTest", {{"A", 77}, {"B", 104}});
+    grid.SetRowCount(3);
+    grid.SetCurrentRow(2);
+    GridTableModel model(grid);
+    QTableView view;
+    view.setModel(&model);
+    ConfigureGridView(view, grid);
+    model.Sync();
+    SyncGridView(view, grid);
+    view.resize(300, 200);
+    view.show();
+    view.activateWindow();
+    view.setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(view.hasFocus());
+    const QImage framed = view.grab().toImage();
+    QStyledItemDelegate plain;
+    view.setItemDelegate(&plain);
+    EXPECT_NE(view.grab().toImage(), framed) << "the style's own painting shows no focus";
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPainter>
 #include <QPalette>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <algorithm>
@@ -20,6 +22,28 @@ QColor ToQColor(TColor color) {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
 }
+
+// The current cell of a focused grid shows the style's focus frame even before the keyboard has been used:
+// the grid takes the focus when the results page opens, and nothing else would show it has it.
+class FocusFrameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!(option.state & QStyle::State_HasFocus))
+            return;
+        QStyleOptionFocusRect frame;
+        frame.QStyleOption::operator=(option);
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.backgroundColor = option.palette.color(QPalette::Highlight);
+        // Drawn in the row's text colour: the style's own, a shade of the highlight, is lost on yellow.
+        frame.palette.setColor(QPalette::Highlight, option.palette.color(QPalette::HighlightedText));
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, widget);
+    }
+};
 } // namespace
 
 GridTableModel::GridTableModel(const TGrid& grid, QObject* parent)
@@ -87,6 +111,7 @@ void GridTableModel::Sync() {
 
 void ConfigureGridView(QTableView& view, const TGrid& grid) {
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view.setItemDelegate(new FocusFrameDelegate(&view));
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     view.setSelectionMode(QAbstractItemView::SingleSelection);
     view.setWordWrap(false);
