@@ -2,11 +2,8 @@
 // marks, short-cut keys. Choosing an item sends its click to the engine.
 import { plainCaption } from './captions.js';
 
-// Items the page cannot show yet: their windows come with later versions of the page.
-const unavailable = new Set([]);
-
 function visibleItems(item) {
-  return item.items.filter((i) => i.visible && !unavailable.has(i.name));
+  return item.items.filter((i) => i.visible);
 }
 
 export class Menu {
@@ -112,7 +109,7 @@ export class Menu {
     if (field && 'CX'.includes(e.key.toUpperCase()) && field.selectionStart !== field.selectionEnd) return;
     const find = (item, shown) => {
       for (const child of item.items) {
-        const usable = shown && child.visible && child.enabled && !unavailable.has(child.name);
+        const usable = shown && child.visible && child.enabled;
         if (usable && child.shortcut === wanted) return child;
         const inner = find(child, usable);
         if (inner) return inner;
