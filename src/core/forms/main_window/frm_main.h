@@ -154,6 +154,17 @@ public:
     HitList Hits;
     UnjudgedLines Unjudged; // lines the last search by loss left out
     std::string LookupPartNumber;
+    // A start with a part number (any parameters but the "FILE" form).
+    bool PartNumberMode() const { return !LookupPartNumber.empty(); }
+    // The part-number parameter "PART[|LENGTH|UNIT]" read once: the grid, the search and the typed figures
+    // all take it from here.
+    struct PartNumberParameter {
+        std::string PartNumber;
+        // The length text; nothing without a "|". With one "|" only it is empty: a conversion error.
+        std::optional<std::string> LengthText;
+        bool Feet = true; // any unit but "M"
+    };
+    PartNumberParameter ReadPartNumberParameter() const;
     std::string SharedDataFolder;
 
     // --- start-up and shutdown (main_startup.cpp)
@@ -256,7 +267,8 @@ public:
     void ToAnHTMLFile1Click();
     void ToAnExcelWorkbook1Click();
     void CreateHtml(const std::string& extension, int border);
-    // The folder the dialogs for the user's own files open in: kind is the program folder's sub-folder.
+    // The folder the dialogs for the user's own files open in: kind is the program folder's sub-folder, if
+    // any.
     std::filesystem::path UserFilesFolder(const std::string& kind) const;
     bool ExcelInstalled();
 
@@ -280,12 +292,8 @@ private:
     void ReportCatalogueProblems(const std::vector<std::string>& problems);
     void ReadSharedDataFolder();
     TTransmissionLine& CurrentLine(); // item (current row - 1) of the hit list
-    // A start with a part number (any parameters but the "FILE" form).
-    bool PartNumberMode() const { return !LookupPartNumber.empty(); }
     double ReadQueryNumber(const std::string& text) const;
     void FillSpecsGridRows(); // FillSpecsGrid without the highlight
-    // The length text of a part-number parameter "PART|LENGTH|UNIT"; nothing without a "|".
-    std::optional<std::string> PartNumberLengthText() const;
     // A negative length or maximum loss: the message, and true.
     bool RefuseNegativeValues();
 

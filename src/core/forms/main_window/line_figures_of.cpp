@@ -47,22 +47,17 @@ ResultsFigures LineFiguresOf(TfrmMain& form) {
     std::optional<FigureInputs> inputs;
     std::string currency = "USD";
     std::optional<double> rate;
-    const std::string& parameter = form.LookupPartNumber;
-    if (!parameter.empty()) {
+    if (form.PartNumberMode()) {
         // PART[|LENGTH|UNIT]: the figures only with a length, over each line's band, at a VSWR of 1.1.
-        const auto firstBar = parameter.find('|');
-        query.PartNumber = parameter.substr(0, firstBar);
-        if (firstBar != std::string::npos) {
-            const auto secondBar = parameter.find('|', firstBar + 1);
+        const auto parameter = form.ReadPartNumberParameter();
+        query.PartNumber = parameter.PartNumber;
+        if (parameter.LengthText) {
             FigureInputs in;
             in.lineBand = true;
             in.lossesWhenZero = true;
             in.vswr = 1.1;
-            in.length = ReadNumber(parameter.substr(firstBar + 1, secondBar == std::string::npos
-                                                                      ? std::string::npos
-                                                                      : secondBar - firstBar - 1),
-                                   sep);
-            in.feet = secondBar == std::string::npos || parameter.substr(secondBar + 1) != "M";
+            in.length = ReadNumber(*parameter.LengthText, sep);
+            in.feet = parameter.Feet;
             query.Length = in.length;
             query.Feet = in.feet;
             query.Vswr = in.vswr;

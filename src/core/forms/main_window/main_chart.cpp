@@ -23,8 +23,7 @@ TChartOfLines TfrmMain::ChartOfLines() {
 void TfrmMain::ChartOfLines1Click() {
     if (Hits.empty())
         return;
-    TfrmChart chart(ChartOfLines(), services_, ChartSaveDialog,
-                    env_.DocumentsFolder ? *env_.DocumentsFolder : env_.OutputFolder);
+    TfrmChart chart(ChartOfLines(), services_, ChartSaveDialog, UserFilesFolder({}));
     services_.ShowModal(chart);
 }
 

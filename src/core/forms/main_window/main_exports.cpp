@@ -88,7 +88,9 @@ void TfrmMain::ToAnHTMLFile1Click() {
 }
 
 std::filesystem::path TfrmMain::UserFilesFolder(const std::string& kind) const {
-    return env_.DocumentsFolder ? *env_.DocumentsFolder : env_.OutputFolder / kind;
+    if (env_.DocumentsFolder)
+        return *env_.DocumentsFolder;
+    return kind.empty() ? env_.OutputFolder : env_.OutputFolder / kind;
 }
 
 void TfrmMain::CreateHtml(const std::string& extension, int border) {

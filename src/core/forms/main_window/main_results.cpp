@@ -179,16 +179,10 @@ void TfrmMain::FillSpecsGridRows() {
 
 void TfrmMain::FillSpecsGridForPartNumber() {
     const char sep = DecimalSeparator();
-    const std::string& parameter = LookupPartNumber;
-    const auto lengthText = PartNumberLengthText();
-    const bool computed = lengthText.has_value();
-    double length = 0;
-    bool feet = true;
-    if (computed) {
-        length = ReadNumber(*lengthText, sep);
-        const auto secondBar = parameter.find('|', parameter.find('|') + 1);
-        feet = parameter.substr(secondBar + 1) != "M";
-    }
+    const PartNumberParameter parameter = ReadPartNumberParameter();
+    const bool computed = parameter.LengthText.has_value();
+    const double length = computed ? ReadNumber(*parameter.LengthText, sep) : 0;
+    const bool feet = parameter.Feet;
     grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
     grdSpecs.ClearCells();
     RowWriter writer(grdSpecs, sep);

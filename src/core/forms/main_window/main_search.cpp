@@ -55,15 +55,21 @@ void TfrmMain::AttachPartData(TTransmissionLine& line) {
     }
 }
 
-std::optional<std::string> TfrmMain::PartNumberLengthText() const {
+TfrmMain::PartNumberParameter TfrmMain::ReadPartNumberParameter() const {
+    PartNumberParameter parameter;
     const auto firstBar = LookupPartNumber.find('|');
+    parameter.PartNumber = LookupPartNumber.substr(0, firstBar);
     if (firstBar == std::string::npos)
-        return std::nullopt;
+        return parameter;
     // A parameter with one "|" has no length field: it reads as the empty text, a conversion error.
     const auto secondBar = LookupPartNumber.find('|', firstBar + 1);
-    if (secondBar == std::string::npos)
-        return std::string();
-    return LookupPartNumber.substr(firstBar + 1, secondBar - firstBar - 1);
+    if (secondBar == std::string::npos) {
+        parameter.LengthText = std::string();
+        return parameter;
+    }
+    parameter.LengthText = LookupPartNumber.substr(firstBar + 1, secondBar - firstBar - 1);
+    parameter.Feet = LookupPartNumber.substr(secondBar + 1) != "M";
+    return parameter;
 }
 
 bool TfrmMain::RefuseNegativeValues() {
@@ -84,7 +90,7 @@ bool TfrmMain::RefuseNegativeValues() {
         refused = true;
     };
     if (PartNumberMode()) {
-        if (negative(PartNumberLengthText(), false))
+        if (negative(ReadPartNumberParameter().LengthText, false))
             refuse(kNegativeLengthMessage, nullptr);
         return refused;
     }
@@ -128,9 +134,9 @@ void TfrmMain::btnSearchClick() {
     }
     QueryRefused = !ok;
     if (ok) {
-        if (!LookupPartNumber.empty()) {
+        if (PartNumberMode()) {
             Unjudged = {};
-            Hits = FindByPartNumber(TheCatalogue, LookupPartNumber.substr(0, LookupPartNumber.find('|')));
+            Hits = FindByPartNumber(TheCatalogue, ReadPartNumberParameter().PartNumber);
         } else {
             SearchCriteria criteria;
             criteria.BeginFrequency = ReadQueryNumber(cbxBeginningFrequency.Text());
