@@ -17,7 +17,9 @@ namespace dorvik::gui {
 
 namespace {
 
-constexpr const char* kReadOutHint = "Move the mouse over a curve to read it.";
+QString ReadOutHint() {
+    return QStringLiteral("Move the mouse over a curve to read it.");
+}
 
 } // namespace
 
@@ -31,7 +33,7 @@ void ChartWidget::SetFigure(ChartFigure figure) {
     figure_ = std::move(figure);
     layout_.reset();
     hit_.reset();
-    emit ReadOutChanged(QString::fromLatin1(kReadOutHint));
+    emit ReadOutChanged(ReadOutHint());
     update();
 }
 
@@ -57,13 +59,13 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
     hit_ = Layout().CurveAt(figure_, event->position());
-    emit ReadOutChanged(hit_ ? report::ReadOut(figure_, *hit_) : QString::fromLatin1(kReadOutHint));
+    emit ReadOutChanged(hit_ ? report::ReadOut(figure_, *hit_) : ReadOutHint());
     update();
 }
 
 void ChartWidget::leaveEvent(QEvent*) {
     hit_.reset();
-    emit ReadOutChanged(QString::fromLatin1(kReadOutHint));
+    emit ReadOutChanged(ReadOutHint());
     update();
 }
 
@@ -109,7 +111,7 @@ ChartWindow::ChartWindow(TfrmChart& form, IPlatformServices& services, IChartOut
     main->addLayout(quantities);
     chart_ = new ChartWidget(this);
     main->addWidget(chart_, 1);
-    readOut_ = new QLabel(QString::fromLatin1(kReadOutHint), this);
+    readOut_ = new QLabel(ReadOutHint(), this);
     connect(chart_, &ChartWidget::ReadOutChanged, readOut_, &QLabel::setText);
     main->addWidget(readOut_);
     auto* buttons = new QHBoxLayout;
