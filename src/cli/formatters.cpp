@@ -3,6 +3,7 @@
 #include "cli/terminal_text.h"
 #include "cli/typed_json.h"
 #include "core/output/json_string.h"
+#include "core/text/numbers.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
@@ -106,8 +107,9 @@ void WriteTextTable(const TGrid& specs, const TextSink& write) {
 }
 
 void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
-               const RowConnectors& connectorsOfRow, const std::optional<LongestRuns>& runs,
-               const ResultsFigures& figures, const TextSink& write) {
+               const RowConnectors& connectorsOfRow, const SearchResult& result, const TextSink& write) {
+    const QueryEcho query = EchoOf(result.Query);
+    const char sep = '.';
     std::vector<std::string> texts;
     for (int col = 1; col <= specs.ColCount(); ++col)
         texts.push_back(specs.Heading(col));
@@ -133,24 +135,26 @@ void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHead
         write(out);
     }
     out = "\n  ]";
-    if (runs) {
-        out += ",\n  \"longest_run_within_budget\": {\"unit\": " + JsonString(runs->unit) +
-               ", \"max_loss_db\": " + JsonString(runs->maxLoss) + ", \"rows\": ";
-        AppendArray(out, runs->rows, [&out](const std::optional<std::string>& run) {
-            out += run ? JsonString(*run) : std::string("null");
+    if (query.MaxLossDb) {
+        // The grid's texts of the runs, as "rows" holds the grid's.
+        out += ",\n  \"longest_run_within_budget\": {\"unit\": " + JsonString(UnitName(query.Feet)) +
+               ", \"max_loss_db\": " + JsonString(FormatGeneral(*query.MaxLossDb, sep)) + ", \"rows\": ";
+        AppendArray(out, result.Lines, [&out, sep](const LineResult& line) {
+            const auto& run = line[Figure::LongestRun].Value;
+            out += run ? JsonString(FormatFixed2(*run, sep)) : std::string("null");
         });
         out += '}';
     }
     out += ",\n  \"format_version\": " + std::to_string(kJsonFormatVersion) + ",\n  \"query\": ";
-    AppendQueryJson(out, figures.Query);
+    AppendQueryJson(out, query);
     out += ",\n  \"lines\": [";
     write(out);
-    for (std::size_t i = 0; i < figures.Lines.size(); ++i) {
+    for (std::size_t i = 0; i < result.Lines.size(); ++i) {
         out = i == 0 ? "\n    " : ",\n    ";
-        AppendLineJson(out, figures.Lines[i], figures.Query.MaxLossDb.has_value());
+        AppendLineJson(out, result.Lines[i], result.Prices.Currency);
         write(out);
     }
-    write("\n  ]\n}\n");
+    write(result.Lines.empty() ? "]\n}\n" : "\n  ]\n}\n");
 }
 
 } // namespace dorvik::cli

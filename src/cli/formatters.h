@@ -27,14 +27,6 @@ struct ConnectorParts {
 // Control characters show as '?'.
 void WriteTextTable(const TGrid& specs, const TextSink& write);
 
-// The longest run of each row's line within the loss budget of a query by loss, as figure texts (null where
-// the connectors alone exceed the budget).
-struct LongestRuns {
-    std::string unit;    // "ft" or "m"
-    std::string maxLoss; // dB, as the query gave it
-    std::vector<std::optional<std::string>> rows;
-};
-
 // {"headings": [...], "rows": [[...], ...], "connector_headings": [...], "connectors": [[...], ...]} where
 // connectors[i] lists the connectors of rows[i]; a query by loss adds
 // "longest_run_within_budget": {"unit": ..., "max_loss_db": ..., "rows": [...]}. Then the typed part:
@@ -43,8 +35,7 @@ struct LongestRuns {
 using RowConnectors = std::function<std::vector<ConnectorParts>(int row)>;
 
 void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
-               const RowConnectors& connectorsOfRow, const std::optional<LongestRuns>& runs,
-               const ResultsFigures& figures, const TextSink& write);
+               const RowConnectors& connectorsOfRow, const SearchResult& result, const TextSink& write);
 
 // A JSON string literal of the text, decoded to UTF-8 first.
 std::string JsonString(std::string_view bytes);

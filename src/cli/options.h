@@ -1,5 +1,7 @@
 #pragma once
 // The command line of dorvik-query.
+#include "core/forms/printing/frm_print_options.h"
+
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -9,9 +11,6 @@
 namespace dorvik::cli {
 
 enum class OutputFormat { Text, Tsv, Html, Json, Xlsx };
-
-// The three choices of the print options window.
-enum class PrintExtent { Selection, Page, List };
 
 struct QueryOptions {
     std::optional<std::filesystem::path> queryFile; // QUERY.dvk

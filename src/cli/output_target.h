@@ -25,9 +25,6 @@ public:
     // a read-only file (for every user alike) and a folder that does not exist or cannot be written.
     explicit OutputTarget(std::filesystem::path path);
 
-    bool IsStandardOutput() const { return kind_ == Kind::StandardOutput; }
-    bool IsStream() const { return kind_ != Kind::File; }
-
     // The bytes of the made file to the target; standardOutput stands for "-". Throws OutputError.
     void Deliver(const std::filesystem::path& made, std::ostream& standardOutput) const;
 

@@ -9,7 +9,6 @@
 #include "cli/terminal_text.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
-#include "core/forms/main_window/line_figures_of.h"
 #include "core/output/html_page.h"
 #include "core/output/spreadsheet_text.h"
 #include "core/output/workbook.h"
@@ -47,13 +46,6 @@ bool IsReadableFile(const std::filesystem::path& path) {
     }
 }
 
-TMenuItem* FindCurrencyItem(TfrmMain& form, const std::string& code) {
-    for (TMenuItem* item : form.CurrencyItems)
-        if (form.CurrencyCodeOf(*item) == code)
-            return item;
-    return nullptr;
-}
-
 // The connectors of a listed line as the JSON document lists them.
 std::vector<ConnectorParts> ConnectorsOf(const TfrmMain& form, int row) {
     std::vector<ConnectorParts> connectors;
@@ -86,20 +78,6 @@ TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironme
     return env;
 }
 
-// Only a query by loss has a budget to run out of.
-std::optional<LongestRuns> LongestRunsOf(TfrmMain& form) {
-    const TChartOfLines chart = form.ChartOfLines();
-    if (!chart.Query().MaxLoss)
-        return std::nullopt;
-    const char sep = form.DecimalSeparator();
-    LongestRuns runs{chart.Query().Feet ? "ft" : "m", FormatGeneral(*chart.Query().MaxLoss, sep), {}};
-    for (int i = 0; i < chart.Count(); ++i) {
-        const std::optional<double> run = chart.LongestRun(chart.Line(i));
-        runs.rows.push_back(run ? std::optional<std::string>(FormatFixed2(*run, sep)) : std::nullopt);
-    }
-    return runs;
-}
-
 // Written as they are made: a long hit list is never held whole as text.
 void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
     const TextSink write = [&out](std::string_view part) {
@@ -120,7 +98,7 @@ void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
     case OutputFormat::Json:
         WriteJson(
             form.grdSpecs, form.ConnectorHeadings(), [&form](int row) { return ConnectorsOf(form, row); },
-            LongestRunsOf(form), LineFiguresOf(form), write);
+            form.Result(), write);
         return;
     }
 }
@@ -179,11 +157,6 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     const RegistryFileStore userStore(tool.storeFile,
                                       ReadSystemSettings(tool.systemStoreFiles, tool.installedSharedFolder));
     MemorySettingsStore store(userStore);
-    if (options.priceFile) {
-        // The shared data folder only locates the price list, which is given: no message about the settings.
-        store.CreateKey(kCommonFilesKey);
-        store.WriteString(kCommonFilesKey, "Path", options.priceFile->parent_path().string());
-    }
 
     Outputs outputs;
     try {
@@ -208,24 +181,28 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     TfrmMain form(
         MakeEnvironment(options, tool, privateFolder ? privateFolder->Path() : std::filesystem::path()),
         store, services);
-    TMenuItem* currency = options.currency ? FindCurrencyItem(form, *options.currency) : nullptr;
-    // The chosen currency (US dollars without --currency) stands in the copy in place of the stored one, so
-    // the search restores it as the desktop program restores the stored currency.
-    store.CreateKey(kSettingsKey);
-    store.WriteDword(kSettingsKey, "Currency", static_cast<std::uint32_t>(currency ? currency->Tag : 1));
+    // US dollars without --currency, whatever the stored settings say.
+    form.ChooseCurrency(options.currency.value_or("USD"));
     try {
         // FormCreate runs the command-line set-up and the search, as at the desktop program's start.
         form.FormCreate();
         if (form.TerminateRequested || !form.Loaded)
             return kFailed;
-        if (form.QueryRefused)
+        const SearchResult& result = form.Result();
+        if (result.Outcome == SearchOutcome::Refused)
             return kRefused;
+        if (result.Outcome == SearchOutcome::NotRun)
+            return kFailed;
         // Lines shown with "N/A" or left out are listed as the desktop program lists them; the reason goes
         // here.
-        if (!form.StatusNote.Caption().empty())
-            err << "dorvik-query: " << form.StatusNote.Caption() << '\n';
-        if (form.Hits.empty() || form.PageControl1.ActivePageIndex() != 1)
+        if (const std::string note = result.Note(); !note.empty())
+            err << "dorvik-query: " << note << '\n';
+        if (result.Outcome != SearchOutcome::Listed) {
+            // A JSON reader gets a document whatever was found.
+            if (options.format == OutputFormat::Json && !options.print)
+                WriteResults(form, options.format, out);
             return kNoLines;
+        }
         // --pdf and --chart are made whole in the private folder, then delivered.
         if (options.print) {
             QueryOptions printing = options;
@@ -235,7 +212,7 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             outputs.pdf->Deliver(*printing.pdfFile, out);
         } else {
             if (options.outputFile)
-                WriteWorkbook(LineFiguresOf(form), *options.outputFile);
+                WriteWorkbook(result, *options.outputFile);
             WriteResults(form, options.format, out);
             out.flush();
         }

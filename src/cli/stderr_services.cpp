@@ -13,7 +13,6 @@ void StderrServices::ShowMessage(const std::string& text, MessageIcon /*icon*/) 
     std::replace(breaks.begin(), breaks.end(), '\r', '\n');
     err_ << TerminalText(breaks, /*keepLineBreaks=*/true) << '\n';
     err_.flush();
-    ++messages_;
 }
 
 bool StderrServices::Confirm(const std::string& text) {

@@ -27,12 +27,9 @@ public:
     void SetBusyCursor(bool) override {}
     CalendarDate Today() override;
 
-    int MessageCount() const { return messages_; }
-
 private:
     std::ostream& err_;
     bool confirmAnswer_ = false;
-    int messages_ = 0;
 };
 
 } // namespace dorvik::cli

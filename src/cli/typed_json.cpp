@@ -19,8 +19,8 @@ std::string Band(const FrequencyBand& band) {
     return "{\"low\": " + FormatRoundTrip(band.Low) + ", \"high\": " + FormatRoundTrip(band.High) + "}";
 }
 
-std::string Price(const std::string& currency, double amount) {
-    return "{\"currency\": " + JsonString(currency) + ", \"amount\": " + FormatRoundTrip(amount) + "}";
+std::string Price(const std::string& currency, const std::optional<double>& amount) {
+    return "{\"currency\": " + JsonString(currency) + ", \"amount\": " + Number(amount) + "}";
 }
 
 std::string Strings(const std::vector<std::string>& texts) {
@@ -44,17 +44,20 @@ void AppendQueryJson(std::string& out, const QueryEcho& query) {
     out += ", \"families\": " + Strings(query.Families) + "}";
 }
 
-void AppendLineJson(std::string& out, const LineFigures& line, bool byLoss) {
-    out += "{\"part_number\": " + JsonString(line.PartNumber);
-    out += ", \"band_mhz\": " + Band(line.Band);
-    out += ", \"description\": " + JsonString(line.Description);
+void AppendLineJson(std::string& out, const LineResult& line, const std::string& currency) {
+    const TTransmissionLine& l = *line.Line;
+    out += "{\"part_number\": " + JsonString(l.PartNumber);
+    out += ", \"band_mhz\": " + Band({l.LowFrequency, l.HighFrequency});
+    out += ", \"description\": " + JsonString(l.Description);
     for (const FigureField& field : kFigureFields)
-        out += std::string(", \"") + field.JsonName + "\": " + Number(line.*field.Member);
-    out += ", \"price_per_foot\": " + Price(line.Currency, line.PricePerFoot);
-    out += ", \"price_per_meter\": " + Price(line.Currency, line.PricePerMeter);
-    out += ", \"connectors\": " + Strings(line.Connectors);
-    if (byLoss)
-        out += ", \"longest_run_within_budget\": " + Number(line.LongestRun);
+        out += std::string(", \"") + field.JsonName + "\": " + Number(line[field.Id].Value);
+    out += ", \"price_per_foot\": " + Price(currency, line[Figure::PricePerFoot].Value);
+    out += ", \"price_per_meter\": " + Price(currency, line[Figure::PricePerMeter].Value);
+    std::vector<std::string> connectors;
+    for (const TConnector& connector : l.Connectors)
+        connectors.emplace_back(connector.ConnectorName);
+    out += ", \"connectors\": " + Strings(connectors);
+    out += ", \"longest_run_within_budget\": " + Number(line[Figure::LongestRun].Value);
     out += '}';
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The typed part of dorvik-query's JSON document: the query as read and each line's figures as JSON numbers
-// with their units in the names, null where the grid shows "N/A" or nothing. Described by the schema
+// with their units in the names, null where the grid shows "N/A" or nothing; each
+// number is the one the grid's text shows. Described by the schema
 // packaging/dorvik-query-output.schema.json.
 #include "core/output/line_figures.h"
 
@@ -9,10 +10,10 @@
 namespace dorvik::cli {
 
 // Raised whenever a name, a type or the meaning of a value changes.
-inline constexpr int kJsonFormatVersion = 2;
+inline constexpr int kJsonFormatVersion = 3;
 
 void AppendQueryJson(std::string& out, const QueryEcho& query);
-// "longest_run_within_budget" only for a query by loss, as the grid's texts have it.
-void AppendLineJson(std::string& out, const LineFigures& line, bool byLoss);
+// Every member in every line: null where the grid shows "N/A" or the query asked for no such figure.
+void AppendLineJson(std::string& out, const LineResult& line, const std::string& currency);
 
 } // namespace dorvik::cli

@@ -143,9 +143,10 @@ TEST_F(QueryToolOutputTest, JsonOfAQueryByLossCarriesEachRowsLongestRun) {
               std::string::npos)
         << result.out;
 
-    // Not by loss: no budget, no field.
+    // Not by loss: no budget, and each line's run is null.
     const auto plain = Run(WithTestFiles({"--format", "json", Data("band_800_1000.dvk")}));
-    EXPECT_EQ(plain.out.find("longest_run"), std::string::npos);
+    EXPECT_EQ(plain.out.find("\"longest_run_within_budget\": {"), std::string::npos);
+    EXPECT_NE(plain.out.find("\"longest_run_within_budget\": null}"), std::string::npos);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""dorvik-query's typed outputs read by independent readers: the JSON against the shipped schema (its numbers
-agree with the grid's texts at full precision), and the Excel workbook through openpyxl (values, types,
-formats, the frozen and filtered headings, the query sheet).
+"""dorvik-query's typed outputs read by independent readers: the JSON against the shipped schema and the Excel
+workbook through openpyxl (values, types, formats, the frozen and filtered headings, the query sheet). For a
+table of queries, every output carries the grid's figures cell for cell.
 Usage: typed_outputs_test.py DORVIK_QUERY SOURCE_DIR"""
 import json
 import math
@@ -20,10 +20,30 @@ with open(os.path.join(SOURCE, "packaging", "dorvik-query-output.schema.json"), 
     SCHEMA = json.load(schema)
 FILES = ["--catalogue", os.path.join(DATA, "Freq_TLine_Connectors.dat"), "--prices",
          os.path.join(DATA, "M_lom.dat"), "--rates", os.path.join(DATA, "xcngrate.dat")]
-# Grid column -> the line's figure (None: not a figure)
-FIGURES = {4: "mid_band_mhz", 5: "attenuation_db_per_100ft", 6: "attenuation_db_per_100m",
-           7: "total_attenuation_db", 8: "insertion_loss_db", 9: "efficiency_percent", 10: "peak_power_kw",
-           11: "average_power_kw"}
+# The grid's heading (up to the currency) -> the line's figure in JSON
+FIGURES = {"Mid Band Frequency (MHz)": "mid_band_mhz", "Attenuation (dB/100 ft)": "attenuation_db_per_100ft",
+           "Attenuation (dB/100m)": "attenuation_db_per_100m", "Total Attenuation (dB)": "total_attenuation_db",
+           "Insertion Loss (dB)": "insertion_loss_db", "Efficiency (%)": "efficiency_percent",
+           "Peak Power (kW)": "peak_power_kw", "Avg. Power (kW)": "average_power_kw",
+           "VSWR Derated Avg. Pwr. (kW)": "derated_average_power_kw",
+           "List Price Per Foot": "price_per_foot", "List Price Per Meter": "price_per_meter"}
+
+
+def saved_query(**values):
+    """band_800_1000.dvk with some keys changed."""
+    with open(os.path.join(DATA, "band_800_1000.dvk"), encoding="ascii") as saved:
+        lines = saved.read().splitlines()
+    lines = [l if l.split("=")[0] not in values else "%s=%s" % (l.split("=")[0], values[l.split("=")[0]])
+             for l in lines]
+    with tempfile.NamedTemporaryFile("w", suffix=".dvk", delete=False) as query:
+        query.write("\n".join(lines) + "\n")
+    return query.name
+
+
+def number_in(text):
+    """The number a grid text shows ("EUR 1,234.50" -> 1234.5), None for "N/A" or nothing."""
+    text = text.split(" ")[-1].lstrip("$").replace(",", "")
+    return None if text in ("", "N/A") else float(text)
 
 
 def run(*args):
@@ -45,51 +65,6 @@ class TypedJson(unittest.TestCase):
         jsonschema.validate(document, SCHEMA)
         return document
 
-    def test_numbers_agree_with_the_grid_texts_at_full_precision(self):
-        query = "band_800_1000.dvk"
-        d = self.document("--currency", "EUR", os.path.join(DATA, query))
-        self.assertEqual(len(d["lines"]), len(d["rows"]))
-        for line, row in zip(d["lines"], d["rows"]):
-            self.assertEqual(line["part_number"], row[0])
-            self.assertEqual("%g-%g" % (line["band_mhz"]["low"], line["band_mhz"]["high"]), row[1])
-            for column, name in FIGURES.items():
-                value = line[name]
-                if column == 4:
-                    self.assertEqual("%g" % value, row[3])
-                else:
-                    self.assertEqual(half_up_2(value), row[column - 1], name)
-            self.assertEqual("EUR " + half_up_2(line["price_per_foot"]["amount"]), row[12])
-            self.assertEqual(line["price_per_foot"]["currency"], "EUR")
-            self.assertAlmostEqual(line["price_per_meter"]["amount"],
-                                   line["price_per_foot"]["amount"] * 3.2808)
-        # Full precision: not the grid's two decimals.
-        self.assertTrue(any(round(l["attenuation_db_per_100m"], 2) != l["attenuation_db_per_100m"]
-                            for l in d["lines"]))
-        self.assertEqual(d["query"], {"part_number": None, "band_mhz": {"low": 800, "high": 1000},
-                                      "max_loss_db": None, "length": 100, "units": "ft", "vswr": 1.1,
-                                      "connector_1": None, "connector_2": None,
-                                      "families": ["foam", "air", "waveguide"]})
-        self.assertEqual(d["format_version"], 2)
-
-    def test_figures_the_grid_leaves_out_are_null(self):
-        # A part number without a length: no figures but the prices, in dollars.
-        d = self.document("--part", "TC-100")
-        line = d["lines"][0]
-        self.assertNotIn("longest_run_within_budget", line)
-        for name in list(FIGURES.values()) + ["derated_average_power_kw"]:
-            self.assertIsNone(line[name], name)
-        self.assertEqual(line["price_per_foot"]["currency"], "USD")
-        self.assertEqual(d["query"]["part_number"], "TC-100")
-        # A length of 0 on the query page: "N/A" in the grid, null here.
-        with open(os.path.join(DATA, "band_800_1000.dvk"), encoding="ascii") as saved:
-            text = saved.read().replace("Length=100", "Length=0")
-        with tempfile.NamedTemporaryFile("w", suffix=".dvk", delete=False) as query:
-            query.write(text)
-        d = self.document(query.name)
-        self.assertEqual(d["rows"][0][6:9], ["N/A", "N/A", "N/A"])
-        self.assertEqual([d["lines"][0][n] for n in ("total_attenuation_db", "insertion_loss_db",
-                                                     "efficiency_percent")], [None, None, None])
-
     def test_a_query_by_loss_gives_each_line_its_longest_run(self):
         with open(os.path.join(DATA, "band_800_1000.dvk"), encoding="ascii") as saved:
             text = saved.read().replace("ByLoss=False", "ByLoss=True").replace("MaxLoss=0", "MaxLoss=6")
@@ -99,6 +74,61 @@ class TypedJson(unittest.TestCase):
         self.assertEqual((d["query"]["max_loss_db"], d["query"]["units"]), (6, "m"))
         runs = [line["longest_run_within_budget"] for line in d["lines"]]
         self.assertEqual([half_up_2(run) for run in runs], d["longest_run_within_budget"]["rows"])
+
+
+class EveryOutputCarriesTheGridsFigures(unittest.TestCase):
+    QUERIES = [
+        ("band in EUR", ["--currency", "EUR", os.path.join(DATA, "band_800_1000.dvk")]),
+        ("below a waveguide's cutoff, in HKD", ["--currency", "hkd", os.path.join(DATA, "below_cutoff.dvk")]),
+        ("length 0", [saved_query(Length=0)]),
+        ("by loss in meters", [saved_query(ByLoss="True", MaxLoss=6, Length=10, Units="M")]),
+        ("VSWR 1.5 in GBP", ["--currency", "GBP", saved_query(VSWR=1.5)]),
+        ("part with a length", ["--part", "TC-100|100|M"]),
+        ("part without a length", ["--part", "TC-100"]),
+    ]
+
+    def test_tsv_json_and_workbook_agree_cell_for_cell(self):
+        columns = {}
+        for name, args in self.QUERIES:
+            with self.subTest(name):
+                tsv = run("--format", "tsv", *args)
+                self.assertEqual(tsv.returncode, 0, tsv.stderr)
+                cells = [l.split("\t")[:-1] for l in tsv.stdout.decode("cp1252").split("\r\n") if l]
+                headings, rows = cells[0], cells[1:]
+                js = run("--format", "json", *args)
+                self.assertEqual(js.returncode, 0, js.stderr)
+                self.assertEqual(js.stderr, tsv.stderr)
+                d = json.loads(js.stdout)
+                jsonschema.validate(d, SCHEMA)
+                self.assertEqual(d["rows"], rows)
+                path = os.path.join(tempfile.mkdtemp(), "lines.xlsx")
+                xlsx = run("--format", "xlsx", "--output", path, *args)
+                self.assertEqual(xlsx.returncode, 0, xlsx.stderr)
+                book = list(openpyxl.load_workbook(path)["Lines"].iter_rows(values_only=True))
+                book_column = {h: i for i, h in enumerate(book[0])}
+                columns[name] = [h for h in book[0] if "Run" not in h]
+                for line, row, values in zip(d["lines"], rows, book[1:]):
+                    for text, heading in zip(row, headings):
+                        figure = FIGURES.get(heading.split(" (")[0] if "Price" in heading else heading)
+                        if figure is None:
+                            continue
+                        shown = number_in(text)
+                        value = line[figure]["amount"] if "price" in figure else line[figure]
+                        self.assertEqual(value, shown, (row[0], heading))
+                        cell = values[book_column[heading.replace("$US", "USD")]]
+                        expected = shown if shown is not None else ("N/A" if text else None)
+                        self.assertEqual(cell, expected, (row[0], heading))
+        # The same workbook columns whatever the length, or the query.
+        first = [h.split(" (")[0] for h in columns["band in EUR"]]
+        for name, headings in columns.items():
+            self.assertEqual([h.split(" (")[0] for h in headings], first, name)
+
+    def test_a_query_that_lists_nothing_is_still_a_document(self):
+        result = run("--format", "json", os.path.join(DATA, "no_lines.dvk"))
+        self.assertEqual(result.returncode, 1)
+        d = json.loads(result.stdout)
+        jsonschema.validate(d, SCHEMA)
+        self.assertEqual((d["rows"], d["lines"]), ([], []))
 
 
 class Workbook(unittest.TestCase):
@@ -143,11 +173,6 @@ class Workbook(unittest.TestCase):
         self.assertEqual(query_rows["Length"], 100)
         self.assertEqual(query_rows["Currency"], "EUR")
         self.assertEqual(query_rows["Lines Found"], len(d["lines"]))
-
-    def test_a_part_number_without_a_length_has_no_figure_columns(self):
-        headings = next(self.workbook("--part", "TC-100")["Lines"].iter_rows(values_only=True))
-        self.assertNotIn("Attenuation (dB/100 ft)", headings)
-        self.assertIn("List Price Per Foot (USD)", headings)
 
     def test_refusals(self):
         folder = tempfile.mkdtemp()

@@ -56,11 +56,12 @@ TTransmissionLine& Catalogue::AddLine(TTransmissionLine line) {
 void Catalogue::AddConnector(const TConnector& connector) {
     if (lines_.empty())
         throw std::logic_error("a connector needs a line to join");
-    const TConnector* before = connectors_.data();
+    // Known before the push: a pointer into the old array may not even be compared afterwards.
+    const bool moves = connectors_.size() == connectors_.capacity();
     connectors_.push_back(connector);
     TTransmissionLine& last = lines_.back();
     last.Connectors = {connectors_.data() + firstConnector_.back(), last.Connectors.size() + 1};
-    if (connectors_.data() == before)
+    if (!moves)
         return;
     // The array moved: every line's connectors are where they were in it.
     for (std::size_t i = 0; i + 1 < lines_.size(); ++i)

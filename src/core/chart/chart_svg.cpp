@@ -1,6 +1,6 @@
 #include "core/chart/chart_svg.h"
 
-#include "core/output/html_page.h"
+#include "core/text/markup.h"
 #include "core/text/numbers.h"
 #include "core/text/text_file.h"
 

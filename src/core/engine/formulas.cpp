@@ -52,6 +52,8 @@ struct DeratingGroup {
     double Band4Exponent;
 };
 
+// The maker's VSWR derating curves for coaxial cable, as published with its catalogue: for each range of the
+// derating parameter, cubic fits in log10 of the frequency from 4 MHz to 1 GHz and a power law above 1 GHz.
 constexpr std::array<DeratingGroup, 5> kDeratingGroups{{
     {{1.1844, 0.6676, 0.7887, 0.3132}, {12.219, 12.2289, 4.1127, 0.4642}, -1.4425},
     {{1.0978, 0.4239, 0.6091, 0.2903}, {11.1556, 11.5292, 3.9917, 0.4625}, -1.7166},
@@ -89,6 +91,7 @@ double Attenuation(const TTransmissionLine& line, double f1, double f2) {
             Fail(quantity, line.PartNumber, m,
                  "the frequency is at or below its cutoff of " + Figure(cutoff) + " MHz");
         const double l = std::log(ratio);
+        // The maker's fit of elliptical waveguide attenuation in ln(f/fc - 1), scaled by the line's K2.
         return Checked(std::exp(l * (0.09557 * l - 0.13127)) * (line.AttenuationK2 / 1000), quantity,
                        line.PartNumber, m);
     }
@@ -107,6 +110,7 @@ double ConnectorPairLoss(double f1, double f2, std::string_view partNumber) {
     const double m = MidBand(f1, f2);
     if (m < 0)
         Fail("connector loss", partNumber, m, "the frequency is negative");
+    // The catalogue's allowance for a connector: 0.05 dB times the square root of the frequency in GHz.
     return Checked(2 * 0.05 * std::sqrt(m / 1000), "connector loss", partNumber, m);
 }
 
@@ -140,6 +144,7 @@ double VswrDeratingFactor(std::string_view cableType, double vswr, double f1, do
                           long double deratingParameter, std::string_view partNumber) {
     const std::string_view quantity = "VSWR derating";
     const double v = vswr;
+    // Waveguide: the maker's derating 2V / (V^2 + 1), the same at every frequency.
     if (cableType == "EW")
         return Checked(2 * v / (v * v + 1), quantity, partNumber, std::nan(""));
     const double m = MidBand(f1, f2);

@@ -7,6 +7,8 @@
 
 namespace dorvik {
 
+// The catalogue's conversion, kept to four decimals (1 m is 3.280840 ft) so that per-meter figures match
+// the maker's printed tables.
 inline constexpr double kFeetPerMeter = 3.2808;
 
 // dB per 100 ft at the mid-band frequency (f1 + f2) / 2.

@@ -2,6 +2,7 @@
 // Which catalogue lines meet the user's conditions.
 #include "core/catalogue/records.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,20 @@ struct UnjudgedLines {
     std::string FirstReason; // the computation's message for the first of them
 };
 
+// A band of frequencies in MHz.
+struct FrequencyBand {
+    double Low = 0, High = 0;
+    double Mid() const { return (Low + High) / 2; }
+};
+
+// The query of a search, read once from the query page (or the part-number parameter): every figure, output
+// and check of the search takes its values from here.
 struct SearchCriteria {
+    // A part-number lookup lists the lines of that part number; their figures are computed over each line's
+    // own band at a VSWR of 1.1, and only when the parameter gave a length (PartHasLength).
+    std::optional<std::string> PartNumber;
+    bool PartHasLength = false;
+    double Vswr = 0;
     std::string ConnectorName1;
     std::string ConnectorName2;
     double BeginFrequency = 0;
@@ -31,7 +45,15 @@ struct SearchCriteria {
     bool Air = false;
     bool Foam = false;
     bool Waveguide = false;
+
+    bool Feet() const { return Units == LengthUnit::Feet; }
+    FrequencyBand Band() const { return {BeginFrequency, EndFrequency}; }
 };
+
+// The VSWR a new query page starts with, and that a part-number lookup computes at.
+inline constexpr double kDefaultVswr = 1.1;
+inline constexpr const char* kDefaultVswrText = "1.1";
+inline constexpr double kPartLookupVswr = kDefaultVswr;
 
 HitList AllLines(const Catalogue& catalogue);
 HitList FilterByFrequency(const HitList& lines, double beginFrequency, double endFrequency);

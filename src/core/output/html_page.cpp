@@ -15,30 +15,6 @@ std::string ForPage(std::string_view bytes) {
 
 } // namespace
 
-std::string EscapeHtml(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 void WriteHtmlPage(const TextTable& specs, int border, const TextSink& write) {
     std::string text;
     const auto line = [&text, &write](std::string_view part) {

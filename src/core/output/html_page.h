@@ -4,6 +4,7 @@
 // Every table row ends with an empty, unclosed cell, as the page has always looked. Lines end with CR LF.
 #include "core/output/text_sink.h"
 #include "core/output/text_table.h"
+#include "core/text/markup.h"
 
 #include <string>
 #include <string_view>
@@ -13,8 +14,5 @@ namespace dorvik {
 // One line at a time.
 void WriteHtmlPage(const TextTable& specs, int border, const TextSink& write);
 std::string BuildHtmlPage(const TextTable& specs, int border);
-
-// &, <, > and " as character references.
-std::string EscapeHtml(std::string_view text);
 
 } // namespace dorvik

@@ -76,7 +76,7 @@ double FittedWidth(const std::string& heading, std::size_t widest) {
     return std::min(kMaxColumnWidth, std::max({static_cast<double>(widest), headingHalf, 6.0}) + 2);
 }
 
-void WriteLinesSheet(lxw_workbook* book, const Formats& formats, const ResultsFigures& figures) {
+void WriteLinesSheet(lxw_workbook* book, const Formats& formats, const SearchResult& figures) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Lines");
     const auto columns = LineColumns(figures);
     const std::string currency = PriceCurrency(figures);
@@ -102,7 +102,7 @@ void WriteLinesSheet(lxw_workbook* book, const Formats& formats, const ResultsFi
                       columns[c].Value(figures.Lines[r]), FormatOf(formats, columns[c].Style));
 }
 
-void WriteQuerySheet(lxw_workbook* book, const Formats& formats, const ResultsFigures& figures) {
+void WriteQuerySheet(lxw_workbook* book, const Formats& formats, const SearchResult& figures) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Query");
     const auto rows = QueryRows(figures);
     std::size_t nameWidth = 0, valueWidth = 0;
@@ -126,7 +126,7 @@ bool WorkbooksAvailable() {
     return true;
 }
 
-void WriteWorkbook(const ResultsFigures& figures, const std::filesystem::path& path) {
+void WriteWorkbook(const SearchResult& figures, const std::filesystem::path& path) {
     const ScratchDirectory scratch;
     const auto built = scratch.Path() / "lines.xlsx";
     std::string tmpdir = scratch.Path().string();
@@ -162,7 +162,7 @@ bool WorkbooksAvailable() {
     return false;
 }
 
-void WriteWorkbook(const ResultsFigures&, const std::filesystem::path& path) {
+void WriteWorkbook(const SearchResult&, const std::filesystem::path& path) {
     throw FileError("Cannot write " + path.string() + ": this build writes no Excel workbooks.");
 }
 

@@ -14,6 +14,6 @@ bool WorkbooksAvailable();
 
 // Replaces the file as a whole: a failure leaves no partial workbook under its name. Throws FileError with
 // the reason.
-void WriteWorkbook(const ResultsFigures& figures, const std::filesystem::path& path);
+void WriteWorkbook(const SearchResult& figures, const std::filesystem::path& path);
 
 } // namespace dorvik

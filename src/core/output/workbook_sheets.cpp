@@ -31,43 +31,49 @@ std::string Join(const std::vector<std::string>& texts) {
 
 } // namespace
 
-std::string PriceCurrency(const ResultsFigures& figures) {
-    return figures.Lines.empty() ? std::string("USD") : figures.Lines.front().Currency;
+std::string PriceCurrency(const SearchResult& result) {
+    return result.Prices.Currency;
 }
 
-std::vector<WorkbookColumn> LineColumns(const ResultsFigures& figures) {
-    const std::string code = "(" + PriceCurrency(figures) + ")";
+std::vector<WorkbookColumn> LineColumns(const SearchResult& result) {
+    const std::string code = "(" + PriceCurrency(result) + ")";
     std::vector<WorkbookColumn> columns{
-        {"Part Number", CellStyle::Text, [](const LineFigures& l) { return Text(l.PartNumber); }},
-        {"Band Low (MHz)", CellStyle::General, [](const LineFigures& l) { return WorkbookCell(l.Band.Low); }},
+        {"Part Number", CellStyle::Text, [](const LineResult& l) { return Text(l.Line->PartNumber); }},
+        {"Band Low (MHz)", CellStyle::General,
+         [](const LineResult& l) { return WorkbookCell(l.Line->LowFrequency); }},
         {"Band High (MHz)", CellStyle::General,
-         [](const LineFigures& l) { return WorkbookCell(l.Band.High); }},
-        {"Description", CellStyle::Text, [](const LineFigures& l) { return Text(l.Description); }}};
-    // The figures a part-number lookup without a length leaves out are left out here too.
+         [](const LineResult& l) { return WorkbookCell(l.Line->HighFrequency); }},
+        {"Description", CellStyle::Text, [](const LineResult& l) { return Text(l.Line->Description); }}};
+    // Every figure in its place whatever the length: "N/A" where the grid shows it, empty where the grid
+    // leaves its column out (a part-number lookup without a length).
+    const bool computed = result.FiguresComputed;
     for (const FigureField& field : kFigureFields) {
-        const auto member = field.Member;
-        if (std::none_of(figures.Lines.begin(), figures.Lines.end(),
-                         [member](const LineFigures& l) { return (l.*member).has_value(); }))
-            continue;
-        const CellStyle style = member == &LineFigures::MidBandMhz ? CellStyle::General : CellStyle::Fixed2;
-        columns.push_back(
-            {field.Heading, style, [member](const LineFigures& l) { return Number(l.*member); }});
+        const Figure id = field.Id;
+        const CellStyle style = id == Figure::MidBand ? CellStyle::General : CellStyle::Fixed2;
+        columns.push_back({field.Heading, style, [id, computed](const LineResult& l) {
+                               return computed ? Number(l[id].Value) : WorkbookCell();
+                           }});
     }
     columns.push_back({"List Price Per Foot " + code, CellStyle::Price,
-                       [](const LineFigures& l) { return WorkbookCell(l.PricePerFoot); }});
+                       [](const LineResult& l) { return Number(l[Figure::PricePerFoot].Value); }});
     columns.push_back({"List Price Per Meter " + code, CellStyle::Price,
-                       [](const LineFigures& l) { return WorkbookCell(l.PricePerMeter); }});
-    if (figures.Query.MaxLossDb) {
-        columns.push_back({std::string("Longest Run Within Budget (") + UnitName(figures.Query.Feet) + ")",
-                           CellStyle::Fixed2, [](const LineFigures& l) { return Number(l.LongestRun); }});
+                       [](const LineResult& l) { return Number(l[Figure::PricePerMeter].Value); }});
+    if (EchoOf(result.Query).MaxLossDb) {
+        columns.push_back({std::string("Longest Run Within Budget (") + UnitName(result.Query.Feet()) + ")",
+                           CellStyle::Fixed2,
+                           [](const LineResult& l) { return Number(l[Figure::LongestRun].Value); }});
     }
-    columns.push_back({"Connectors", CellStyle::Text,
-                       [](const LineFigures& l) { return WorkbookCell(Join(l.Connectors)); }});
+    columns.push_back({"Connectors", CellStyle::Text, [](const LineResult& l) {
+                           std::vector<std::string> names;
+                           for (const TConnector& connector : l.Line->Connectors)
+                               names.emplace_back(connector.ConnectorName);
+                           return WorkbookCell(Join(names));
+                       }});
     return columns;
 }
 
-std::vector<QueryRow> QueryRows(const ResultsFigures& figures) {
-    const QueryEcho& q = figures.Query;
+std::vector<QueryRow> QueryRows(const SearchResult& result) {
+    const QueryEcho q = EchoOf(result.Query);
     const auto optionalNumber = [](const std::optional<double>& v) {
         return v ? WorkbookCell(*v) : WorkbookCell();
     };
@@ -94,8 +100,8 @@ std::vector<QueryRow> QueryRows(const ResultsFigures& figures) {
         families += (families.empty() ? "" : ", ") + family;
     if (!q.PartNumber)
         rows.push_back({"Cable Families", families});
-    rows.push_back({"Currency", PriceCurrency(figures)});
-    rows.push_back({"Lines Found", static_cast<double>(figures.Lines.size())});
+    rows.push_back({"Currency", PriceCurrency(result)});
+    rows.push_back({"Lines Found", static_cast<double>(result.Lines.size())});
     return rows;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the workbook's sheets hold, apart from how they are written: the columns of the lines sheet (those
-// with a figure for some line) and the rows of the query sheet.
+// What the workbook's sheets hold, apart from how they are written: the columns of the lines sheet (the same
+// columns whatever the query's length) and the rows of the query sheet.
 #include "core/output/line_figures.h"
 
 #include <functional>
@@ -19,7 +19,7 @@ enum class CellStyle { Text, General, Fixed2, Price };
 struct WorkbookColumn {
     std::string Heading;
     CellStyle Style = CellStyle::Text;
-    std::function<WorkbookCell(const LineFigures&)> Value;
+    std::function<WorkbookCell(const LineResult&)> Value;
 };
 
 struct QueryRow {
@@ -28,9 +28,9 @@ struct QueryRow {
 };
 
 // The currency of the prices: the lines' own, US dollars when there are none.
-std::string PriceCurrency(const ResultsFigures& figures);
-std::vector<WorkbookColumn> LineColumns(const ResultsFigures& figures);
-std::vector<QueryRow> QueryRows(const ResultsFigures& figures);
+std::string PriceCurrency(const SearchResult& result);
+std::vector<WorkbookColumn> LineColumns(const SearchResult& result);
+std::vector<QueryRow> QueryRows(const SearchResult& result);
 
 // The width in characters the cell's text needs in its column's style.
 std::size_t CellWidth(const WorkbookCell& cell, CellStyle style, const std::string& currency);

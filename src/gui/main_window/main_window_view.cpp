@@ -125,11 +125,6 @@ QWidget* MainWindowView::WidgetOf(const TControl& control) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-GridTableModel* MainWindowView::GridModel(const TGrid& grid) const {
-    const auto it = gridModels_.find(&grid);
-    return it == gridModels_.end() ? nullptr : it->second;
-}
-
 QWidget* MainWindowView::BuildQueryPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsQueryValues"));
@@ -225,7 +220,6 @@ void MainWindowView::BindGrid(TGrid& grid, QTableView& view) {
     auto* model = new GridTableModel(grid, &view);
     view.setModel(model);
     ConfigureGridView(view, grid);
-    gridModels_[&grid] = model;
     QObject::connect(view.selectionModel(), &QItemSelectionModel::currentRowChanged, &view,
                      [this, &grid](const QModelIndex& current) {
                          if (!refreshing_ && current.isValid() && current.row() + 1 != grid.CurrentRow())

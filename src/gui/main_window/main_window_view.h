@@ -30,7 +30,6 @@ public:
     void Refresh();
 
     QWidget* WidgetOf(const TControl& control) const;
-    GridTableModel* GridModel(const TGrid& grid) const;
     QStackedWidget* Pages() const { return pages_; }
     QLabel* StatusText() const { return statusText_; }
     QLabel* StatusNote() const { return statusNote_; }
@@ -65,7 +64,6 @@ private:
     std::vector<std::function<void()>> refreshers_;
     std::map<const TControl*, QWidget*> widgets_;
     std::map<const QWidget*, TControl*> controls_;
-    std::map<const TGrid*, GridTableModel*> gridModels_;
     unsigned centerRevision_ = ~0u;
     int width_ = 0, height_ = 0;
     bool refreshing_ = false;

@@ -23,11 +23,9 @@ public:
     int ItemIndex() const { return itemIndex_; }
     const std::string& Text() const { return text_; }
     Style GetStyle() const { return style_; }
-    bool Sorted() const { return sorted_; }
 
     // Program changes: no event.
     void SetItems(std::vector<std::string> items);
-    void ClearItems() { SetItems({}); }
     int AddItem(std::string item); // sorted lists insert in place (case-insensitive); returns the index
     void SetItemIndex(int index);  // -1 selects nothing
     // Index of the entry equal to text ignoring letter case, or -1.

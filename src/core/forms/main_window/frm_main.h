@@ -5,6 +5,7 @@
 #include "core/catalogue/price_list.h"
 #include "core/catalogue/records.h"
 #include "core/engine/search.h"
+#include "core/engine/search_result.h"
 #include "core/forms/ancillary/quick_update.h"
 #include "core/forms/app_environment.h"
 #include "core/forms/chart/chart_of_lines.h"
@@ -51,7 +52,10 @@ public:
 
     // --- window
     std::string Caption = "Select Query Values";
-    int Width = 388, Height = 490;   // outer size
+    // The query page's outer size; the results page's is larger.
+    static constexpr int kQueryPageWidth = 388, kQueryPageHeight = 490;
+    static constexpr int kResultsPageWidth = 800, kResultsPageHeight = 580;
+    int Width = kQueryPageWidth, Height = kQueryPageHeight; // outer size
     unsigned CenterRevision = 0;     // bumped when the window is to be centred on the screen
     bool Closed = false;             // the window was closed: the program ends
     bool TerminateRequested = false; // the command-line set-up told the program to end
@@ -206,16 +210,24 @@ public:
     void btnSearchClick();
     // A check of the query page refused the last search (it then searched nothing).
     bool QueryRefused = false;
+    // The query page (or the part-number parameter) read once; throws when a number does not read.
+    SearchCriteria ReadQuery() const;
+    // The last search: its query, outcome and every figure of the lines the grid lists.
+    const SearchResult& Result() const { return result_; }
+    SearchOutcome Outcome() const { return result_.Outcome; }
     void AttachPartData(TTransmissionLine& line);
     std::string NormaliseDecimalPoint(const std::string& text) const;
 
     // --- results page (main_results.cpp)
+    // Computes the result of the last search's query and hit list in the chosen currency, and fills the grid
+    // and the status note from it.
     void FillSpecsGrid();
-    void FillSpecsGridForPartNumber();
     void tsResultsShow();
     void tsQueryValuesShow();
     void SetResultsMenus(bool results);
     void grdSpecsClick();
+    // Makes the line of row (from 1) current, with its connector lists and part-number grids.
+    void SelectLine(int row);
     void FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, TComboBox& combo);
     void FillPartNumberGrid(TGrid& grid, TListBox& list);
     void lstConnectorsClick();
@@ -251,6 +263,9 @@ public:
     // The item itself, or, after reporting its unusable rate, the US-dollar item that stands in for it.
     TMenuItem& UsableCurrency(TMenuItem& item);
     void SelectCurrency(TMenuItem& item);
+    // A currency chosen for this run by its code ("EUR"), as the command-line tool's --currency: the
+    // searches show it in place of the stored one and store nothing. False for an unknown code.
+    bool ChooseCurrency(const std::string& code);
     void SaveCurrency(int tag);
     void LoadCurrency();
     void US1Click(TMenuItem& item);
@@ -279,7 +294,6 @@ public:
     void ChartOfLines1Click();
 
     IPlatformServices& Services() { return services_; }
-    ISettingsStore& Store() { return store_; }
     char DecimalSeparator() const { return env_.DecimalSeparator; }
 
 private:
@@ -292,15 +306,20 @@ private:
     void ReportCatalogueProblems(const std::vector<std::string>& problems);
     void ReadSharedDataFolder();
     TTransmissionLine& CurrentLine(); // item (current row - 1) of the hit list
-    double ReadQueryNumber(const std::string& text) const;
+    std::optional<double> TryReadPageNumber(const std::string& text) const;
+    PriceBasis CurrentPriceBasis() const;
+    void CheckCurrencyItem(TMenuItem& item); // the menu's check on the item alone
+    std::optional<int> chosenCurrencyTag_;
     void FillSpecsGridRows(); // FillSpecsGrid without the highlight
-    // A negative length or maximum loss: the message, and true.
-    bool RefuseNegativeValues();
+    // A negative length or maximum loss, or a VSWR below 1: the message, and true.
+    bool RefuseValuesOutOfRange();
 
     // The part-number grid's rows of a connector, as FillPartNumberGrid writes them.
     std::vector<TPartNumberRow> PartNumberRows(const TConnector& connector) const;
     std::string PriceHeading() const; // "Price (EUR)"
 
+    SearchCriteria query_;
+    SearchResult result_;
     TAppEnvironment env_;
     ISettingsStore& store_;
     IPlatformServices& services_;

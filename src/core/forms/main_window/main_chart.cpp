@@ -6,17 +6,20 @@
 namespace dorvik {
 
 TChartOfLines TfrmMain::ChartOfLines() {
+    const SearchCriteria& q = result_.Query;
     ChartQuery query;
-    query.Feet = rbFeet.Checked();
+    query.Feet = q.Feet();
     query.DecimalSeparator = DecimalSeparator();
     // A part-number lookup has no query band: each line is charted over its own.
-    if (!PartNumberMode()) {
-        query.Band = FrequencyRange{ReadQueryNumber(cbxBeginningFrequency.Text()),
-                                    ReadQueryNumber(cbxEndingFrequency.Text())};
-        if (chkInsertionLoss.Checked())
-            query.MaxLoss = ReadQueryNumber(edtMaxLoss.Text());
+    if (!q.PartNumber) {
+        query.Band = FrequencyRange{q.BeginFrequency, q.EndFrequency};
+        if (q.ByLoss)
+            query.MaxLoss = q.MaxLoss;
     }
-    std::vector<const TTransmissionLine*> lines(Hits.begin(), Hits.end());
+    std::vector<const TTransmissionLine*> lines;
+    lines.reserve(result_.Lines.size());
+    for (const LineResult& line : result_.Lines)
+        lines.push_back(line.Line);
     return TChartOfLines(query, std::move(lines), grdSpecs.CurrentRow() - 1);
 }
 

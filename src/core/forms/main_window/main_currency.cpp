@@ -171,7 +171,7 @@ double TfrmMain::ConvertPrice(double amount) const {
     return rate ? amount / *rate : amount;
 }
 
-void TfrmMain::SelectCurrency(TMenuItem& item) {
+void TfrmMain::CheckCurrencyItem(TMenuItem& item) {
     for (TMenuItem* other : CurrencyItems)
         other->SetChecked(false);
     item.SetChecked(true);
@@ -179,6 +179,10 @@ void TfrmMain::SelectCurrency(TMenuItem& item) {
         for (TMenuItem* other : CurrencyItems)
             if (other->Tag == 1)
                 other->SetChecked(true);
+}
+
+void TfrmMain::SelectCurrency(TMenuItem& item) {
+    CheckCurrencyItem(item);
     if (SaveSettingsOnExit1->Checked())
         SaveCurrency(item.Tag);
 }
@@ -188,7 +192,25 @@ void TfrmMain::SaveCurrency(int tag) {
         store_.WriteDword(kSettingsKey, "Currency", static_cast<std::uint32_t>(tag));
 }
 
+bool TfrmMain::ChooseCurrency(const std::string& code) {
+    for (TMenuItem* item : CurrencyItems)
+        if (CurrencyCodeOf(*item) == code) {
+            chosenCurrencyTag_ = item->Tag;
+            return true;
+        }
+    return false;
+}
+
 void TfrmMain::LoadCurrency() {
+    if (chosenCurrencyTag_) {
+        // Chosen for this run: used in place of the stored currency, and never stored.
+        for (TMenuItem* item : CurrencyItems)
+            if (item->Tag == *chosenCurrencyTag_) {
+                CheckCurrencyItem(CurrencyAvailable ? UsableCurrency(*item)
+                                                    : *CurrencySettings1->Find("US1"));
+                return;
+            }
+    }
     if (!store_.KeyExists(kSettingsKey)) {
         CurrencySettings1->Find("US1")->SetChecked(true);
         return;

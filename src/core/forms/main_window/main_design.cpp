@@ -181,7 +181,7 @@ void TfrmMain::DesignQueryPage() {
 
     label(Label11, "VSWR", 48, 250, 80);
     edtVSWR.Hint = "Enter VSWR for Derated Power Calculation";
-    edtVSWR.SetText("1.1");
+    edtVSWR.SetText(kDefaultVswrText);
     Place(edtVSWR, 130, 246, 60, 22);
 
     GroupBox1.SetCaption("Cable Type:");

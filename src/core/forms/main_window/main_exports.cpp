@@ -1,6 +1,5 @@
 // Exports of the results: the clipboard text, the spreadsheet file, the HTML page.
 #include "core/forms/main_window/frm_main.h"
-#include "core/forms/main_window/line_figures_of.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/html_page.h"
 #include "core/output/spreadsheet_text.h"
@@ -80,7 +79,7 @@ void TfrmMain::ToAMicrosoftExcelFile1Click() {
 void TfrmMain::ToAnExcelWorkbook1Click() {
     // Computed before the file is touched; written whole or not at all.
     ExportThroughDialog(services_, WorkbookSave, UserFilesFolder("xls"), "xlsx",
-                        [this](const auto& path) { WriteWorkbook(LineFiguresOf(*this), path); });
+                        [this](const auto& path) { WriteWorkbook(result_, path); });
 }
 
 void TfrmMain::ToAnHTMLFile1Click() {

@@ -61,7 +61,7 @@ void TfrmMain::OpenFile1Click() {
     cbxConnector2.AddIfMissingAndSelect(value("C2", ""));
     edtMaxLoss.SetText(number("MaxLoss", "0"));
     edtLength.SetText(number("Length", "0"));
-    edtVSWR.SetText(number("VSWR", "1.1"));
+    edtVSWR.SetText(number("VSWR", kDefaultVswrText));
     if (UpperCaseAscii(value("Units", "Meters")) == "F")
         rbFeet.SetChecked(true);
     else

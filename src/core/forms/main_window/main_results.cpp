@@ -36,84 +36,18 @@ void WriteIdentity(TGrid& grid, int r, const TTransmissionLine& line, char sep) 
     grid.SetCell(colDescription, r, line.Description);
 }
 
-// The computed cells of one row. A figure that has no value for the line at the query's frequencies shows
-// "N/A"; the first such reason is kept for the status bar.
-class RowWriter {
-public:
-    RowWriter(TGrid& grid, char sep) : grid_(grid), sep_(sep) {}
+// The grid's column of each computed figure.
+constexpr std::pair<Figure, int> kFigureColumns[] = {{Figure::Attenuation, colAttenuation},
+                                                     {Figure::AttenuationPerMeter, colAttenuationPerMeter},
+                                                     {Figure::TotalAttenuation, colTotalAttenuation},
+                                                     {Figure::InsertionLoss, colInsertionLoss},
+                                                     {Figure::Efficiency, colEfficiency},
+                                                     {Figure::PeakPower, colPeakPower},
+                                                     {Figure::AveragePower, colAveragePower},
+                                                     {Figure::DeratedPower, colDeratedPower}};
 
-    void Start(int row) {
-        row_ = row;
-        rowFailed_ = false;
-    }
-    // Writes "%.2f" of compute() into col, or "N/A"; returns whether the figure has a value.
-    template <typename Compute> bool Write(int col, Compute compute) {
-        try {
-            grid_.SetCell(col, row_, FormatFixed2(compute(), sep_));
-            return true;
-        } catch (const ComputationError& error) {
-            grid_.SetCell(col, row_, "N/A");
-            if (!rowFailed_ && failedRows_++ == 0)
-                firstReason_ = error.what();
-            rowFailed_ = true;
-            return false;
-        }
-    }
-    std::size_t FailedRows() const { return failedRows_; }
-    const std::string& FirstReason() const { return firstReason_; }
-
-private:
-    TGrid& grid_;
-    char sep_;
-    int row_ = 0;
-    bool rowFailed_ = false;
-    std::size_t failedRows_ = 0;
-    std::string firstReason_;
-};
-
-// Mid-band frequency, attenuation and power columns.
-void WriteFigures(RowWriter& w, TGrid& grid, int r, const TTransmissionLine& line, double f1, double f2,
-                  double vswr, char sep) {
-    grid.SetCell(colMidBand, r, FormatGeneral((f1 + f2) / 2, sep));
-    grid.SetCell(colPeakPower, r, FormatFixed2(line.PeakPower, sep));
-    w.Write(colAttenuation, [&] { return Attenuation(line, f1, f2); });
-    w.Write(colAttenuationPerMeter, [&] { return Attenuation(line, f1, f2) * kFeetPerMeter; });
-    if (!w.Write(colAveragePower, [&] { return AveragePower(line, f1, f2); })) {
-        grid.SetCell(colDeratedPower, r, "N/A");
-        return;
-    }
-    // Derated from the average power as displayed, rounded to two decimals.
-    const double shownAverage = ReadNumber(grid.Cell(colAveragePower, r), sep);
-    w.Write(colDeratedPower, [&] {
-        return shownAverage *
-               VswrDeratingFactor(line.CableType, vswr, f1, f2, line.DeratingParameter, line.PartNumber);
-    });
-}
-
-void WriteLosses(RowWriter& w, const TTransmissionLine& line, bool feet, double length, double f1,
-                 double f2) {
-    w.Write(colTotalAttenuation, [&] { return CableLoss(line, feet, length, f1, f2); });
-    w.Write(colInsertionLoss, [&] { return InsertionLoss(line, feet, length, f1, f2); });
-    w.Write(colEfficiency, [&] { return Efficiency(line, feet, length, f1, f2); });
-}
-
-std::string Lines(std::size_t n) {
-    return std::to_string(n) + (n == 1 ? " line" : " lines");
-}
-
-// What the status bar says about lines without figures: "2 lines show N/A: <first reason>".
-std::string FiguresNote(const RowWriter& w, const UnjudgedLines& unjudged) {
-    std::string note;
-    if (w.FailedRows() > 0)
-        note =
-            Lines(w.FailedRows()) + (w.FailedRows() == 1 ? " shows" : " show") + " N/A: " + w.FirstReason();
-    if (unjudged.Count > 0) {
-        if (!note.empty())
-            note += "  ";
-        note += Lines(unjudged.Count) + " left out, " + (unjudged.Count == 1 ? "its" : "their") +
-                " insertion loss cannot be judged: " + unjudged.FirstReason;
-    }
-    return note;
+std::string FigureText(const FigureValue& figure, char sep) {
+    return figure.Value ? FormatFixed2(*figure.Value, sep) : std::string("N/A");
 }
 
 void HighlightCurrentRow(TGrid& grid, TColor color) {
@@ -134,80 +68,54 @@ void TfrmMain::FillSpecsGrid() {
     HighlightCurrentRow(grdSpecs, clYellow);
 }
 
-void TfrmMain::FillSpecsGridRows() {
-    if (PartNumberMode()) {
-        FillSpecsGridForPartNumber();
-        return;
-    }
-    const char sep = DecimalSeparator();
-    grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
-    grdSpecs.ClearCells();
-    if (Hits.empty()) {
-        StatusNote.SetCaption(FiguresNote(RowWriter(grdSpecs, sep), Unjudged));
-        return;
-    }
-    // The page's values are the same for every row: read them once (the first row would raise the same
-    // error).
-    const double f1 = ReadQueryNumber(cbxBeginningFrequency.Text());
-    const double f2 = ReadQueryNumber(cbxEndingFrequency.Text());
-    const double vswr = ReadQueryNumber(edtVSWR.Text());
-    const double length = ReadQueryNumber(edtLength.Text());
-    const bool feet = rbFeet.Checked();
-    const auto [code, codeInParentheses] = GetCurrencyCode();
-    const std::optional<double> rate = SelectedExchangeRate();
-    grdSpecs.SetHeading(colPricePerFoot, "List Price Per Foot " + codeInParentheses);
-    grdSpecs.SetHeading(colPricePerMeter, "List Price Per Meter " + codeInParentheses);
-    RowWriter writer(grdSpecs, sep);
-    for (std::size_t i = 0; i < Hits.size(); ++i) {
-        const TTransmissionLine& line = *Hits[i];
-        const int r = static_cast<int>(i) + 1;
-        writer.Start(r);
-        WriteIdentity(grdSpecs, r, line, sep);
-        WriteFigures(writer, grdSpecs, r, line, f1, f2, vswr, sep);
-        const double price = rate ? line.ListPrice / *rate : line.ListPrice;
-        grdSpecs.SetCell(colPricePerFoot, r, code + " " + FormatFixed2(price, sep));
-        grdSpecs.SetCell(colPricePerMeter, r, code + " " + FormatFixed2(price * kFeetPerMeter, sep));
-        if (length != 0) {
-            WriteLosses(writer, line, feet, length, f1, f2);
-        } else {
-            for (const int col : {colTotalAttenuation, colInsertionLoss, colEfficiency})
-                grdSpecs.SetCell(col, r, "N/A");
-        }
-    }
-    StatusNote.SetCaption(FiguresNote(writer, Unjudged));
+PriceBasis TfrmMain::CurrentPriceBasis() const {
+    // A part-number lookup shows the catalogue's US-dollar prices.
+    if (PartNumberMode())
+        return {};
+    return {GetCurrencyCode().first, SelectedExchangeRate()};
 }
 
-void TfrmMain::FillSpecsGridForPartNumber() {
+void TfrmMain::FillSpecsGridRows() {
+    const SearchOutcome outcome = result_.Outcome;
+    result_ = ComputeResult(query_, Hits, Unjudged, CurrentPriceBasis());
+    result_.Outcome = outcome;
     const char sep = DecimalSeparator();
-    const PartNumberParameter parameter = ReadPartNumberParameter();
-    const bool computed = parameter.LengthText.has_value();
-    const double length = computed ? ReadNumber(*parameter.LengthText, sep) : 0;
-    const bool feet = parameter.Feet;
-    grdSpecs.SetRowCount(static_cast<int>(Hits.size()));
+    grdSpecs.SetRowCount(static_cast<int>(result_.Lines.size()));
     grdSpecs.ClearCells();
-    RowWriter writer(grdSpecs, sep);
-    for (std::size_t i = 0; i < Hits.size(); ++i) {
-        const TTransmissionLine& line = *Hits[i];
-        const int r = static_cast<int>(i) + 1;
-        writer.Start(r);
-        WriteIdentity(grdSpecs, r, line, sep);
-        if (computed) {
-            // The line's own band, and a VSWR of 1.1.
-            WriteFigures(writer, grdSpecs, r, line, line.LowFrequency, line.HighFrequency, 1.1, sep);
-            WriteLosses(writer, line, feet, length, line.LowFrequency, line.HighFrequency);
-        } else {
-            for (int col = colMidBand; col <= colDeratedPower; ++col)
-                grdSpecs.SetColumnVisible(col, false);
-        }
-        grdSpecs.SetCell(colPricePerFoot, r, "$" + FormatFixed2(line.ListPrice, sep));
-        grdSpecs.SetCell(colPricePerMeter, r, "$" + FormatFixed2(line.ListPrice * kFeetPerMeter, sep));
+    const bool partLookup = PartNumberMode();
+    if (!partLookup && !result_.Lines.empty()) {
+        const std::string code = "(" + result_.Prices.Currency + ")";
+        grdSpecs.SetHeading(colPricePerFoot, "List Price Per Foot " + code);
+        grdSpecs.SetHeading(colPricePerMeter, "List Price Per Meter " + code);
     }
-    StatusNote.SetCaption(FiguresNote(writer, Unjudged));
+    // A part-number lookup without a length hides the figures it did not compute.
+    if (!result_.FiguresComputed && !result_.Lines.empty())
+        for (int col = colMidBand; col <= colDeratedPower; ++col)
+            grdSpecs.SetColumnVisible(col, false);
+    const std::string pricePrefix = partLookup ? std::string("$") : result_.Prices.Currency + " ";
+    for (std::size_t i = 0; i < result_.Lines.size(); ++i) {
+        const LineResult& line = result_.Lines[i];
+        const int r = static_cast<int>(i) + 1;
+        WriteIdentity(grdSpecs, r, *line.Line, sep);
+        if (result_.FiguresComputed) {
+            grdSpecs.SetCell(colMidBand, r, FormatGeneral(*line[Figure::MidBand].Value, sep));
+            for (const auto& [figure, col] : kFigureColumns)
+                grdSpecs.SetCell(col, r, FigureText(line[figure], sep));
+        }
+        grdSpecs.SetCell(colPricePerFoot, r, pricePrefix + FigureText(line[Figure::PricePerFoot], sep));
+        grdSpecs.SetCell(colPricePerMeter, r, pricePrefix + FigureText(line[Figure::PricePerMeter], sep));
+    }
+    StatusNote.SetCaption(result_.Note());
+}
+
+void TfrmMain::SelectLine(int row) {
+    grdSpecs.SetCurrentRow(row);
+    grdSpecsClick();
 }
 
 void TfrmMain::tsResultsShow() {
-    Height = 580;
-    Width = 800;
+    Height = kResultsPageHeight;
+    Width = kResultsPageWidth;
     ++CenterRevision;
     Caption = "Query Results";
     SetResultsMenus(true);
@@ -219,8 +127,8 @@ void TfrmMain::tsResultsShow() {
 }
 
 void TfrmMain::tsQueryValuesShow() {
-    Height = 490;
-    Width = 388;
+    Height = kQueryPageHeight;
+    Width = kQueryPageWidth;
     ++CenterRevision;
     Caption = "Select Query Values";
     SetResultsMenus(false);

@@ -31,6 +31,7 @@ private:
 
 constexpr const char* kNegativeLengthMessage = "The length cannot be negative.";
 constexpr const char* kNegativeMaxLossMessage = "The maximum insertion loss cannot be negative.";
+constexpr const char* kVswrBelowOneMessage = "The VSWR cannot be below 1.";
 } // namespace
 
 std::string TfrmMain::NormaliseDecimalPoint(const std::string& text) const {
@@ -43,9 +44,39 @@ std::string TfrmMain::NormaliseDecimalPoint(const std::string& text) const {
     return result;
 }
 
-double TfrmMain::ReadQueryNumber(const std::string& text) const {
-    // The fill reads the page as the search did, so a search that passed never fails on a '.' in the fill.
-    return ReadNumber(NormaliseDecimalPoint(text), DecimalSeparator());
+SearchCriteria TfrmMain::ReadQuery() const {
+    // '.' reads as the decimal point in any locale, as query files and links write it.
+    const auto number = [this](const std::string& text) {
+        return ReadNumber(NormaliseDecimalPoint(text), DecimalSeparator());
+    };
+    SearchCriteria query;
+    query.Units = rbMeters.Checked() ? LengthUnit::Meters : LengthUnit::Feet;
+    if (PartNumberMode()) {
+        const PartNumberParameter parameter = ReadPartNumberParameter();
+        query.PartNumber = parameter.PartNumber;
+        query.Units = parameter.Feet ? LengthUnit::Feet : LengthUnit::Meters;
+        query.Vswr = kPartLookupVswr;
+        if (parameter.LengthText) {
+            query.PartHasLength = true;
+            query.Length = ReadNumber(*parameter.LengthText, DecimalSeparator());
+        }
+        return query;
+    }
+    query.BeginFrequency = number(cbxBeginningFrequency.Text());
+    query.EndFrequency = number(cbxEndingFrequency.Text());
+    query.Vswr = number(edtVSWR.Text());
+    query.Length = number(edtLength.Text());
+    query.MaxLoss = number(edtMaxLoss.Text());
+    query.ByFrequency = chkFrequency.Checked();
+    query.ByConnector1 = chkConnector.Checked();
+    query.ByConnector2 = chkConnector2.Checked();
+    query.ByLoss = chkInsertionLoss.Checked();
+    query.Air = chkAir.Checked();
+    query.Foam = chkFoam.Checked();
+    query.Waveguide = chkWaveguide.Checked();
+    query.ConnectorName1 = cbxConnector.Text();
+    query.ConnectorName2 = cbxConnector2.Text();
+    return query;
 }
 
 void TfrmMain::AttachPartData(TTransmissionLine& line) {
@@ -72,14 +103,14 @@ TfrmMain::PartNumberParameter TfrmMain::ReadPartNumberParameter() const {
     return parameter;
 }
 
-bool TfrmMain::RefuseNegativeValues() {
-    // Texts that do not read are left to the conversion error of the search or the fill.
-    const auto negative = [this](const std::optional<std::string>& text, bool normalise) {
-        if (!text)
-            return false;
-        const auto value =
-            TryReadNumber(normalise ? NormaliseDecimalPoint(*text) : *text, DecimalSeparator());
-        return value && *value < 0;
+std::optional<double> TfrmMain::TryReadPageNumber(const std::string& text) const {
+    return TryReadNumber(NormaliseDecimalPoint(text), DecimalSeparator());
+}
+
+bool TfrmMain::RefuseValuesOutOfRange() {
+    // Texts that do not read are left to the conversion error of the search.
+    const auto below = [](const std::optional<double>& value, double least) {
+        return value && *value < least;
     };
     bool refused = false;
     const auto refuse = [&](const char* message, TControl* focus) {
@@ -90,14 +121,18 @@ bool TfrmMain::RefuseNegativeValues() {
         refused = true;
     };
     if (PartNumberMode()) {
-        if (negative(ReadPartNumberParameter().LengthText, false))
+        const auto length = ReadPartNumberParameter().LengthText;
+        if (length && below(TryReadNumber(*length, DecimalSeparator()), 0))
             refuse(kNegativeLengthMessage, nullptr);
         return refused;
     }
-    if (negative(edtMaxLoss.Text(), true))
+    if (below(TryReadPageNumber(edtMaxLoss.Text()), 0))
         refuse(kNegativeMaxLossMessage, &edtMaxLoss);
-    if (negative(edtLength.Text(), true))
+    if (below(TryReadPageNumber(edtLength.Text()), 0))
         refuse(kNegativeLengthMessage, &edtLength);
+    // A VSWR is at least 1 by definition; below it the derating would give negative powers.
+    if (below(TryReadPageNumber(edtVSWR.Text()), 1))
+        refuse(kVswrBelowOneMessage, &edtVSWR);
     return refused;
 }
 
@@ -128,34 +163,23 @@ void TfrmMain::btnSearchClick() {
         ok = false;
         noLinesMessageArmed = false;
     }
-    if (RefuseNegativeValues()) {
+    if (RefuseValuesOutOfRange()) {
         ok = false;
         noLinesMessageArmed = false;
     }
     QueryRefused = !ok;
+    // A refused query searches nothing: the previous lines stay as they were.
+    result_.Outcome = SearchOutcome::Refused;
     if (ok) {
-        if (PartNumberMode()) {
+        query_ = ReadQuery();
+        result_.Outcome = SearchOutcome::None;
+        if (query_.PartNumber) {
             Unjudged = {};
-            Hits = FindByPartNumber(TheCatalogue, ReadPartNumberParameter().PartNumber);
+            Hits = FindByPartNumber(TheCatalogue, *query_.PartNumber);
         } else {
-            SearchCriteria criteria;
-            criteria.BeginFrequency = ReadQueryNumber(cbxBeginningFrequency.Text());
-            criteria.EndFrequency = ReadQueryNumber(cbxEndingFrequency.Text());
-            criteria.Length = ReadQueryNumber(edtLength.Text());
-            criteria.MaxLoss = ReadQueryNumber(edtMaxLoss.Text());
-            criteria.Units = rbMeters.Checked() ? LengthUnit::Meters : LengthUnit::Feet;
-            criteria.ByFrequency = chkFrequency.Checked();
-            criteria.ByConnector1 = chkConnector.Checked();
-            criteria.ByConnector2 = chkConnector2.Checked();
-            criteria.ByLoss = chkInsertionLoss.Checked();
-            criteria.Air = chkAir.Checked();
-            criteria.Foam = chkFoam.Checked();
-            criteria.Waveguide = chkWaveguide.Checked();
-            criteria.ConnectorName1 = cbxConnector.Text();
-            criteria.ConnectorName2 = cbxConnector2.Text();
             const BusyCursor busy(services_);
             UnjudgedLines unjudged;
-            Hits = SearchCatalogue(TheCatalogue, criteria, &unjudged);
+            Hits = SearchCatalogue(TheCatalogue, query_, &unjudged);
             Unjudged = std::move(unjudged);
         }
         if (!Hits.empty()) {
@@ -176,6 +200,7 @@ void TfrmMain::btnSearchClick() {
             }
             ProgressBar1.SetPosition(0);
             LoadCurrency();
+            result_.Outcome = SearchOutcome::Listed;
             FillSpecsGrid();
             // A new search starts on its first row, in view, whatever row the previous one left current.
             grdSpecs.SetCurrentRow(1);

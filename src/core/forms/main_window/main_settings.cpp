@@ -71,7 +71,7 @@ void TfrmMain::LoadSettings() {
         edtMaxLoss.SetText(read.String("MaxLoss"));
         edtLength.SetText(read.String("Length"));
         const std::string vswr = read.String("VSWR");
-        edtVSWR.SetText(vswr.empty() ? "1.1" : vswr);
+        edtVSWR.SetText(vswr.empty() ? kDefaultVswrText : vswr);
         cbxConnector.AddIfMissingAndSelect(read.String("Connector1"));
         cbxConnector2.AddIfMissingAndSelect(read.String("Connector2"));
         rbMeters.SetChecked(read.Flag("Meters"));

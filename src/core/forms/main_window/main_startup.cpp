@@ -47,6 +47,9 @@ std::filesystem::path TfrmMain::RatesFilePath() const {
 
 void TfrmMain::ReadSharedDataFolder() {
     SharedDataFolder.clear();
+    // The shared folder only locates the price list: a price list named outright needs no settings.
+    if (env_.PriceFile)
+        return;
     if (!store_.KeyExists(kCommonFilesKey)) {
         services_.ShowMessage("Unable to locate Registry Key", MessageIcon::Error);
     } else if (const auto value = store_.ReadValue(kCommonFilesKey, "Path");

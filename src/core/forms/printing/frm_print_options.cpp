@@ -139,4 +139,12 @@ void ShowPrintOptions(TfrmMain& main) {
     window.Dispatch([&window] { window.FormClose(); });
 }
 
+void PrintResults(TfrmMain& main, PrintExtent extent, int row, IReportEngine& reports) {
+    main.SelectLine(row);
+    TfrmPrintOptions window(main, reports);
+    window.rgPrintOptions.SetItemIndex(static_cast<int>(extent));
+    window.btnPrintClick();
+    window.FormClose();
+}
+
 } // namespace dorvik

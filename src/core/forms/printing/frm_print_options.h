@@ -30,6 +30,9 @@ struct TRowWindow {
 };
 TRowWindow CurrentPageRows(int rowCount, int currentRow);
 
+// The extents of "Select Printing Criteria:", in the radio group's order.
+enum class PrintExtent { Selection, Page, List };
+
 class TfrmPrintOptions : public TForm {
 public:
     TfrmPrintOptions(TfrmMain& main, IReportEngine& reports);
@@ -65,5 +68,9 @@ private:
 // The main window's print command: a new print options window over the services' report engine, shown
 // modally through the services and released when it returns; the window's FormClose runs in any case.
 void ShowPrintOptions(TfrmMain& main);
+
+// Prints an extent of the results with the line of `row` (from 1) current, as the window does when that
+// extent is chosen and Print is clicked; for front ends without a window (the command-line tool).
+void PrintResults(TfrmMain& main, PrintExtent extent, int row, IReportEngine& reports);
 
 } // namespace dorvik
