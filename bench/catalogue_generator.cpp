@@ -1,12 +1,15 @@
 #include "catalogue_generator.h"
 
 #include "core/errors.h"
+#include "core/text/fields.h"
 #include "core/text/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dorvik::bench {
 
@@ -62,6 +65,46 @@ private:
     std::filesystem::path path_;
     std::ofstream out_;
     std::string buffer_;
+};
+
+// Price lines held back to be written in another order than made, in one block of text.
+class HeldLines {
+public:
+    void Add(std::string_view line) {
+        ends_.push_back(text_.size());
+        text_ += line;
+        ends_.back() = text_.size();
+    }
+    // Sorted by part number, or shuffled; commentLines comment lines spread evenly among them.
+    void Write(LineWriter& out, PriceOrder order, Random& random, int commentLines) const {
+        std::vector<std::string_view> lines;
+        lines.reserve(ends_.size());
+        for (std::size_t i = 0, start = 0; i < ends_.size(); start = ends_[i++])
+            lines.push_back(std::string_view(text_).substr(start, ends_[i] - start));
+        if (order == PriceOrder::Sorted) {
+            std::stable_sort(lines.begin(), lines.end(), [](std::string_view a, std::string_view b) {
+                return RawFieldOf(a, 3) < RawFieldOf(b, 3);
+            });
+        } else {
+            for (std::size_t i = lines.size(); i > 1; --i)
+                std::swap(lines[i - 1], lines[random.Below(static_cast<std::uint32_t>(i))]);
+        }
+        const std::size_t stride =
+            commentLines > 0 ? lines.size() / static_cast<std::size_t>(commentLines) + 1 : 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (commentLines > 0 && i % stride == 0) {
+                out.Line("; discontinued parts");
+                --commentLines;
+            }
+            out.Line(lines[i]);
+        }
+        for (; commentLines > 0; --commentLines)
+            out.Line("; discontinued parts");
+    }
+
+private:
+    std::string text_;
+    std::vector<std::size_t> ends_;
 };
 
 std::string Figure(double value) {
@@ -126,6 +169,9 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
     LineWriter catalogue(files.Catalogue);
     LineWriter prices(files.PriceList);
     int priceLines = 0;
+    int commentLines = 0;
+    const bool held = plan.Order != PriceOrder::Catalogue;
+    HeldLines heldLines;
     auto price = [&](std::string_view category, const std::string& part, std::string_view unit,
                      const std::string& description, double amount) {
         std::string line = "VEL|";
@@ -139,7 +185,10 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
         line += '|';
         line += FormatFixed2(amount, '.');
         line += '|';
-        prices.Line(line);
+        if (held)
+            heldLines.Add(line);
+        else
+            prices.Line(line);
         ++priceLines;
     };
 
@@ -182,14 +231,19 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
     }
     for (int i = 0; priceLines < plan.PriceLines; ++i) {
         if (i % 1000 == 0) {
-            prices.Line("; discontinued parts");
+            if (!held)
+                prices.Line("; discontinued parts");
+            ++commentLines;
             ++priceLines;
             continue;
         }
-        const std::string part = "VX" + Padded(i, 7);
+        // "VA" sorts before the catalogue's "VB": sorted by part number, the catalogue's lines come last.
+        const std::string part = "VA" + Padded(i, 7);
         price("ACC", part, "EA", "Generated accessory " + part + ", mounting hardware",
               random.Between(0.5, 300));
     }
+    if (held)
+        heldLines.Write(prices, plan.Order, random, commentLines);
     catalogue.Close();
     prices.Close();
     files.Bytes = std::filesystem::file_size(files.Catalogue) + std::filesystem::file_size(files.PriceList);

@@ -8,11 +8,17 @@
 
 namespace dorvik::bench {
 
+// The order of the price lines after the list's header. A maker's shared list is rarely in catalogue order:
+// it is sorted by part number (here with the catalogue's family after the accessories that fill most of it)
+// or kept in no order a reader can use.
+enum class PriceOrder { Catalogue, Sorted, Shuffled };
+
 struct GeneratorPlan {
     int TransmissionLines = 10'000;
     int ConnectorsPerLine = 10; // catalogue lines per transmission line
     int PriceLines = 1'000'000; // every line and connector part number, then filler part numbers
     std::uint32_t Seed = 20240611;
+    PriceOrder Order = PriceOrder::Catalogue;
 };
 
 struct GeneratedFiles {

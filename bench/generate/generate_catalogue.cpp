@@ -1,5 +1,6 @@
 // Writes a large catalogue and price list for the load benchmark script:
-//   dorvik_generate_catalogue FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES]]]
+//   dorvik_generate_catalogue FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]
+// ORDER of the price lines: catalogue (the default), sorted or shuffled.
 // Prints the size of the two files together in bytes.
 #include "../catalogue_generator.h"
 
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <exception>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -16,17 +18,35 @@ bool ReadCount(const char* text, int& value) {
     return error == std::errc() && end == digits.data() + digits.size() && value > 0;
 }
 
+bool ReadOrder(std::string_view text, dorvik::bench::PriceOrder& order) {
+    using dorvik::bench::PriceOrder;
+    for (const auto& [name, value] :
+         {std::pair{"catalogue", PriceOrder::Catalogue}, std::pair{"sorted", PriceOrder::Sorted},
+          std::pair{"shuffled", PriceOrder::Shuffled}}) {
+        if (text == name) {
+            order = value;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     dorvik::bench::GeneratorPlan plan;
     int* counts[] = {&plan.TransmissionLines, &plan.ConnectorsPerLine, &plan.PriceLines};
-    if (argc < 2 || argc > 5) {
-        std::fprintf(stderr, "usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES]]]\n",
+    if (argc < 2 || argc > 6) {
+        std::fprintf(stderr,
+                     "usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n",
                      argc > 0 ? argv[0] : "dorvik_generate_catalogue");
         return 2;
     }
-    for (int i = 2; i < argc; ++i) {
+    if (argc == 6 && !ReadOrder(argv[5], plan.Order)) {
+        std::fprintf(stderr, "not an order of the price lines (catalogue, sorted, shuffled): %s\n", argv[5]);
+        return 2;
+    }
+    for (int i = 2; i < argc && i < 5; ++i) {
         if (!ReadCount(argv[i], *counts[i - 2])) {
             std::fprintf(stderr, "not a positive count: %s\n", argv[i]);
             return 2;

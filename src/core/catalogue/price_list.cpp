@@ -1,5 +1,6 @@
 #include "core/catalogue/price_list.h"
 
+#include "core/catalogue/key_filter.h"
 #include "core/errors.h"
 #include "core/text/fields.h"
 #include "core/text/line_views.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <functional>
 #include <limits>
 
@@ -20,8 +22,34 @@ namespace {
 constexpr std::size_t kBytesPerAskedPartNumber = 256;
 constexpr std::size_t kAskedAlways = 4096;
 
+// A pass over a mapped list takes its pages in blocks of this size, one block ahead, and lets them leave
+// memory two blocks behind.
+constexpr std::size_t kPassBlock = std::size_t{2} << 20;
+
+// About the bytes of count lines of the text, judged by its first lines.
+std::size_t BytesOfLines(std::string_view text, std::size_t count) {
+    const std::string_view sample = text.substr(0, 1 << 16);
+    const auto breaks = static_cast<std::size_t>(std::count(sample.begin(), sample.end(), '\n'));
+    return std::min(text.size(), count * (sample.size() / (breaks + 1) + 1));
+}
+
+const char* FindBar(const char* p, const char* end) {
+    return static_cast<const char*>(std::memchr(p, '|', static_cast<std::size_t>(end - p)));
+}
+
+// Trimmed field 3, as FieldOf(line, 3) has it, without a copy.
 std::string_view KeyOf(std::string_view line) {
-    return Trim(RawFieldOf(line, 3));
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    for (int bar = 0; bar < 2; ++bar) {
+        p = FindBar(p, end);
+        if (p == nullptr)
+            return {};
+        ++p;
+    }
+    const char* const keyEnd = FindBar(p, end);
+    return keyEnd == nullptr ? std::string_view()
+                             : Trim(std::string_view(p, static_cast<std::size_t>(keyEnd - p)));
 }
 
 std::uint32_t HashOf(std::string_view key) {
@@ -40,16 +68,18 @@ std::size_t NextSlot(std::size_t slot, std::size_t size) {
 
 // A line that is not skipped, with its key.
 struct KeyedLine {
+    std::string_view Line;
     std::string_view Key;
     std::uint32_t Hash = 0;
     std::uint32_t Start = 0; // where the line starts, + 1
 };
 
-// Visits the lines that are not skipped in line order while visit returns true. A table far larger than the
-// cache makes each probe wait on memory, so each line is visited some lines after fetch(hash) was called for
-// it: the slots of the next lines are fetched while earlier lines are visited.
-template <typename Fetch, typename Visit>
-void ForEachKeyedLine(std::string_view text, Fetch fetch, Visit visit) {
+// Visits the lines that are not skipped and that keep(line, key) lets through, in line order, while visit
+// returns true; a line turned away is not hashed. A table far larger than the cache makes each probe wait on
+// memory, so each line is visited some lines after fetch(hash) was called for it: the slots of the next lines
+// are fetched while earlier lines are visited.
+template <typename Keep, typename Fetch, typename Visit>
+void ForEachKeyedLine(std::string_view text, Keep keep, Fetch fetch, Visit visit) {
     constexpr std::size_t kAhead = 16;
     std::array<KeyedLine, kAhead> ahead{}; // a ring: the oldest at next once full
     std::size_t next = 0;
@@ -59,7 +89,10 @@ void ForEachKeyedLine(std::string_view text, Fetch fetch, Visit visit) {
         if (IsSkippedLine(line))
             return true;
         const std::string_view key = KeyOf(line);
-        const KeyedLine entry{key, HashOf(key), static_cast<std::uint32_t>(line.data() - text.data()) + 1};
+        if (!keep(line, key))
+            return true;
+        const KeyedLine entry{line, key, HashOf(key),
+                              static_cast<std::uint32_t>(line.data() - text.data()) + 1};
         fetch(entry.Hash);
         if (waiting == kAhead)
             more = visit(ahead[next]);
@@ -146,6 +179,7 @@ void PriceList::PrepareLookups(std::span<const std::string_view> partNumbers) {
         throw FileError("Too many part numbers to look up at once.");
     askedTexts_.reserve(textSize);
     std::size_t remaining = 0;
+    KeyFilter newKeys(partNumbers.size());
     for (const auto partNumber : partNumbers) {
         const std::uint32_t hash = HashOf(partNumber);
         Asked& slot = asked_[AskedSlot(partNumber, hash)];
@@ -154,26 +188,45 @@ void PriceList::PrepareLookups(std::span<const std::string_view> partNumbers) {
         slot = Asked{hash, static_cast<std::uint32_t>(askedTexts_.size()) + 1,
                      static_cast<std::uint32_t>(partNumber.size()), 0};
         askedTexts_ += partNumber;
+        newKeys.Add(partNumber);
         ++askedCount_;
         ++remaining;
     }
     if (remaining > 0)
-        FindAskedLines(remaining);
+        FindAskedLines(remaining, newKeys);
 }
 
-void PriceList::FindAskedLines(std::size_t remaining) {
+void PriceList::FindAskedLines(std::size_t remaining, const KeyFilter& newKeys) {
+    const std::string_view text = bytes_.View();
+    found_.reserve(found_.size() + BytesOfLines(text, remaining));
+    std::size_t loaded = 0;
+    std::size_t released = 0;
     // Every part number asked before has its line already, or has none in the whole list: only the new ones
     // can match a line still without one.
     ForEachKeyedLine(
-        bytes_.View(),
+        text,
+        [&](std::string_view line, std::string_view key) {
+            const auto offset = static_cast<std::size_t>(line.data() - text.data());
+            for (; offset + kPassBlock > loaded; loaded += kPassBlock)
+                bytes_.LoadPages(loaded, kPassBlock);
+            // Far enough behind the lines still waiting in the ring that they are seldom read again.
+            for (; offset - released >= 2 * kPassBlock; released += kPassBlock)
+                bytes_.ReleasePages(released, kPassBlock);
+            return newKeys.MayHold(key);
+        },
         [this](std::uint32_t hash) { __builtin_prefetch(&asked_[HomeOf(hash, asked_.size())]); },
         [&](const KeyedLine& line) {
             Asked& slot = asked_[AskedSlot(line.Key, line.Hash)];
-            if (slot.Key == 0 || slot.Start != 0)
+            if (slot.Key == 0 || slot.Found != 0)
                 return true; // not asked for, or an earlier line of it came first
-            slot.Start = line.Start;
+            if (found_.size() + line.Line.size() >= std::numeric_limits<std::uint32_t>::max())
+                throw FileError("The price lines found are too large.");
+            slot.Found = static_cast<std::uint32_t>(found_.size()) + 1;
+            found_ += line.Line;
+            found_ += '\n';
             return --remaining > 0;
         });
+    bytes_.ReleasePages(released, text.size() - released);
 }
 
 void PriceList::IndexAll() const {
@@ -185,7 +238,8 @@ void PriceList::IndexAll() const {
     ForEachLine(text, [&](std::string_view line) { candidates += IsSkippedLine(line) ? 0 : 1; });
     slots_.assign(candidates + candidates / 2 + 1, Slot{});
     ForEachKeyedLine(
-        text, [this](std::uint32_t hash) { __builtin_prefetch(&slots_[HomeOf(hash, slots_.size())], 1); },
+        text, [](std::string_view, std::string_view) { return true; },
+        [this](std::uint32_t hash) { __builtin_prefetch(&slots_[HomeOf(hash, slots_.size())], 1); },
         [this](const KeyedLine& line) {
             for (std::size_t slot = HomeOf(line.Hash, slots_.size());; slot = NextSlot(slot, slots_.size())) {
                 Slot& current = slots_[slot];
@@ -201,8 +255,7 @@ void PriceList::IndexAll() const {
     indexed_ = true;
 }
 
-PriceEntry PriceList::EntryAt(std::uint32_t start) const {
-    const std::string_view line = LineAt(start);
+PriceEntry PriceList::EntryOf(std::string_view line) const {
     return PriceEntry{FieldOf(line, 5), ParseNumberOrDefault(FieldOf(line, 6), "0", separator_, true)};
 }
 
@@ -210,7 +263,8 @@ std::optional<PriceEntry> PriceList::FindPriceLine(std::string_view partNumber) 
     const std::uint32_t hash = HashOf(partNumber);
     if (!asked_.empty()) {
         if (const Asked& asked = asked_[AskedSlot(partNumber, hash)]; asked.Key != 0)
-            return asked.Start != 0 ? std::optional(EntryAt(asked.Start)) : std::nullopt;
+            return asked.Found != 0 ? std::optional(EntryOf(LineFrom(found_, asked.Found - 1)))
+                                    : std::nullopt;
     }
     IndexAll();
     if (slots_.empty())
@@ -220,7 +274,7 @@ std::optional<PriceEntry> PriceList::FindPriceLine(std::string_view partNumber) 
         if (current.Start == 0)
             return std::nullopt;
         if (current.Hash == hash && KeyOf(LineAt(current.Start)) == partNumber)
-            return EntryAt(current.Start);
+            return EntryOf(LineAt(current.Start));
     }
 }
 

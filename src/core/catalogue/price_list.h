@@ -11,6 +11,8 @@
 
 namespace dorvik {
 
+class KeyFilter;
+
 struct PriceEntry {
     std::string Description; // field 5
     double Price = 0;        // field 6; 0 when empty or not a number
@@ -18,9 +20,11 @@ struct PriceEntry {
 
 // The file's bytes are kept as read, in one block, and read no further until a lookup needs them. A search
 // asks for the part numbers it will show first (PrepareLookups): one pass over the lines finds them, stopping
-// once each has its line, so that the list is never indexed whole for a few thousand lookups. A lookup that
-// was not asked for first indexes the whole list, once (12 bytes per line). Lookups remember what they
-// found, so one list is not for several threads at once.
+// once each has its line, so that the list is never indexed whole for a few thousand lookups. The pass turns
+// most lines away by a small filter before it hashes them, keeps a copy of the lines it finds and lets the
+// pages of a mapped file it has passed leave memory. A lookup that was not asked for first indexes the whole
+// list, once (12 bytes per line). Lookups remember what they found, so one list is not for several threads at
+// once.
 class PriceList {
 public:
     PriceList() = default;
@@ -49,7 +53,7 @@ private:
         std::uint32_t Hash = 0;
         std::uint32_t Key = 0; // where its text starts in askedTexts_, + 1; 0 marks an empty slot
         std::uint32_t KeyLength = 0;
-        std::uint32_t Start = 0; // as in Slot; 0 while no line is found
+        std::uint32_t Found = 0; // where its line starts in found_, + 1; 0 while no line is found
     };
 
     std::string_view LineAt(std::uint32_t start) const;
@@ -58,16 +62,17 @@ private:
     std::size_t AskedSlot(std::string_view key, std::uint32_t hash) const;
     // Room for count part numbers.
     void ResizeAsked(std::size_t count);
-    // The lines of the part numbers asked for without one, of which remaining are new.
-    void FindAskedLines(std::size_t remaining);
+    // The lines of the remaining part numbers asked for that are new, which newKeys holds.
+    void FindAskedLines(std::size_t remaining, const KeyFilter& newKeys);
     void IndexAll() const;
-    PriceEntry EntryAt(std::uint32_t start) const;
+    PriceEntry EntryOf(std::string_view line) const;
 
     FileBytes bytes_;
     char separator_ = '.';
     std::vector<Asked> asked_; // open addressing, at most two in three used
     std::size_t askedCount_ = 0;
     std::string askedTexts_;
+    std::string found_; // the lines found for part numbers asked for, each with a line break
     // The whole list, made at the first lookup that was not asked for.
     mutable std::vector<Slot> slots_; // at most two in three used
     mutable bool indexed_ = false;

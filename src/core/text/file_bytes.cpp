@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
@@ -65,7 +67,7 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
             return FileBytes(
                 std::shared_ptr<const char>(static_cast<const char*>(mapped),
                                             [size](const char* p) { ::munmap(const_cast<char*>(p), size); }),
-                size);
+                size, true);
         // An empty file, a device or a file system that cannot map: read it.
     }
 #endif
@@ -92,6 +94,40 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
         return FileBytes(std::move(text));
     }
     return FileBytes(std::move(block), got);
+}
+
+namespace {
+
+// Advice on the whole pages within a range of a mapped file.
+void AdvisePages([[maybe_unused]] const char* data, [[maybe_unused]] std::size_t offset,
+                 [[maybe_unused]] std::size_t size, [[maybe_unused]] int advice) {
+#if DORVIK_HAS_MMAP
+    const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const auto base = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (base + offset + page - 1) / page * page;
+    const std::uintptr_t last = (base + offset + size) / page * page;
+    // Advice only: a kernel without it reads the pages as they are touched.
+    if (first < last)
+        ::madvise(reinterpret_cast<void*>(first), last - first, advice);
+#endif
+}
+
+} // namespace
+
+void FileBytes::LoadPages([[maybe_unused]] std::size_t offset, [[maybe_unused]] std::size_t size) const {
+#if DORVIK_HAS_MMAP && defined(MADV_POPULATE_READ)
+    if (mapped_ && offset < size_)
+        AdvisePages(data_.get(), offset, std::min(size, size_ - offset), MADV_POPULATE_READ);
+#endif
+}
+
+void FileBytes::ReleasePages([[maybe_unused]] std::size_t offset, [[maybe_unused]] std::size_t size) const {
+#if DORVIK_HAS_MMAP
+    // Never written, the pages of a private mapping of a file are the file's: dropped, they read back the
+    // same.
+    if (mapped_ && offset < size_)
+        AdvisePages(data_.get(), offset, std::min(size, size_ - offset), MADV_DONTNEED);
+#endif
 }
 
 } // namespace dorvik

@@ -22,12 +22,20 @@ public:
 
     std::string_view View() const { return {data_.get(), size_}; }
 
+    // For a pass over a mapped file: the pages within [offset, offset + size) come in at once, cheaper than
+    // one by one as they are first read (LoadPages), or leave the process's memory and come back from the
+    // file when read again (ReleasePages). Nothing changes for bytes read into memory (Copy).
+    void LoadPages(std::size_t offset, std::size_t size) const;
+    void ReleasePages(std::size_t offset, std::size_t size) const;
+
 private:
-    FileBytes(std::shared_ptr<const char> data, std::size_t size) : data_(std::move(data)), size_(size) {}
+    FileBytes(std::shared_ptr<const char> data, std::size_t size, bool mapped = false)
+        : data_(std::move(data)), size_(size), mapped_(mapped) {}
 
     // Shared: the bytes never change, so copies of a holder (a copied price list) share one block.
     std::shared_ptr<const char> data_;
     std::size_t size_ = 0;
+    bool mapped_ = false;
 };
 
 } // namespace dorvik

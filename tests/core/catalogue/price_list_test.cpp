@@ -1,7 +1,11 @@
 #include "core/catalogue/price_list.h"
 
+#include "support/test_files.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -157,6 +161,96 @@ TEST(PriceList, ManyLinesAndCopiesKeepTheirIndex) {
         }
         EXPECT_FALSE(prices->FindPriceLine("P5000"));
         EXPECT_EQ(prices->LineCount(), 5001U + 2 * distances.size() + 4);
+    }
+}
+
+enum class Order { Catalogue, Sorted, Shuffled };
+enum class Place { Start, Middle, Last, Absent };
+
+// A maker's list of other part numbers in the given order (the search's own "V" family first, sorted after
+// the "U" accessories, or shuffled), with the lines of VF4-50 placed in it: its line, skipped copies before
+// it and a later copy after it where there is room. CR LF line breaks, none after the last line.
+std::string ListWith(Order order, Place place, std::vector<std::string>& family) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 300; ++i) {
+        family.push_back("V" + std::to_string(1000 + i));
+        lines.push_back("VEL|CON|" + family.back() + "|EA|family " + std::to_string(i) + "|" +
+                        std::to_string(i) + "|");
+    }
+    for (int i = 0; i < 3000; ++i)
+        lines.push_back("VEL|ACC|U" + std::to_string(10000 + i) + "|EA|accessory|1|");
+    if (order == Order::Sorted)
+        std::sort(lines.begin(), lines.end(),
+                  [](const std::string& a, const std::string& b) { return a.substr(8) < b.substr(8); });
+    if (order == Order::Shuffled)
+        std::shuffle(lines.begin(), lines.end(), std::mt19937(7));
+    const std::vector<std::string> skipped{"# VEL|CAB|VF4-50|FT|commented|9|",
+                                           " VEL|CAB|VF4-50|FT|indented|8|", "VEL|CAB|VF4-500|FT|longer|7|",
+                                           "VEL|CAB|vf4-50|FT|lower case|6|"};
+    const auto at = [&lines](std::size_t index) {
+        return lines.begin() + static_cast<std::ptrdiff_t>(index);
+    };
+    const std::size_t middle = lines.size() / 2;
+    if (place == Place::Start || place == Place::Middle)
+        lines.insert(at(place == Place::Middle ? lines.size() : middle), "VEL|CAB|VF4-50|FT|later|5|");
+    if (place != Place::Absent)
+        lines.insert(at(place == Place::Start    ? 0
+                        : place == Place::Middle ? middle
+                                                 : lines.size()),
+                     "VEL|CAB| VF4-50\t|FT|wanted|2.35|");
+    if (place != Place::Start)
+        lines.insert(at(0), skipped.begin(), skipped.end());
+    std::string text;
+    for (const auto& line : lines)
+        text += (text.empty() ? "" : "\r\n") + line;
+    return text;
+}
+
+TEST(PriceList, FirstMatchingLineWinsInEveryOrderAndPlace) {
+    for (const Order order : {Order::Catalogue, Order::Sorted, Order::Shuffled}) {
+        for (const Place place : {Place::Start, Place::Middle, Place::Last, Place::Absent}) {
+            SCOPED_TRACE("order " + std::to_string(static_cast<int>(order)) + ", place " +
+                         std::to_string(static_cast<int>(place)));
+            std::vector<std::string> family;
+            const std::string text = ListWith(order, place, family);
+            EXPECT_EQ(text.starts_with("VEL|CAB| VF4-50"), place == Place::Start);
+            EXPECT_EQ(text.ends_with("|wanted|2.35|"), place == Place::Last);
+            std::vector<Lookup> lookups{{"VF4-50", place != Place::Absent, "wanted", 2.35}};
+            for (std::size_t i = 0; i < family.size(); i += 37)
+                lookups.push_back({family[i], true, "family " + std::to_string(i), static_cast<double>(i)});
+            lookups.push_back({"U9999", false, "", 0});
+            ExpectLookups(PriceList(FileBytes(text), '.'), lookups);
+            // The whole family asked at once, as a search asks for the lines it shows.
+            PriceList prices(FileBytes(text), '.');
+            std::vector<std::string_view> asked(family.begin(), family.end());
+            asked.push_back("VF4-50");
+            prices.PrepareLookups(asked);
+            EXPECT_EQ(prices.FindPriceLine(family.back())->Description, "family 299");
+            EXPECT_EQ(prices.FindPriceLine("VF4-50").has_value(), place != Place::Absent);
+        }
+    }
+}
+
+// A pass longer than the pages it lets go: the bytes read into memory stay for the index that follows, and
+// the pages of a mapped file come back when read again.
+TEST(PriceList, LongPassesKeepTheirLinesReadOrMapped) {
+    std::string text;
+    for (int i = 0; i < 140'000; ++i)
+        text += "VEL|ACC|U" + std::to_string(i) + "|EA|accessory with a long enough description|1.5|\r\n";
+    text += "VEL|CAB|LAST|FT|last line|4|";
+    ASSERT_GT(text.size(), std::size_t{8} << 20);
+    const testing::TempFolder folder;
+    testing::WriteBytes(folder / "M_lom.dat", text);
+    for (const auto access : {FileBytes::Access::Copy, FileBytes::Access::Map}) {
+        PriceList prices(FileBytes::Read(folder / "M_lom.dat", access), '.');
+        const std::vector<std::string_view> asked{"U0", "U123456", "LAST", "NONE"};
+        prices.PrepareLookups(asked);
+        EXPECT_EQ(prices.FindPriceLine("U0")->Price, 1.5);
+        EXPECT_EQ(prices.FindPriceLine("LAST")->Description, "last line");
+        EXPECT_FALSE(prices.FindPriceLine("NONE"));
+        // Not asked for: the whole list is indexed from its bytes.
+        EXPECT_EQ(prices.FindPriceLine("U139999")->Description, "accessory with a long enough description");
+        EXPECT_EQ(prices.LineCount(), 140'001U);
     }
 }
 
