@@ -55,6 +55,8 @@ void AppendLineJson(std::string& out, const LineFigures& line, bool byLoss) {
     out += ", \"connectors\": " + Strings(line.Connectors);
     if (byLoss)
         out += ", \"longest_run_within_budget\": " + Number(line.LongestRun);
+    if (line.UserLine)
+        out += ", \"source\": \"user\"";
     out += '}';
 }
 

@@ -30,6 +30,7 @@ struct LineFigures {
     double PricePerMeter = 0;
     std::vector<std::string> Connectors;
     std::optional<double> LongestRun; // in the query's unit, within the loss budget of a query by loss
+    bool UserLine = false;            // from the user's own catalogue
 };
 
 // The computed figures of a line, in the grid's order: their names in JSON and their grid headings.

@@ -96,6 +96,7 @@ ResultsFigures LineFiguresOf(TfrmMain& form) {
         figures.PartNumber = line->PartNumber;
         figures.Band = {line->LowFrequency, line->HighFrequency};
         figures.Description = line->Description;
+        figures.UserLine = line->UserLine;
         if (inputs)
             ComputeFigures(figures, *line, *inputs);
         figures.Currency = currency;

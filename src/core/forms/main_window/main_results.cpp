@@ -163,6 +163,7 @@ void TfrmMain::FillSpecsGridRows() {
         const int r = static_cast<int>(i) + 1;
         writer.Start(r);
         WriteIdentity(grdSpecs, r, line, sep);
+        grdSpecs.SetRowMarked(r, line.UserLine);
         WriteFigures(writer, grdSpecs, r, line, f1, f2, vswr, sep);
         const double price = rate ? line.ListPrice / *rate : line.ListPrice;
         grdSpecs.SetCell(colPricePerFoot, r, code + " " + FormatFixed2(price, sep));
@@ -237,6 +238,9 @@ void TfrmMain::SetResultsMenus(bool results) {
         item->SetVisible(results);
     GetTransmissionLines1->SetVisible(!results);
     OpenFile1->SetVisible(!results);
+    // Only where the program has a folder for the user's files (not in the command-line tool).
+    for (TMenuItem* item : {NewLineFromDatasheet1, UserLines1})
+        item->SetVisible(!results && UserCatalogueFolder().has_value());
     ToAMicrosoftExcelFile1->SetEnabled(ExcelInstalled());
 }
 
