@@ -72,6 +72,12 @@ LineFit FitDatasheet(const DatasheetTable& table, std::string_view cableType,
             (point.AveragePower && !(*point.AveragePower > 0)))
             throw FitError("the table's figures at " + FormatGeneral(point.MHz, '.') +
                            " MHz are not all above 0");
+        // Far beyond any datasheet, and beyond what the sums of the fit keep finite.
+        const auto plausible = [](double value) { return value >= 1e-9 && value <= 1e7; };
+        if (!plausible(point.MHz) || !plausible(point.Attenuation) ||
+            (point.AveragePower && !plausible(*point.AveragePower)))
+            throw FitError("the table's figures at " + FormatGeneral(point.MHz, '.') +
+                           " MHz lie far outside what a datasheet gives (1e-9 to 1e7)");
         if (i > 0 && table.Points[i - 1].MHz == point.MHz)
             throw FitError("the frequency " + FormatGeneral(point.MHz, '.') + " MHz is given twice");
     }

@@ -117,6 +117,7 @@ TEST(LineFit, RefusesTablesThatCannotBeFitted) {
              Case{"MHz,dB/100ft\n100,1.2\n200,abc\n", "'abc' is not a number"},
              Case{"MHz,dB/100ft,kW\n100,1.2,0\n200,1.7,1\n", "average power '0'"},
              Case{"# only a comment\n", "empty"},
+             Case{"MHz,dB/100ft\n100,1.2\n1e300,1e-300\n", "far outside"},
          }) {
         try {
             FitDatasheet(ReadDatasheetTable(c.Text), "FOAM");

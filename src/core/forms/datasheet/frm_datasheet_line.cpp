@@ -50,6 +50,7 @@ TfrmDatasheetLine::TfrmDatasheetLine(const Catalogue& maker, std::filesystem::pa
       separator_(separator), services_(services) {
     ClientWidth = 900;
     ClientHeight = 640;
+    grdPoints.DefaultRowHeight = 20;
     cbxType.SetItems({"FOAM", "AIR", "EW"});
     cbxType.SetItemIndex(0);
     edtDerating.SetText("0");

@@ -234,6 +234,8 @@ void TfrmMain::BuildMainMenu() {
     NewQuery1 = &File1->Add("NewQuery1", "New Query", "Ctrl+Q");
     NewLineFromDatasheet1 = &File1->Add("NewLineFromDatasheet1", "New Line From Datasheet...");
     UserLines1 = &File1->Add("UserLines1", "User Lines...");
+    for (TMenuItem* item : {NewLineFromDatasheet1, UserLines1})
+        item->SetVisible(UserCatalogueFolder().has_value());
     N3 = &File1->Add("N3", "-");
     Update1 = &File1->Add("Update1", "Quick Update", "Ctrl+U");
     Exit1 = &File1->Add("Exit1", "Exit", "Ctrl+X");
