@@ -192,6 +192,7 @@ void TfrmMain::FillSpecsGridForPartNumber() {
         const int r = static_cast<int>(i) + 1;
         writer.Start(r);
         WriteIdentity(grdSpecs, r, line, sep);
+        grdSpecs.SetRowMarked(r, line.UserLine);
         if (computed) {
             // The line's own band, and a VSWR of 1.1.
             WriteFigures(writer, grdSpecs, r, line, line.LowFrequency, line.HighFrequency, 1.1, sep);
