@@ -20,8 +20,16 @@ _dorvik_query() {
         COMPREPLY=($(compgen -W "$codes" -- "$cur"))
         return
         ;;
-    --catalogue | --prices | --rates)
+    --catalogue | --prices | --rates | --user-catalogue | --user-prices)
         _filedir dat
+        return
+        ;;
+    --fit)
+        _filedir csv
+        return
+        ;;
+    --type)
+        COMPREPLY=($(compgen -W 'FOAM AIR EW' -- "$cur"))
         return
         ;;
     --pdf)
@@ -43,8 +51,9 @@ _dorvik_query() {
     $split && return
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--catalogue --prices --rates --currency --format --output --print --row
-                                  --pdf --chart --part --check --max-problems --help --version' -- "$cur"))
+        COMPREPLY=($(compgen -W '--catalogue --prices --rates --user-catalogue --user-prices --currency --format
+                                  --output --print --row --pdf --chart --part --check --max-problems --fit --type
+                                  --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return
     fi

@@ -7,6 +7,7 @@
 #include "gui/ancillary/ancillary_views.h"
 #include "gui/ancillary/splash_view.h"
 #include "gui/chart/chart_hookup.h"
+#include "gui/datasheet/datasheet_views.h"
 #include "gui/main_window/main_window_view.h"
 #include "gui/platform/qt_platform_services.h"
 #include "gui/printing/preview_reports.h"
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
     if (environment.OutputFolder != environment.ProgramFolder)
         environment.DocumentsFolder = DocumentsFolder();
     environment.DecimalSeparator = dorvik::gui::SystemDecimalSeparator();
+    const auto userFolder = dorvik::UserDataFolder(DataHome());
+    environment.UserCatalogueFile = userFolder / "User_TLine_Connectors.dat";
+    environment.UserPriceFile = userFolder / "User_M_lom.dat";
 
     // An interactive start shows the splash first; the main window is made once it has gone.
     if (environment.Params.empty()) {
@@ -78,6 +82,7 @@ int main(int argc, char** argv) {
     dorvik::gui::QtPlatformServices services;
     dorvik::gui::RegisterAncillaryViews(services);
     dorvik::gui::RegisterChartView(services);
+    dorvik::gui::RegisterDatasheetViews(services);
     dorvik::gui::RegisterPrintingViews(services);
     dorvik::TfrmMain form(environment, store, services);
     dorvik::gui::MainWindowView view(form);

@@ -55,18 +55,22 @@ int RunDataCheck(const QueryOptions& options, const ToolEnvironment& tool, std::
         const DataFile catalogue = Read(catalogueFile);
         const DataFile prices = Read(*priceFile);
         const DataFile rates = ratesFile ? Read(*ratesFile) : DataFile{};
+        const DataFile userCatalogue =
+            options.userCatalogueFile ? Read(*options.userCatalogueFile) : DataFile{};
+        const DataFile userPrices = options.userPriceFile ? Read(*options.userPriceFile) : DataFile{};
         // Each written as it is found; the one past the limit only says there are more.
-        CheckDataFiles(catalogue, prices, rates, ConvertedCurrencyCodes(), tool.decimalSeparator,
-                       [&](const DataProblem& problem) {
-                           failed = failed || !problem.Warning;
-                           if (listed == options.maxProblems) {
-                               more = true;
-                               return false;
-                           }
-                           ++listed;
-                           out << TerminalText(ProblemText(problem)) << '\n';
-                           return true;
-                       });
+        const ProblemSink sink = [&](const DataProblem& problem) {
+            failed = failed || !problem.Warning;
+            if (listed == options.maxProblems) {
+                more = true;
+                return false;
+            }
+            ++listed;
+            out << TerminalText(ProblemText(problem)) << '\n';
+            return true;
+        };
+        CheckDataFiles(catalogue, prices, rates, ConvertedCurrencyCodes(), tool.decimalSeparator, sink);
+        CheckUserFiles(catalogue, prices, userCatalogue, userPrices, tool.decimalSeparator, sink);
     } catch (const FileError& error) {
         err << "dorvik-query: " << error.what() << '\n';
         return kFailed;

@@ -1,5 +1,6 @@
 // dorvik-query: runs one query of the Insertion Loss Calculator without a display.
 #include "cli/data_check_run.h"
+#include "cli/fit_run.h"
 #include "cli/options.h"
 #include "cli/query_run.h"
 #include "core/forms/app_environment.h"
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
         std::cout << "dorvik-query " << DORVIK_VERSION << '\n';
         return 0;
     }
+    if (options.fitTable)
+        return RunFit(options, std::cout, std::cerr);
     const auto executableFolder = ExecutableFolder(argc > 0 ? argv[0] : nullptr);
     const ToolEnvironment tool{
         dorvik::ProgramFolderOf(executableFolder, DORVIK_PROGRAM_FOLDER_FROM_BIN), dorvik::DefaultStorePath(),

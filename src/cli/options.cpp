@@ -77,6 +77,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
     bool rowGiven = false;
     bool formatGiven = false;
     bool maxProblemsGiven = false;
+    bool typeGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
@@ -121,6 +122,17 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
             options.priceFile = takeValue();
         } else if (name == "--rates") {
             options.ratesFile = takeValue();
+        } else if (name == "--user-catalogue") {
+            options.userCatalogueFile = takeValue();
+        } else if (name == "--user-prices") {
+            options.userPriceFile = takeValue();
+        } else if (name == "--fit") {
+            options.fitTable = takeValue();
+        } else if (name == "--type") {
+            typeGiven = true;
+            options.fitType = UpperCaseAscii(takeValue());
+            if (options.fitType != "FOAM" && options.fitType != "AIR" && options.fitType != "EW")
+                throw UsageError("unknown cable type " + Quoted(options.fitType) + " (FOAM, AIR or EW)");
         } else if (name == "--currency") {
             options.currency = UpperCaseAscii(takeValue());
         } else if (name == "--print") {
@@ -163,6 +175,16 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         if (*options.pdfFile == "-")
             throw UsageError("--pdf - and --chart - cannot both be written to standard output");
     }
+    if (typeGiven && !options.fitTable)
+        throw UsageError("--type goes with --fit");
+    if (options.fitTable) {
+        if (!positional.empty() || options.part || options.check || options.print || options.chartFile ||
+            options.currency ||
+            (options.format != OutputFormat::Text && options.format != OutputFormat::Json))
+            throw UsageError(
+                "--fit fits a datasheet's table and runs no query; its formats are text and json");
+        return options;
+    }
     if (maxProblemsGiven && !options.check)
         throw UsageError("--max-problems goes with --check");
     // A workbook is a file, never a stream to a terminal.
@@ -194,6 +216,7 @@ std::string UsageText() {
            "       dorvik-query [options] --part 'PART[|LENGTH|UNIT]'\n"
            "       dorvik-query --check [--catalogue FILE] [--prices FILE] [--rates FILE] [--max-problems "
            "N]\n"
+           "       dorvik-query --fit TABLE.csv [--type FOAM|AIR|EW] [--format text|json]\n"
            "\n"
            "Runs a saved query, or lists the catalogue lines of one part number, as the Veltrane Insertion "
            "Loss\n"
@@ -208,6 +231,19 @@ std::string UsageText() {
            "settings)\n"
            "  --rates FILE       the exchange rates (default: xcngrate.dat beside the program, when "
            "present)\n"
+           "  --user-catalogue FILE the user's own lines (User_TLine_Connectors.dat), searched with the "
+           "maker's;\n"
+           "                     a line with a part number of the maker's is left out with a message\n"
+           "  --user-prices FILE the prices of the user's own lines (User_M_lom.dat)\n"
+           "  --fit TABLE        fit a line's coefficients to its datasheet table instead: a CSV file with a "
+           "header\n"
+           "                     line naming the columns MHz, dB/100ft or dB/100m, and optionally kW "
+           "(average "
+           "power);\n"
+           "                     lines beginning with '#' are comments. Exit status 2 when it cannot be "
+           "fitted\n"
+           "  --type TYPE        the line's type for --fit: FOAM (default), AIR or EW (elliptical "
+           "waveguide)\n"
            "  --currency CODE    prices in this currency (USD, EUR, GBP, JPY, ..., in any letter case; "
            "every\n"
            "                     code but USD needs exchange rates); default: US dollars. A currency "

@@ -18,6 +18,9 @@ struct QueryOptions {
     std::optional<std::filesystem::path> catalogueFile;
     std::optional<std::filesystem::path> priceFile;
     std::optional<std::filesystem::path> ratesFile;
+    // The user's own lines and their prices, read after the maker's only when named.
+    std::optional<std::filesystem::path> userCatalogueFile;
+    std::optional<std::filesystem::path> userPriceFile;
     std::optional<std::string> currency; // upper-cased code
     OutputFormat format = OutputFormat::Text;
     bool check = false;               // check the data files instead of running a query
@@ -28,6 +31,8 @@ struct QueryOptions {
     std::optional<std::filesystem::path> pdfFile;    // --pdf: where the report goes
     std::optional<std::filesystem::path> chartFile;  // --chart: the chart of the lines listed, .svg or .png
     std::optional<std::filesystem::path> outputFile; // --output: where a workbook (--format xlsx) goes
+    std::optional<std::filesystem::path> fitTable;   // --fit: a datasheet's table to fit instead of a query
+    std::string fitType = "FOAM";                    // --type: FOAM, AIR or EW
     bool help = false;
     bool version = false;
 };

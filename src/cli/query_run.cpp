@@ -74,6 +74,8 @@ TAppEnvironment MakeEnvironment(const QueryOptions& options, const ToolEnvironme
     env.CatalogueFile = options.catalogueFile;
     env.PriceFile = options.priceFile;
     env.RatesFile = options.ratesFile;
+    env.UserCatalogueFile = options.userCatalogueFile;
+    env.UserPriceFile = options.userPriceFile;
     env.DataFileAccess = FileBytes::Access::Map; // one query, then the process ends
     return env;
 }
@@ -148,6 +150,10 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
     if (options.ratesFile && !IsReadableFile(ratesFile))
         return UsageFailure(err, "cannot read the exchange-rate file " +
                                      TerminalText(QuotedExcerpt(ratesFile.string())));
+    for (const auto& userFile : {options.userCatalogueFile, options.userPriceFile})
+        if (userFile && !IsReadableFile(*userFile))
+            return UsageFailure(err, "cannot read the user's file " +
+                                         TerminalText(QuotedExcerpt(userFile->string())));
     // US dollars are the catalogue's own prices: they need no rates.
     if (options.currency && *options.currency != "USD" && !IsFile(ratesFile))
         return UsageFailure(

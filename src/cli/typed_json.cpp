@@ -58,6 +58,8 @@ void AppendLineJson(std::string& out, const LineResult& line, const std::string&
         connectors.emplace_back(connector.ConnectorName);
     out += ", \"connectors\": " + Strings(connectors);
     out += ", \"longest_run_within_budget\": " + Number(line[Figure::LongestRun].Value);
+    if (l.UserLine)
+        out += ", \"source\": \"user\"";
     out += '}';
 }
 

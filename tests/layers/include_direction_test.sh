@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every include points down the layers:
-#   core: text < catalogue, store < engine < chart, output < forms;  core < report < gui, cli, web < app
-# Layers on one level (catalogue and store, chart and output; gui, cli and web) include none of each other, and
-# the core builds without Qt. Prints each include that points up or sideways and fails when there is one.
+#   core: text < catalogue, store < engine < chart, output, fit < forms;  core < report < gui, cli, web < app
+# Layers on one level (catalogue and store; chart, output and fit; gui, cli and web) include none of each
+# other, and the core builds without Qt. Prints each include that points up or sideways and fails when there is one.
 set -u
 src=${1:?usage: include_direction_test.sh SOURCE_DIR}/src
 
@@ -17,6 +17,7 @@ classify() {
     core/engine/*) layer=core/engine level=2 ;;
     core/chart/*) layer=core/chart level=3 ;;
     core/output/*) layer=core/output level=3 ;;
+    core/fit/*) layer=core/fit level=3 ;;
     core/forms/*) layer=core/forms level=4 ;;
     core/*/*) ;; # a folder of the core outside the order: named here when one is added
     core/*) layer=core/text level=0 ;; # errors.h, beside the folders

@@ -119,53 +119,85 @@ std::string Problem(const std::string& fileName, std::size_t lineNumber, const D
     return fileName + ", line " + std::to_string(lineNumber) + ": " + error.what();
 }
 
-LoadedCatalogue LoadLines(std::span<const std::string_view> fileLines, FileBytes block, char separator,
-                          const std::string& fileName) {
-    LoadedCatalogue result;
-    result.Lines.KeepBlock(std::move(block));
-    result.Lines.ReserveConnectors(fileLines.size());
-    BandEdgeLists bandEdges(separator);
-    PickList connectorNames;
+// Builds one catalogue from the lines of one file or more, in order.
+class CatalogueBuilder {
+public:
+    explicit CatalogueBuilder(char separator) : separator_(separator), bandEdges_(separator) {}
 
-    // The record that the following lines of the same part number join. A line that fails to start a record
-    // clears it: the rest of that run then starts a record of its own part number from its next good line
-    // (every line carries fields 1 to 11), instead of joining the record before it, and a later run of the
-    // previous part number still starts a record of its own, as it would have without the failure.
-    const TTransmissionLine* current = nullptr;
+    // With user, the lines are the user's: marked so, and refused where the part number is the maker's.
+    void Add(std::span<const std::string_view> fileLines, FileBytes block, const std::string& fileName,
+             bool user = false) {
+        result_.Lines.KeepBlock(std::move(block));
+        result_.Lines.ReserveConnectors(fileLines.size());
+        if (user)
+            for (const auto& line : result_.Lines)
+                makerParts_.insert(Trim(line.PartNumber));
+        // The record that the following lines of the same part number join. A line that fails to start a
+        // record clears it: the rest of that run then starts a record of its own part number from its next
+        // good line (every line carries fields 1 to 11), instead of joining the record before it, and a later
+        // run of the previous part number still starts a record of its own, as it would have without the
+        // failure. A new file never joins the last record of the one before.
+        const TTransmissionLine* current = nullptr;
+        std::string_view refused; // the user's part number of the maker's: its whole run is left out
 
-    // Line 1 is the header, whatever it holds.
-    for (std::size_t index = 1; index < fileLines.size(); ++index) {
-        const std::string_view text = fileLines[index];
-        if (Trim(text).empty())
-            continue;
-        const std::size_t lineNumber = index + 1;
-        const RecordFields fields(text);
-        try {
-            if (current != nullptr && Trim(fields[4]) == current->PartNumber) {
-                const auto connector = ReadConnectorFields(fields, separator);
-                connectorNames.Add(connector.ConnectorName);
-                result.Lines.AddConnector(connector);
+        // Line 1 is the header, whatever it holds.
+        for (std::size_t index = 1; index < fileLines.size(); ++index) {
+            const std::string_view text = fileLines[index];
+            if (Trim(text).empty())
                 continue;
+            const std::size_t lineNumber = index + 1;
+            const RecordFields fields(text);
+            try {
+                if (current != nullptr && Trim(fields[4]) == current->PartNumber) {
+                    const auto connector = ReadConnectorFields(fields, separator_);
+                    connectorNames_.Add(connector.ConnectorName);
+                    result_.Lines.AddConnector(connector);
+                    continue;
+                }
+                current = nullptr;
+                if (user && !refused.empty() && Trim(fields[4]) == refused)
+                    continue;
+                if (user && makerParts_.count(Trim(fields[4])) > 0) {
+                    refused = Trim(fields[4]);
+                    throw DorvikError("the part number '" + QuotedExcerpt(refused) +
+                                      "' is one of the maker's: the user's line is left out");
+                }
+                auto line = ReadLineFields(fields, separator_);
+                line.UserLine = user;
+                const auto connector = ReadConnectorFields(fields, separator_);
+                bandEdges_.Add(line);
+                connectorNames_.Add(connector.ConnectorName);
+                current = &result_.Lines.AddLine(std::move(line));
+                result_.Lines.AddConnector(connector);
+            } catch (const DorvikError& error) {
+                // Every error of a line stays with that line: the rest of the file loads.
+                result_.Problems.push_back(Problem(fileName, lineNumber, error));
             }
-            current = nullptr;
-            auto line = ReadLineFields(fields, separator);
-            const auto connector = ReadConnectorFields(fields, separator);
-            bandEdges.Add(line);
-            connectorNames.Add(connector.ConnectorName);
-            current = &result.Lines.AddLine(std::move(line));
-            result.Lines.AddConnector(connector);
-        } catch (const DorvikError& error) {
-            // Every error of a line stays with that line: the rest of the file loads.
-            result.Problems.push_back(Problem(fileName, lineNumber, error));
         }
     }
 
-    result.BeginFrequencyList = bandEdges.Begin.Entries();
-    result.EndFrequencyList = bandEdges.End.Entries();
-    result.ConnectorNameList = connectorNames.Items();
-    SortNumerically(result.BeginFrequencyList);
-    SortNumerically(result.EndFrequencyList);
-    return result;
+    LoadedCatalogue Finish() {
+        result_.BeginFrequencyList = bandEdges_.Begin.Entries();
+        result_.EndFrequencyList = bandEdges_.End.Entries();
+        result_.ConnectorNameList = connectorNames_.Items();
+        SortNumerically(result_.BeginFrequencyList);
+        SortNumerically(result_.EndFrequencyList);
+        return std::move(result_);
+    }
+
+private:
+    char separator_;
+    LoadedCatalogue result_;
+    BandEdgeLists bandEdges_;
+    PickList connectorNames_;
+    std::unordered_set<std::string_view> makerParts_; // views into the kept blocks
+};
+
+LoadedCatalogue LoadLines(std::span<const std::string_view> fileLines, FileBytes block, char separator,
+                          const std::string& fileName) {
+    CatalogueBuilder builder(separator);
+    builder.Add(fileLines, std::move(block), fileName);
+    return builder.Finish();
 }
 
 } // namespace
@@ -187,6 +219,16 @@ TConnector ParseConnector(std::string_view text, char separator, PickList& conne
 LoadedCatalogue LoadCatalogue(FileBytes file, char separator, const std::string& fileName) {
     const auto lines = LineViews(file.View());
     return LoadLines(lines, std::move(file), separator, fileName);
+}
+
+LoadedCatalogue LoadCatalogue(FileBytes file, FileBytes userFile, char separator, const std::string& fileName,
+                              const std::string& userFileName) {
+    CatalogueBuilder builder(separator);
+    const auto lines = LineViews(file.View());
+    builder.Add(lines, std::move(file), fileName);
+    const auto userLines = LineViews(userFile.View());
+    builder.Add(userLines, std::move(userFile), userFileName, /*user=*/true);
+    return builder.Finish();
 }
 
 LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,

@@ -33,6 +33,12 @@ LoadedCatalogue LoadCatalogue(FileBytes file, char separator,
 LoadedCatalogue LoadCatalogue(const std::vector<std::string>& fileLines, char separator,
                               const std::string& fileName = "Freq_TLine_Connectors.dat");
 
+// The maker's catalogue, then the user's own lines (User_TLine_Connectors.dat, the same format) marked as the
+// user's. A user's line whose part number is the maker's is left out with a problem: a part number names one
+// line. The records view both files' bytes, which the catalogue keeps.
+LoadedCatalogue LoadCatalogue(FileBytes file, FileBytes userFile, char separator, const std::string& fileName,
+                              const std::string& userFileName);
+
 // Stable sort by value, ascending. The values were kept beside the texts when they were read: a text such as
 // the general format of the largest double need not read back.
 void SortNumerically(std::vector<PickEntry>& list);

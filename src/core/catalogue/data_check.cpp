@@ -190,6 +190,23 @@ void CheckRates(const DataFile& rates, const std::vector<std::string>& codes, ch
                         " are shown in US dollars");
 }
 
+void CheckMakerPartNumbers(const DataFile& catalogue, const DataFile& userCatalogue, ProblemStream& out) {
+    std::unordered_set<std::string_view> makerParts; // views into the maker's file
+    std::size_t lineNumber = 0;
+    ForEachLine(catalogue.Bytes.View(), [&](std::string_view line) {
+        if (++lineNumber > 1)
+            makerParts.insert(Trim(RawFieldOf(line, 4)));
+    });
+    lineNumber = 0;
+    ForEachLine(userCatalogue.Bytes.View(), [&](std::string_view line) {
+        const std::string_view partNumber = Trim(RawFieldOf(line, 4));
+        if (++lineNumber > 1 && !out.Stopped() && !partNumber.empty() && makerParts.count(partNumber) > 0)
+            out.Add(userCatalogue.Name, lineNumber,
+                    "part number " + QuotedExcerpt(partNumber) + " is one of the maker's (" + catalogue.Name +
+                        "): the program leaves this line out");
+    });
+}
+
 } // namespace
 
 std::string ProblemText(const DataProblem& problem) {
@@ -204,6 +221,24 @@ void CheckDataFiles(const DataFile& catalogue, const DataFile& prices, const Dat
     CheckCatalogue(catalogue, prices.Name, priceList, separator, out);
     CheckPrices(prices, separator, out);
     CheckRates(rates, currencyCodes, separator, out);
+}
+
+void CheckUserFiles(const DataFile& catalogue, const DataFile& prices, const DataFile& userCatalogue,
+                    const DataFile& userPrices, char separator, const ProblemSink& sink) {
+    ProblemStream out(sink);
+    if (!userCatalogue.Name.empty()) {
+        // The program's own list: the maker's lines first, then the user's.
+        std::string joined(prices.Bytes.View().substr(0, prices.Bytes.View().find('\0')));
+        joined += '\n';
+        joined += userPrices.Bytes.View().substr(0, userPrices.Bytes.View().find('\0'));
+        const PriceList priceList(FileBytes(std::move(joined)), separator);
+        CheckCatalogue(userCatalogue,
+                       userPrices.Name.empty() ? prices.Name : prices.Name + " or " + userPrices.Name,
+                       priceList, separator, out);
+        CheckMakerPartNumbers(catalogue, userCatalogue, out);
+    }
+    if (!userPrices.Name.empty())
+        CheckPrices(userPrices, separator, out);
 }
 
 } // namespace dorvik

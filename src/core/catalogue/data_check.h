@@ -37,4 +37,10 @@ using ProblemSink = std::function<bool(const DataProblem&)>;
 void CheckDataFiles(const DataFile& catalogue, const DataFile& prices, const DataFile& rates,
                     const std::vector<std::string>& currencyCodes, char separator, const ProblemSink& sink);
 
+// The user's own files (Name empty: not given) beside the maker's: the user's lines as the maker's are
+// checked, their part numbers priced by the user's list or the maker's; the user's price list as the maker's;
+// and every user's line whose part number is the maker's, which the program leaves out.
+void CheckUserFiles(const DataFile& catalogue, const DataFile& prices, const DataFile& userCatalogue,
+                    const DataFile& userPrices, char separator, const ProblemSink& sink);
+
 } // namespace dorvik

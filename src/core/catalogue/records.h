@@ -51,6 +51,7 @@ public:
     double AveragePowerConstant = 0;
     std::string Description; // attached from the price list; empty until then
     double ListPrice = 0;    // US dollars per foot
+    bool UserLine = false;   // from the user's own catalogue, not the maker's
 
     std::int32_t ConnectorCount() const { return static_cast<std::int32_t>(Connectors.size()); }
     const TConnector& ConnectorAt(std::int32_t index) const;

@@ -34,11 +34,15 @@ std::filesystem::path ProgramFolderOf(const std::filesystem::path& executableFol
     return executableFolder;
 }
 
+std::filesystem::path UserDataFolder(const std::filesystem::path& dataHome) {
+    return dataHome / "Veltrane" / "Dorvik";
+}
+
 std::filesystem::path WritableDataFolder(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& dataHome) {
     if (CanCreateFileIn(programFolder))
         return programFolder;
-    const auto folder = dataHome / "Veltrane" / "Dorvik";
+    const auto folder = UserDataFolder(dataHome);
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     return folder;

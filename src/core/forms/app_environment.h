@@ -25,6 +25,11 @@ struct TAppEnvironment {
     std::optional<std::filesystem::path> CatalogueFile;
     std::optional<std::filesystem::path> PriceFile;
     std::optional<std::filesystem::path> RatesFile;
+    // The user's own lines and their prices (User_TLine_Connectors.dat, User_M_lom.dat), read after the
+    // maker's files when they exist. The desktop program names its user data folder's; the command-line tool
+    // only the files given, so that its output never depends on the machine.
+    std::optional<std::filesystem::path> UserCatalogueFile;
+    std::optional<std::filesystem::path> UserPriceFile;
     // How the catalogue and the price list are read: the command-line tool, which ends after one query, maps
     // them; the desktop program, which keeps the price list for hours, copies it (see FileBytes::Access).
     FileBytes::Access DataFileAccess = FileBytes::Access::Copy;
@@ -40,6 +45,9 @@ std::filesystem::path ProgramFolderOf(const std::filesystem::path& executableFol
 // dataHome is $XDG_DATA_HOME, or ~/.local/share when that is unset.
 std::filesystem::path WritableDataFolder(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& dataHome);
+
+// Where the user's own catalogue files live: dataHome/Veltrane/Dorvik (not created).
+std::filesystem::path UserDataFolder(const std::filesystem::path& dataHome);
 
 // The shared data folder an installation puts beside the program, installedRelative to the executable's
 // folder (such as "../share/veltrane/common-files"), when it exists.

@@ -3,6 +3,7 @@
 #include "gui/platform/designed_font.h"
 #include "gui/platform/qt_text.h"
 
+#include <QPushButton>
 #include <QScopedValueRollback>
 
 namespace dorvik::gui {
@@ -19,6 +20,14 @@ FormDialog::FormDialog(TForm& form, IPlatformServices& services, QWidget* parent
 
 void FormDialog::SetClientSize(int width, int height) {
     setFixedSize(width, height);
+}
+
+QPushButton* FormDialog::MakeButton(TButton& model) {
+    auto* button = new QPushButton(ToQString(model.Caption()), this);
+    button->setObjectName(QString::fromStdString(model.Name));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, &model] { Act([&model] { model.Click(); }); });
+    return button;
 }
 
 void FormDialog::Act(const std::function<void()>& handler) {

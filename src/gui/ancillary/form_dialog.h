@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 #include <functional>
 
 namespace dorvik::gui {
@@ -25,6 +27,8 @@ protected:
     // Places the widget at the control's bounds and follows its visible and enabled states.
     static void Follow(QWidget& widget, const TControl& control);
     void SetClientSize(int width, int height);
+    // A push button of the model's caption and name whose click runs the model's handler.
+    QPushButton* MakeButton(TButton& model);
 
 private:
     TForm& form_;

@@ -74,6 +74,15 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
         return QVariant(static_cast<int>(Qt::AlignVCenter | Qt::AlignLeft));
+    case Qt::FontRole:
+        if (grid_.RowMarked(row)) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        return {};
+    case Qt::ToolTipRole:
+        return grid_.RowMarked(row) ? QVariant(QObject::tr("A line of your own catalogue")) : QVariant();
     default:
         return {};
     }

@@ -24,6 +24,8 @@ protected:
     // As an installed program: its own files in a data folder, the user's in the documents folder.
     std::filesystem::path outputFolder = programFolder;
     std::optional<std::filesystem::path> documentsFolder;
+    // The folder of the user's own catalogue files, as the desktop program gives one.
+    std::optional<std::filesystem::path> userFolder;
     MemorySettingsStore store;
     FakeServices services;
     std::unique_ptr<TfrmMain> form;
@@ -57,6 +59,10 @@ protected:
         env.OutputFolder = outputFolder;
         env.DocumentsFolder = documentsFolder;
         env.DecimalSeparator = separator;
+        if (userFolder) {
+            env.UserCatalogueFile = *userFolder / "User_TLine_Connectors.dat";
+            env.UserPriceFile = *userFolder / "User_M_lom.dat";
+        }
         form = std::make_unique<TfrmMain>(env, store, services);
         form->Dispatch([this] { form->FormCreate(); });
         return *form;

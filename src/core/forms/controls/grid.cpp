@@ -16,6 +16,7 @@ void TGrid::SetRowCount(int rows) {
         rows = 0;
     table_.Rows.resize(static_cast<std::size_t>(rows), std::vector<std::string>(table_.Columns.size()));
     rowColors_.resize(static_cast<std::size_t>(rows), kDefaultColor);
+    rowMarks_.assign(static_cast<std::size_t>(rows), false);
     if (rows == 0)
         table_.CurrentRow = 0;
     else if (table_.CurrentRow == 0 || table_.CurrentRow > rows)
@@ -41,6 +42,13 @@ void TGrid::SetCell(int col, int row, std::string text) {
         throw std::out_of_range("Grid index out of range: " + Name + " column " + std::to_string(col) +
                                 ", row " + std::to_string(row));
     table_.Rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)] = std::move(text);
+    Touch();
+}
+
+void TGrid::SetRowMarked(int row, bool marked) {
+    if (row < 1 || row > RowCount() || rowMarks_[static_cast<std::size_t>(row - 1)] == marked)
+        return;
+    rowMarks_[static_cast<std::size_t>(row - 1)] = marked;
     Touch();
 }
 

@@ -63,6 +63,11 @@ public:
     TColor RowColor(int row) const { return rowColors_.at(static_cast<std::size_t>(row - 1)); }
     void SetRowColor(int row, TColor color);
     void ResetRowColors();
+    // A row marked for the eye only (a line of the user's own catalogue): no output reads it.
+    bool RowMarked(int row) const {
+        return row >= 1 && row <= RowCount() && rowMarks_[static_cast<std::size_t>(row - 1)];
+    }
+    void SetRowMarked(int row, bool marked);
 
     // Headings, visibility, cells and current row as the outputs read them.
     const TextTable& Table() const { return table_; }
@@ -74,6 +79,7 @@ private:
     TextTable table_;
     std::vector<int> widths_;
     std::vector<TColor> rowColors_;
+    std::vector<bool> rowMarks_;
 };
 
 } // namespace dorvik

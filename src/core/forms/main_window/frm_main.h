@@ -1,6 +1,7 @@
 #pragma once
 // The main window's model: the query page, the results page, the main menu, and every handler. Handlers are
 // split over several files by concern (main_*.cpp beside this header).
+#include "core/catalogue/catalogue_loader.h"
 #include "core/catalogue/pick_list.h"
 #include "core/catalogue/price_list.h"
 #include "core/catalogue/records.h"
@@ -132,6 +133,8 @@ public:
     TMenuItem* GetTransmissionLines1 = nullptr;
     TMenuItem* NewQuery1 = nullptr;
     TMenuItem* N3 = nullptr;
+    TMenuItem* NewLineFromDatasheet1 = nullptr; // the user's own lines; query page only
+    TMenuItem* UserLines1 = nullptr;
     TMenuItem* Update1 = nullptr;
     TMenuItem* Exit1 = nullptr;
     TMenuItem* CurrencySettings1 = nullptr;
@@ -292,6 +295,12 @@ public:
     // frequencies or maximum loss do not read.
     TChartOfLines ChartOfLines();
     void ChartOfLines1Click();
+    void NewLineFromDatasheet1Click(); // main_user_lines.cpp
+    void UserLines1Click();
+    // The data files read again after the user's own lines changed; the query page keeps its values.
+    void ReloadUserLines();
+    // The folder of the user's catalogue files; none where the program has none.
+    std::optional<std::filesystem::path> UserCatalogueFolder() const;
 
     IPlatformServices& Services() { return services_; }
     char DecimalSeparator() const { return env_.DecimalSeparator; }
@@ -303,6 +312,9 @@ private:
     void BuildCurrencyMenu(); // main_currency.cpp
     void BindEvents();        // main_design.cpp
     void LoadDataFiles();     // main_startup.cpp
+    // The maker's file and the user's, where it exists.
+    LoadedCatalogue LoadCatalogueFiles(const std::filesystem::path& cataloguePath) const;
+    PriceList LoadPriceFiles(const std::filesystem::path& pricePath) const;
     void ReportCatalogueProblems(const std::vector<std::string>& problems);
     void ReadSharedDataFolder();
     TTransmissionLine& CurrentLine(); // item (current row - 1) of the hit list

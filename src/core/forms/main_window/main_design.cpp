@@ -232,6 +232,10 @@ void TfrmMain::BuildMainMenu() {
     N2 = &File1->Add("N2", "-");
     GetTransmissionLines1 = &File1->Add("GetTransmissionLines1", "Get Transmission Lines", "Ctrl+G");
     NewQuery1 = &File1->Add("NewQuery1", "New Query", "Ctrl+Q");
+    NewLineFromDatasheet1 = &File1->Add("NewLineFromDatasheet1", "New Line From Datasheet...");
+    UserLines1 = &File1->Add("UserLines1", "User Lines...");
+    for (TMenuItem* item : {NewLineFromDatasheet1, UserLines1})
+        item->SetVisible(UserCatalogueFolder().has_value());
     N3 = &File1->Add("N3", "-");
     Update1 = &File1->Add("Update1", "Quick Update", "Ctrl+U");
     Exit1 = &File1->Add("Exit1", "Exit", "Ctrl+X");
@@ -273,6 +277,8 @@ void TfrmMain::BindEvents() {
     ToAnExcelWorkbook1->OnClick = [this] { ToAnExcelWorkbook1Click(); };
     GetTransmissionLines1->OnClick = [this] { btnSearchClick(); };
     NewQuery1->OnClick = [this] { btnNewQueryClick(); };
+    NewLineFromDatasheet1->OnClick = [this] { NewLineFromDatasheet1Click(); };
+    UserLines1->OnClick = [this] { UserLines1Click(); };
     Update1->OnClick = [this] { Update1Click(); };
     Exit1->OnClick = [this] { btnCloseClick(); };
     About1->OnClick = [this] { About1Click(); };

@@ -97,6 +97,7 @@ void TfrmMain::FillSpecsGridRows() {
         const LineResult& line = result_.Lines[i];
         const int r = static_cast<int>(i) + 1;
         WriteIdentity(grdSpecs, r, *line.Line, sep);
+        grdSpecs.SetRowMarked(r, line.Line->UserLine);
         if (result_.FiguresComputed) {
             grdSpecs.SetCell(colMidBand, r, FormatGeneral(*line[Figure::MidBand].Value, sep));
             for (const auto& [figure, col] : kFigureColumns)
@@ -145,6 +146,9 @@ void TfrmMain::SetResultsMenus(bool results) {
         item->SetVisible(results);
     GetTransmissionLines1->SetVisible(!results);
     OpenFile1->SetVisible(!results);
+    // Only where the program has a folder for the user's files (not in the command-line tool).
+    for (TMenuItem* item : {NewLineFromDatasheet1, UserLines1})
+        item->SetVisible(!results && UserCatalogueFolder().has_value());
     ToAMicrosoftExcelFile1->SetEnabled(ExcelInstalled());
 }
 

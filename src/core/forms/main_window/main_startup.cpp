@@ -18,6 +18,11 @@ bool FileExists(const std::filesystem::path& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
+// The user's files only where they exist: a new user has none.
+std::optional<std::filesystem::path> ExistingFile(const std::optional<std::filesystem::path>& path) {
+    return path && FileExists(*path) ? path : std::nullopt;
+}
+
 // The message names this many problems; the rest are counted, and listed under the message's details.
 constexpr std::size_t kProblemsNamed = 20;
 
@@ -68,6 +73,30 @@ void TfrmMain::ReportCatalogueProblems(const std::vector<std::string>& problems)
     services_.ShowDetailedMessage(text, MessageIcon::Warning, JoinLines(problems, problems.size()));
 }
 
+LoadedCatalogue TfrmMain::LoadCatalogueFiles(const std::filesystem::path& cataloguePath) const {
+    FileBytes maker = FileBytes::Read(cataloguePath, env_.DataFileAccess);
+    const auto userPath = ExistingFile(env_.UserCatalogueFile);
+    if (!userPath)
+        return LoadCatalogue(std::move(maker), DecimalSeparator(), cataloguePath.filename().string());
+    return LoadCatalogue(std::move(maker), FileBytes::Read(*userPath, env_.DataFileAccess),
+                         DecimalSeparator(), cataloguePath.filename().string(),
+                         userPath->filename().string());
+}
+
+PriceList TfrmMain::LoadPriceFiles(const std::filesystem::path& pricePath) const {
+    FileBytes maker = FileBytes::Read(pricePath, env_.DataFileAccess);
+    const auto userPath = ExistingFile(env_.UserPriceFile);
+    if (!userPath)
+        return PriceList(std::move(maker), DecimalSeparator());
+    // One list, the maker's lines first: a part number priced by both keeps the maker's price. A NUL ends a
+    // file's text, so each is cut there before they are joined.
+    const auto text = [](std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); };
+    std::string joined(text(maker.View()));
+    joined += '\n';
+    joined += text(FileBytes::Read(*userPath, FileBytes::Access::Copy).View());
+    return PriceList(FileBytes(std::move(joined)), DecimalSeparator());
+}
+
 void TfrmMain::LoadDataFiles() {
     const auto cataloguePath = CatalogueFilePath();
     const auto pricePath = PriceFilePath();
@@ -90,9 +119,8 @@ void TfrmMain::LoadDataFiles() {
     }
     // Each file in one block: the catalogue's records view its bytes; the price list reads its own when a
     // search asks for prices.
-    LoadedCatalogue loaded = LoadCatalogue(FileBytes::Read(cataloguePath, env_.DataFileAccess),
-                                           DecimalSeparator(), cataloguePath.filename().string());
-    PriceLines = PriceList(FileBytes::Read(pricePath, env_.DataFileAccess), DecimalSeparator());
+    LoadedCatalogue loaded = LoadCatalogueFiles(cataloguePath);
+    PriceLines = LoadPriceFiles(pricePath);
     TheCatalogue = std::move(loaded.Lines);
     BeginFrequencyList = std::move(loaded.BeginFrequencyList);
     EndFrequencyList = std::move(loaded.EndFrequencyList);
