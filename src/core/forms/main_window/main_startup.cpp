@@ -2,6 +2,7 @@
 #include "core/catalogue/catalogue_loader.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
+#include "core/text/line_views.h"
 #include "core/text/text_file.h"
 
 #include <system_error>
@@ -13,9 +14,10 @@ constexpr const char* kMissingFilesMessage =
     "One or more files needed to run this application are missing.\rPlease check the appropriate directories "
     "for 'M_Lom.dat' and 'Freq_TLine_Connectors.dat'.";
 
+// A pipe or a device is read as a file is (the command line's process substitution, /dev/stdin).
 bool FileExists(const std::filesystem::path& path) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+    return std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path, ec);
 }
 
 // The message names this many problems; the rest are counted, and listed under the message's details.
@@ -31,6 +33,12 @@ std::string JoinLines(const std::vector<std::string>& lines, std::size_t count) 
     return text;
 }
 } // namespace
+
+// Where the files were looked for, so a user can tell which folder to check.
+std::string TfrmMain::MissingFilesMessage() const {
+    return std::string(kMissingFilesMessage) + "\r\rThe catalogue is looked for as '" +
+           CatalogueFilePath().string() + "', the price list as '" + PriceFilePath().string() + "'.";
+}
 
 std::filesystem::path TfrmMain::CatalogueFilePath() const {
     return env_.CatalogueFile.value_or(env_.ProgramFolder / "Freq_TLine_Connectors.dat");
@@ -69,7 +77,7 @@ void TfrmMain::LoadDataFiles() {
     const auto cataloguePath = CatalogueFilePath();
     const auto pricePath = PriceFilePath();
     if (!FileExists(cataloguePath) || !FileExists(pricePath)) {
-        services_.ShowMessage(kMissingFilesMessage, MessageIcon::Error);
+        services_.ShowMessage(MissingFilesMessage(), MessageIcon::Error);
         return;
     }
     const auto ratesPath = RatesFilePath();
@@ -89,7 +97,11 @@ void TfrmMain::LoadDataFiles() {
     // search asks for prices.
     LoadedCatalogue loaded = LoadCatalogue(FileBytes::Read(cataloguePath, env_.DataFileAccess),
                                            DecimalSeparator(), cataloguePath.filename().string());
-    PriceLines = PriceList(FileBytes::Read(pricePath, env_.DataFileAccess), DecimalSeparator());
+    FileBytes prices = FileBytes::Read(pricePath, env_.DataFileAccess);
+    if (const std::size_t nulLine = NulByteLine(prices.View()); nulLine > 0)
+        services_.ShowMessage(pricePath.filename().string() + ": " + NulByteMessage(nulLine),
+                              MessageIcon::Warning);
+    PriceLines = PriceList(std::move(prices), DecimalSeparator());
     TheCatalogue = std::move(loaded.Lines);
     BeginFrequencyList = std::move(loaded.BeginFrequencyList);
     EndFrequencyList = std::move(loaded.EndFrequencyList);
@@ -117,7 +129,7 @@ void TfrmMain::FormCreate() {
         LoadDataFiles();
     } catch (const FileError& error) {
         // A data file that exists but cannot be read counts as missing; the program runs on without data.
-        services_.ShowMessage(std::string(error.what()) + "\r\r" + kMissingFilesMessage, MessageIcon::Error);
+        services_.ShowMessage(std::string(error.what()) + "\r\r" + MissingFilesMessage(), MessageIcon::Error);
         Loaded = false;
         CurrencyAvailable = false;
         TheCatalogue.clear();
@@ -137,7 +149,9 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::FormDestroy() {
-    SaveSettings();
+    // A run of a query file or a part number leaves the stored query page as the user last left it.
+    if (!HasParams())
+        SaveSettings();
 }
 
 } // namespace dorvik
