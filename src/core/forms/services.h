@@ -57,6 +57,11 @@ public:
                                      const std::string& /*details*/) {
         ShowMessage(text, icon);
     }
+    // A message about one field of a form: where the field is not in sight (the command line), the message
+    // names it.
+    virtual void ShowFieldMessage(const std::string& text, MessageIcon icon, const std::string& /*field*/) {
+        ShowMessage(text, icon);
+    }
     // Yes/No question; true for Yes.
     virtual bool Confirm(const std::string& text) = 0;
     virtual void Beep() = 0;
