@@ -54,7 +54,11 @@ TModalResult TQuickUpdate::ShowUpdateDialog(const std::string& message) {
     dialog.FormCreate();
     if (!message.empty())
         dialog.lblMessage.SetCaption(message);
-    return services_.ShowModal(dialog);
+    services_.ShowModal(dialog);
+    // The close box is Cancel: the reminder waits its days, instead of coming back at the next activation.
+    if (dialog.ModalResult == TModalResult::None)
+        dialog.btnCancelClick();
+    return dialog.ModalResult;
 }
 
 DownloadResult TQuickUpdate::DownloadFile(const std::string& url, const std::filesystem::path& path) {
