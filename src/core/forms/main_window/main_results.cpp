@@ -237,7 +237,6 @@ void TfrmMain::SetResultsMenus(bool results) {
         item->SetVisible(results);
     GetTransmissionLines1->SetVisible(!results);
     OpenFile1->SetVisible(!results);
-    ToAMicrosoftExcelFile1->SetEnabled(ExcelInstalled());
 }
 
 void TfrmMain::grdSpecsClick() {
