@@ -34,7 +34,8 @@ struct TFileDialog {
 void ProposeIn(TFileDialog& dialog, const std::filesystem::path& folder, std::string_view extension);
 
 // How a download ended: a cancelled one is not reported as a failure.
-enum class DownloadResult { Completed, Failed, Cancelled };
+// Refused: the server answered, without the file (HTTP 404): the connection is not to blame.
+enum class DownloadResult { Completed, Failed, Cancelled, Refused };
 
 struct CalendarDate {
     int year = 1970, month = 1, day = 1;

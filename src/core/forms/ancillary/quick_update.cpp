@@ -79,6 +79,9 @@ void TQuickUpdate::DownloadAndInstall(const std::string& url, const std::filesys
     case DownloadResult::Failed:
         services_.ShowMessage(kDownloadFailedMessage, MessageIcon::Error);
         break;
+    case DownloadResult::Refused:
+        services_.ShowMessage(kDownloadRefusedMessage, MessageIcon::Error);
+        break;
     case DownloadResult::Cancelled:
         break;
     }
