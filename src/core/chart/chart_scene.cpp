@@ -119,7 +119,10 @@ private:
             labelWidth = std::max(labelWidth, TextWidth(Number(tick), u_));
         const double left = 2.2 * u_ + labelWidth + 0.8 * u_;
         const double top = 3.2 * u_;
-        const double right = scene_.Width - (figure_.Series.empty() ? u_ : legendWidth + 1.5 * u_);
+        // Without a legend, room for half the last frequency label, which is centred on the plot's edge.
+        const double lastLabel = TextWidth(Number(scene_.X.High), u_) / 2 + 0.3 * u_;
+        const double right =
+            scene_.Width - (figure_.Series.empty() ? std::max(u_, lastLabel) : legendWidth + 1.5 * u_);
         const double bottom = scene_.Height - 4.2 * u_;
         scene_.Plot = {left, top, std::max(right - left, u_), std::max(bottom - top, u_)};
         if (!figure_.Series.empty()) {

@@ -141,6 +141,14 @@ TEST(ChartScene, SaysWhyNoCurveIsDrawn) {
         EXPECT_TRUE(scene->Plot.Contains(reason->At));
         EXPECT_FALSE(scene->X.Ticks.empty());
     }
+    // Without a legend, the last frequency label (centred on the plot's edge) still fits the scene.
+    ChartFigure band = Figure({});
+    band.QueryBand = FrequencyRange{30, 1000};
+    for (const double width : {300.0, 800.0}) {
+        const ChartScene empty = MakeChartScene(band, width, width * 0.7);
+        for (const SceneText& label : TickLabels(empty, true))
+            EXPECT_LE(label.At.X + TextWidth(label.Text, label.Size) / 2, empty.Width) << label.Text;
+    }
     // The lines are still named in the legend.
     const auto texts = ItemsOf<SceneText>(zero);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const SceneText& t) { return t.Text == "FLAT"; }));
