@@ -36,10 +36,16 @@ bool ReadOrder(std::string_view text, dorvik::bench::PriceOrder& order) {
 int main(int argc, char** argv) {
     dorvik::bench::GeneratorPlan plan;
     int* counts[] = {&plan.TransmissionLines, &plan.ConnectorsPerLine, &plan.PriceLines};
-    if (argc < 2 || argc > 6) {
+    const char* name = argc > 0 ? argv[0] : "dorvik_generate_catalogue";
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    // An option is never taken for the folder (a folder named --help of a hundred megabytes).
+    if (first == "--help" || first == "-h") {
+        std::printf("usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n", name);
+        return 0;
+    }
+    if (argc < 2 || argc > 6 || first.starts_with('-')) {
         std::fprintf(stderr,
-                     "usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n",
-                     argc > 0 ? argv[0] : "dorvik_generate_catalogue");
+                     "usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n", name);
         return 2;
     }
     if (argc == 6 && !ReadOrder(argv[5], plan.Order)) {

@@ -10,6 +10,7 @@
 #include "gui/datasheet/datasheet_views.h"
 #include "gui/main_window/main_window_view.h"
 #include "gui/platform/qt_platform_services.h"
+#include "gui/platform/quit_on_signal.h"
 #include "gui/printing/preview_reports.h"
 
 #include <QApplication>
@@ -91,18 +92,16 @@ int main(int argc, char** argv) {
     if (!form.TerminateRequested) {
         services.SetDialogParent(&view);
         services.SetBeforeProcessEvents([&view] { view.Refresh(); });
-        // The spreadsheet program is looked up in the background: its menu item follows when the answer
-        // comes.
-        services.SetDefaultApplicationChanged([&form, &view] {
-            view.Act([&form] { form.ToAMicrosoftExcelFile1->SetEnabled(form.ExcelInstalled()); });
-        });
+        // The spreadsheet program is looked up in the background, so the answer is ready when the export
+        // asks whether to open the file.
+        form.ExcelInstalled();
         view.Refresh();
         view.show();
+        dorvik::gui::QuitOnTerminationSignals(&view);
         status = QApplication::exec();
     }
     services.SetDialogParent(nullptr);
     services.SetBeforeProcessEvents({});
-    services.SetDefaultApplicationChanged({});
     form.Dispatch([&form] { form.FormDestroy(); });
     return status;
 }

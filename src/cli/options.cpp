@@ -169,6 +169,8 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
     // The report takes the place of the results: there is nothing to format.
     if (options.print && formatGiven)
         throw UsageError("--format formats the results on standard output, which --print does not write");
+    if (options.print && options.outputFile)
+        throw UsageError("--output writes the workbook of --format xlsx, which --print does not make");
     if (options.chartFile && *options.chartFile == "-") {
         if (!options.print)
             throw UsageError("--chart -: standard output holds the results; name a file, or use --print");
@@ -222,8 +224,9 @@ std::string UsageText() {
            "Loss\n"
            "Calculator does when started with FILE QUERY.dvk or with PART[|LENGTH|UNIT], and writes the "
            "lines found\n"
-           "to standard output. Messages go to standard error. Nothing is written but the --pdf and --chart "
-           "files.\n"
+           "to standard output. Messages go to standard error. Nothing is written but the --output, --pdf "
+           "and\n"
+           "--chart files; none of them may name the query, a data file or another of them.\n"
            "\n"
            "Options:\n"
            "  --catalogue FILE   the catalogue (default: Freq_TLine_Connectors.dat beside the program)\n"
@@ -254,7 +257,9 @@ std::string UsageText() {
            "                     json (with the connectors and part numbers of every line, and the figures\n"
            "                     as numbers), xlsx (an Excel workbook, written to --output); not with\n"
            "                     --print\n"
-           "  --output FILE      where --format xlsx writes the workbook (replaced whole)\n"
+           "  --output FILE      where --format xlsx writes the workbook (replaced whole), to a FIFO or a\n"
+           "                     character device as a stream, or to standard output with '-'; not with\n"
+           "                     --print (a usage error)\n"
            "  --print EXTENT     print instead: 'list' (every line found), 'page' (six lines from --row) or\n"
            "                     'selection' (the data sheet of the --row line with its first connectors);\n"
            "                     the page-count question is answered Yes; needs --pdf\n"
@@ -270,7 +275,8 @@ std::string UsageText() {
            "                     FILE:LINE: message, as it is found (numbers that do not read, lines "
            "without\n"
            "                     all their fields, part numbers without a price line, part numbers priced\n"
-           "                     twice, exchange rates that cannot be used or are missing), and warnings\n"
+           "                     twice, exchange rates that cannot be used or are missing, a NUL byte, an\n"
+           "                     empty catalogue, figures no search can use), and warnings\n"
            "                     about values far outside what a catalogue holds\n"
            "  --max-problems N   --check stops after N problems and warnings (default 1000), saying \"and\n"
            "                     more\" on its last line\n"

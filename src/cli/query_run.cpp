@@ -2,6 +2,7 @@
 
 #include "cli/chart_run.h"
 #include "cli/formatters.h"
+#include "cli/output_clashes.h"
 #include "cli/output_target.h"
 #include "cli/print_run.h"
 #include "cli/scratch_folder.h"
@@ -21,29 +22,43 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <ostream>
 #include <system_error>
+#include <unistd.h>
 
 namespace dorvik::cli {
 
 namespace {
 
+// A pipe or a device is read as a file is.
 bool IsFile(const std::filesystem::path& path) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+    return std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path, ec);
 }
 
-// A file that exists but cannot be read would run as an empty query, as a missing one would.
-bool IsReadableFile(const std::filesystem::path& path) {
-    if (!IsFile(path))
-        return false;
-    try {
-        ReadWholeFile(path);
-        return true;
-    } catch (const FileError&) {
-        return false;
+// Why a file cannot be read (it would run as an empty query, as a missing one would); empty when it can. A
+// pipe is not read here: its bytes are the query's, read once.
+std::string UnreadableReason(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec)
+        return ec.message();
+    if (std::filesystem::is_directory(status))
+        return "it is a folder";
+    if (::access(path.c_str(), R_OK) != 0)
+        return std::strerror(errno);
+    if (std::filesystem::is_regular_file(status)) {
+        try {
+            errno = 0;
+            ReadWholeFile(path);
+        } catch (const FileError&) {
+            return errno != 0 ? std::strerror(errno) : "it cannot be read";
+        }
     }
+    return {};
 }
 
 // The connectors of a listed line as the JSON document lists them.
@@ -126,34 +141,30 @@ std::filesystem::path MadeChartFile(const std::filesystem::path& folder,
 
 // What a run writes besides standard output, checked before the query runs.
 struct Outputs {
-    std::optional<OutputTarget> pdf, chart;
+    std::optional<OutputTarget> pdf, chart, workbook;
 };
 
 } // namespace
 
 int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostream& out, std::ostream& err) {
     // The desktop program would read an empty query from a missing file; a tool should say so instead.
-    if (options.queryFile && !IsReadableFile(*options.queryFile))
+    if (const auto reason = options.queryFile ? UnreadableReason(*options.queryFile) : ""; !reason.empty())
         return UsageFailure(err, "cannot read the query file " +
-                                     TerminalText(QuotedExcerpt(options.queryFile->string())));
+                                     TerminalText(QuotedExcerpt(options.queryFile->string())) + ": " +
+                                     reason);
     // The code first: an unknown one is wrong whatever the files hold.
     if (options.currency && !IsCurrencyCode(*options.currency))
         return UsageFailure(err,
                             "unknown currency code '" + TerminalText(QuotedExcerpt(*options.currency)) + "'");
-    // The workbook replaces a file; a device or a folder of that name is never replaced.
-    if (std::error_code ec; options.outputFile && std::filesystem::exists(*options.outputFile, ec) &&
-                            !IsFile(*options.outputFile))
-        return UsageFailure(err, "--output " + TerminalText(QuotedExcerpt(options.outputFile->string())) +
-                                     " is not a regular file");
     const auto ratesFile = options.ratesFile.value_or(tool.programFolder / "xcngrate.dat");
     // A file named on the command line is meant to be used; one beside the program is optional.
-    if (options.ratesFile && !IsReadableFile(ratesFile))
+    if (const auto reason = options.ratesFile ? UnreadableReason(ratesFile) : ""; !reason.empty())
         return UsageFailure(err, "cannot read the exchange-rate file " +
-                                     TerminalText(QuotedExcerpt(ratesFile.string())));
+                                     TerminalText(QuotedExcerpt(ratesFile.string())) + ": " + reason);
     for (const auto& userFile : {options.userCatalogueFile, options.userPriceFile})
-        if (userFile && !IsReadableFile(*userFile))
+        if (const auto reason = userFile ? UnreadableReason(*userFile) : ""; !reason.empty())
             return UsageFailure(err, "cannot read the user's file " +
-                                         TerminalText(QuotedExcerpt(userFile->string())));
+                                         TerminalText(QuotedExcerpt(userFile->string())) + ": " + reason);
     // US dollars are the catalogue's own prices: they need no rates.
     if (options.currency && *options.currency != "USD" && !IsFile(ratesFile))
         return UsageFailure(
@@ -170,16 +181,28 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
             outputs.pdf.emplace(*options.pdfFile);
         if (options.chartFile)
             outputs.chart.emplace(*options.chartFile);
+        if (options.outputFile)
+            outputs.workbook.emplace(*options.outputFile);
     } catch (const OutputError& error) {
         return UsageFailure(err, error.what());
     }
+    if (const auto clash =
+            OutputClash({{"the query file", options.queryFile.value_or("")},
+                         {"the catalogue",
+                          options.catalogueFile.value_or(tool.programFolder / "Freq_TLine_Connectors.dat")},
+                         {"the price list", options.priceFile.value_or("")},
+                         {"the exchange-rate file", ratesFile}},
+                        {{"--output", options.outputFile.value_or("")},
+                         {"--pdf", options.pdfFile.value_or("")},
+                         {"--chart", options.chartFile.value_or("")}}))
+        return UsageFailure(err, *clash);
 
     // A report is asked for from the command line: the page-count question counts as answered Yes.
     StderrServices services(err, options.print.has_value());
     // The print data file and the offscreen platform's runtime folder, private to this run.
     std::optional<ScratchFolder> privateFolder;
     try {
-        if (options.print || options.chartFile)
+        if (options.print || options.chartFile || options.outputFile)
             privateFolder.emplace();
     } catch (const std::exception& error) {
         return UsageFailure(err, error.what());
@@ -217,8 +240,11 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
                 return status;
             outputs.pdf->Deliver(*printing.pdfFile, out);
         } else {
-            if (options.outputFile)
-                WriteWorkbook(result, *options.outputFile);
+            if (options.outputFile) {
+                const auto made = privateFolder->Path() / "lines.xlsx";
+                WriteWorkbook(result, made, privateFolder->Path());
+                outputs.workbook->Deliver(made, out);
+            }
             WriteResults(form, options.format, out);
             out.flush();
         }

@@ -5,13 +5,23 @@
 #include <algorithm>
 #include <chrono>
 #include <ostream>
+#include <string_view>
 
 namespace dorvik::cli {
 
 void StderrServices::ShowMessage(const std::string& text, MessageIcon /*icon*/) {
     std::string breaks(text);
     std::replace(breaks.begin(), breaks.end(), '\r', '\n');
-    err_ << TerminalText(breaks, /*keepLineBreaks=*/true) << '\n';
+    // Every line names the tool, so a script's log tells whose it is; blank lines stay blank.
+    const std::string shown = TerminalText(breaks, /*keepLineBreaks=*/true);
+    std::size_t start = 0;
+    do {
+        const std::size_t end = std::min(shown.find('\n', start), shown.size());
+        if (end > start)
+            err_ << "dorvik-query: ";
+        err_ << std::string_view(shown).substr(start, end - start) << '\n';
+        start = end + 1;
+    } while (start < shown.size());
     err_.flush();
 }
 

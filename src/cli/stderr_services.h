@@ -13,8 +13,12 @@ public:
     explicit StderrServices(std::ostream& err, bool confirmAnswer = false)
         : err_(err), confirmAnswer_(confirmAnswer) {}
 
-    // The message in UTF-8, each "\r" as a line break, then a newline; other control characters as '?'.
+    // The message in UTF-8, each "\r" as a line break, then a newline; other control characters as '?'. Each
+    // line that holds text starts with "dorvik-query: ".
     void ShowMessage(const std::string& text, MessageIcon icon) override;
+    void ShowFieldMessage(const std::string& text, MessageIcon icon, const std::string& field) override {
+        ShowMessage(field + ": " + text, icon);
+    }
     bool Confirm(const std::string& text) override; // shown, answered with confirmAnswer
     void Beep() override {}
     bool ExecuteFileDialog(TFileDialog&) override { return false; }

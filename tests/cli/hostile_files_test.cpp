@@ -190,7 +190,7 @@ TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {
                    }
                }),
          1,
-         {kLeftOut, "\nand ", " more", kNoLines},
+         {kLeftOut, "\ndorvik-query: and ", " more", kNoLines},
          {}},
         {"a line of 50 MB",
          write("long_line.dat",

@@ -18,7 +18,8 @@ TEST_F(QueryToolMessagesTest, CurrencyWithoutItsRateLineStaysInUsDollars) {
         EXPECT_EQ(result.status, 0) << content;
         EXPECT_NE(result.out.find("USD 10.00\tUSD 32.81"), std::string::npos) << content;
         EXPECT_EQ(result.out.find("EUR"), std::string::npos) << content;
-        EXPECT_EQ(result.err.rfind("The exchange rate for EUR cannot be used: ", 0), 0u) << result.err;
+        EXPECT_EQ(result.err.rfind("dorvik-query: The exchange rate for EUR cannot be used: ", 0), 0u)
+            << result.err;
         EXPECT_NE(result.err.find(rates.string()), std::string::npos) << result.err;
     }
 }
@@ -36,11 +37,13 @@ TEST_F(QueryToolMessagesTest, UsageErrorsNameTheirCauseBriefly) {
         // Named, it must be read; /proc/self/mem exists but fails every read, even for root.
         {{},
          {"--rates", "/proc/self/mem", "--currency", "EUR", Data("band_800_1000.dvk")},
-         "dorvik-query: cannot read the exchange-rate file /proc/self/mem\n"},
+         "dorvik-query: cannot read the exchange-rate file /proc/self/mem: Input/output error\n"},
         {{},
          {"--format", huge, Data("band_800_1000.dvk")},
          "dorvik-query: unknown format '" + huge.substr(0, 60) + "...' (tsv, html, text, json or xlsx)\n"},
-        {{}, {huge + ".dvk"}, "dorvik-query: cannot read the query file " + huge.substr(0, 60) + "...\n"},
+        {{},
+         {huge + ".dvk"},
+         "dorvik-query: cannot read the query file " + huge.substr(0, 60) + "...: File name too long\n"},
         {{}, {"--" + huge}, "dorvik-query: unknown option '--" + huge.substr(0, 58) + "...'\n"},
         {{},
          {"--format", "a\x1b[2Jb", Data("band_800_1000.dvk")},

@@ -2,6 +2,8 @@
 #include "core/store/registry_file_store.h"
 #include "tool_runner.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <set>
 
@@ -13,6 +15,13 @@ constexpr const char* kNoLines =
 constexpr const char* kMissingFiles =
     "One or more files needed to run this application are missing.\nPlease check the appropriate directories "
     "for 'M_Lom.dat' and 'Freq_TLine_Connectors.dat'.\n";
+
+// The missing-files message names where the files were looked for, then the search finds nothing.
+::testing::Matcher<std::string> MissingFilesThenNoLines(const std::string& before = {}) {
+    return ::testing::AllOf(::testing::StartsWith(Prefixed(before + kMissingFiles) +
+                                                  "\ndorvik-query: The catalogue is looked for as '"),
+                            ::testing::EndsWith("'.\n" + Prefixed(kNoLines)));
+}
 
 struct StatusCase {
     std::string name;
@@ -40,7 +49,9 @@ TEST_F(QueryToolStatusTest, MessagesInTheDesktopProgramsOrderAndTheExitStatus) {
         {"the field rule, then the general error handler's conversion error",
          {Data("not_a_number.dvk")},
          2,
-         "This field must contain a numeric value.\n'abc' is not a valid floating point value\n"},
+         "Maximum Insertion Loss: This field must contain a numeric value.\n'abc' is not a valid floating "
+         "point "
+         "value\n"},
         {"a waveguide below its cutoff: listed with N/A, the reason on standard error",
          {Data("below_cutoff.dvk")},
          0,
@@ -65,7 +76,7 @@ TEST_F(QueryToolStatusTest, MessagesInTheDesktopProgramsOrderAndTheExitStatus) {
     for (const auto& c : cases) {
         const auto result = Run(WithTestFiles(c.args));
         EXPECT_EQ(result.status, c.status) << c.name;
-        EXPECT_EQ(result.err, c.err) << c.name;
+        EXPECT_EQ(result.err, Prefixed(c.err)) << c.name;
         EXPECT_EQ(result.out.empty(), c.status != 0) << c.name;
     }
 }
@@ -129,8 +140,9 @@ TEST_F(QueryToolStatusTest, UnusableRateFallsBackToUsDollars) {
         EXPECT_EQ(result.status, 0) << rates;
         EXPECT_NE(result.out.find("USD 10.00\tUSD 32.81"), std::string::npos) << rates;
         EXPECT_EQ(result.out.find("EUR "), std::string::npos) << rates;
-        EXPECT_EQ(result.err.rfind("The exchange rate for EUR cannot be used: line 1 of " + file.string() +
-                                       " reads \"" + rates.substr(0, rates.size() - 1) + "\", and ",
+        EXPECT_EQ(result.err.rfind("dorvik-query: The exchange rate for EUR cannot be used: line 1 of " +
+                                       file.string() + " reads \"" + rates.substr(0, rates.size() - 1) +
+                                       "\", and ",
                                    0),
                   0u)
             << result.err;
@@ -191,12 +203,28 @@ TEST_F(QueryToolStatusTest, HelpAndVersion) {
     EXPECT_EQ(version.out, std::string("dorvik-query ") + DORVIK_VERSION + "\n");
 }
 
+// Files given through pipes are read as --check reads them: the query on /dev/stdin, the catalogue on a FIFO.
+TEST_F(QueryToolStatusTest, FilesThroughPipesAreRead) {
+    const auto fifo = folder.Path() / "catalogue.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto out = folder.Path() / "out";
+    const std::string command =
+        "cat " + ShellQuoted(Data("Freq_TLine_Connectors.dat")) + " >" + ShellQuoted(fifo.string()) +
+        " & cat " + ShellQuoted(Data("band_800_1000.dvk")) +
+        " | XDG_CONFIG_HOME=" + ShellQuoted(config.string()) + " LC_ALL=C " + ShellQuoted(DORVIK_QUERY_TOOL) +
+        " --catalogue " + ShellQuoted(fifo.string()) + " --prices " + ShellQuoted(Data("M_lom.dat")) +
+        " /dev/stdin >" + ShellQuoted(out.string()) + " 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << ReadBytes(out);
+    EXPECT_NE(ReadBytes(out).find("TC-100"), std::string::npos) << ReadBytes(out);
+}
+
 TEST_F(QueryToolStatusTest, DataFileThatCannotBeReadExitsWithTwo) {
     const auto result =
         Run({"--catalogue", Data("none.dat"), "--prices", Data("M_lom.dat"), Data("band_800_1000.dvk")});
     EXPECT_EQ(result.status, 2);
     // As at the desktop start, the search still runs and finds nothing.
-    EXPECT_EQ(result.err, std::string(kMissingFiles) + kNoLines);
+    EXPECT_THAT(result.err, MissingFilesThenNoLines());
+    EXPECT_NE(result.err.find("looked for as '" + Data("none.dat") + "'"), std::string::npos);
     EXPECT_EQ(result.out, "");
 }
 
@@ -257,8 +285,8 @@ TEST_F(InstalledToolTest, DefaultFilesAndNothingWritten) {
 TEST_F(InstalledToolTest, WithoutSettingsThePriceListIsNotFound) {
     const auto result = Run({(folder.Path() / "query.dvk").string()}, tool);
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Unable to locate Registry Key\nUnable to create path from Registry\n" +
-                              std::string(kMissingFiles) + kNoLines);
+    EXPECT_THAT(result.err, MissingFilesThenNoLines(
+                                "Unable to locate Registry Key\nUnable to create path from Registry\n"));
     EXPECT_FALSE(std::filesystem::exists(config));
 }
 
@@ -280,7 +308,7 @@ TEST_F(InstalledToolTest, TheSystemWideSettingsNameTheSharedFolderAndTheUsersOwn
     }
     const auto own = Run({(folder.Path() / "query.dvk").string()}, tool);
     EXPECT_EQ(own.status, 2);
-    EXPECT_EQ(own.err, std::string(kMissingFiles) + kNoLines);
+    EXPECT_THAT(own.err, MissingFilesThenNoLines());
 }
 
 } // namespace

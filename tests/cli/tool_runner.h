@@ -25,6 +25,21 @@ struct ToolResult {
     std::string out, err;
 };
 
+// Messages as the tool writes them to standard error: each line that holds text after "dorvik-query: ".
+inline std::string Prefixed(const std::string& text) {
+    std::string out;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.rfind("dorvik-query: ", 0) != 0)
+            out += "dorvik-query: ";
+        out += line + (end < text.size() ? "\n" : "");
+        start = end + 1;
+    }
+    return out;
+}
+
 inline std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
     for (const char c : text)

@@ -6,6 +6,7 @@ Usage: typed_outputs_test.py DORVIK_QUERY SOURCE_DIR"""
 import json
 import math
 import os
+import stat
 import subprocess
 import sys
 import tempfile
@@ -178,12 +179,14 @@ class Workbook(unittest.TestCase):
         folder = tempfile.mkdtemp()
         query = os.path.join(DATA, "band_800_1000.dvk")
         for args in (["--format", "xlsx", query], ["--output", os.path.join(folder, "x.xlsx"), query],
-                     ["--format", "xlsx", "--output", folder, query],
-                     ["--format", "xlsx", "--output", "/dev/null", query]):
+                     ["--format", "xlsx", "--output", folder, query]):
             result = run(*args)
             self.assertEqual(result.returncode, 2, args)
             self.assertTrue(result.stderr.startswith(b"dorvik-query: "), result.stderr)
         self.assertEqual(os.listdir(folder), [])
+        # A character device is written as a stream, as for --pdf and --chart, and never replaced.
+        self.assertEqual(run("--format", "xlsx", "--output", "/dev/null", query).returncode, 0)
+        self.assertTrue(stat.S_ISCHR(os.stat("/dev/null").st_mode))
 
 
 if __name__ == "__main__":

@@ -80,11 +80,11 @@ TEST_F(QuickUpdateAddressTest, ACompleteDownloadIsHandedToTheDesktop) {
 }
 
 TEST_F(QuickUpdateAddressTest, AMissingOrCutDownloadIsReportedAndLeavesNoFile) {
-    for (const char* path : {"/missing", "/cut"}) {
+    for (const auto& [path, message] :
+         {std::pair{"/missing", kDownloadRefusedMessage}, {"/cut", kDownloadFailedMessage}}) {
         services.Events.clear();
         Update(path);
-        EXPECT_EQ(services.Events, std::vector<std::string>{std::string("error: ") + kDownloadFailedMessage})
-            << path;
+        EXPECT_EQ(services.Events, std::vector<std::string>{std::string("error: ") + message}) << path;
         EXPECT_FALSE(PackageLeft()) << path;
         EXPECT_EQ(FilesLeft(), 1u) << path; // update.ini, the next reminder
     }

@@ -217,8 +217,12 @@ TConnector ParseConnector(std::string_view text, char separator, PickList& conne
 }
 
 LoadedCatalogue LoadCatalogue(FileBytes file, char separator, const std::string& fileName) {
+    const std::size_t nulLine = NulByteLine(file.View());
     const auto lines = LineViews(file.View());
-    return LoadLines(lines, std::move(file), separator, fileName);
+    LoadedCatalogue result = LoadLines(lines, std::move(file), separator, fileName);
+    if (nulLine > 0)
+        result.Problems.push_back(fileName + ": " + NulByteMessage(nulLine));
+    return result;
 }
 
 LoadedCatalogue LoadCatalogue(FileBytes file, FileBytes userFile, char separator, const std::string& fileName,

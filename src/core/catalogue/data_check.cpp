@@ -84,8 +84,41 @@ private:
     bool stopped_ = false;
 };
 
+// A NUL ends the text for every reader: the lines after it are lost.
+void CheckNulByte(const DataFile& file, ProblemStream& out) {
+    if (const std::size_t line = NulByteLine(file.Bytes.View()); line > 0)
+        out.Add(file.Name, line, NulByteMessage(line));
+}
+
+using LineNumbers = std::array<std::optional<double>, 12>; // fields 1 to 11 as read; index 0 unused
+
+// The figures of a line the program would compute nothing sensible from.
+void CheckFigures(const DataFile& catalogue, std::size_t lineNumber, std::string_view type,
+                  const LineNumbers& v, ProblemStream& out) {
+    const auto add = [&](std::string message) { out.Add(catalogue.Name, lineNumber, std::move(message)); };
+    if (type != "AIR" && type != "FOAM" && type != "EW")
+        add("the cable type " + Quoted(type) + " is none of AIR, FOAM and EW: no search finds the line");
+    if (v[1] && v[2] && *v[1] > *v[2])
+        add("the band's low edge " + FormatGeneral(*v[1], '.') + " MHz is above its high edge " +
+            FormatGeneral(*v[2], '.') + " MHz");
+    if (type == "EW") {
+        if (v[8] && !(*v[8] > 0))
+            add("the waveguide's cutoff (field 8) is " + FormatGeneral(*v[8], '.') +
+                " MHz: its attenuation cannot be computed");
+        else if (v[8] && v[1] && *v[8] >= *v[1] && *v[1] > 0)
+            add("the waveguide's cutoff of " + FormatGeneral(*v[8], '.') +
+                " MHz is not below its band (from " + FormatGeneral(*v[1], '.') +
+                " MHz): no attenuation up to the cutoff");
+    } else if (v[8] && v[9] && *v[8] == 0 && *v[9] == 0) {
+        add("the attenuation (fields 8 and 9) is 0: the line would lose nothing");
+    }
+}
+
 void CheckCatalogue(const DataFile& catalogue, const std::string& pricesName, const PriceList& priceList,
                     char separator, ProblemStream& out) {
+    // part number -> the first line of it and its figures; the keys view the file's bytes
+    std::unordered_map<std::string_view, std::pair<std::size_t, LineNumbers>> firstOf;
+    std::size_t dataLines = 0;
     std::unordered_set<std::string> unpriced; // each part number without a price line is named once
     const auto checkPrice = [&](std::string_view partNumber, std::size_t lineNumber) {
         if (partNumber.empty() || priceList.FindPriceLine(partNumber) ||
@@ -100,8 +133,10 @@ void CheckCatalogue(const DataFile& catalogue, const std::string& pricesName, co
         // Line 1 is the header.
         if (out.Stopped() || lineNumber == 1 || Trim(line).empty())
             return;
+        ++dataLines;
         // A field that is missing is named once, with the line, not again as a number that does not read.
         const int fields = FieldCount(line);
+        LineNumbers values;
         if (fields < kCatalogueFields)
             out.Add(catalogue.Name, lineNumber,
                     "the line has " + std::to_string(fields) + " of its " + std::to_string(kCatalogueFields) +
@@ -111,6 +146,8 @@ void CheckCatalogue(const DataFile& catalogue, const std::string& pricesName, co
                 break;
             const auto text = RawFieldOf(line, n);
             const auto value = TryReadNumber(text, separator, /*alsoPoint=*/true);
+            if (n < static_cast<int>(values.size()))
+                values[static_cast<std::size_t>(n)] = value;
             if (!value)
                 out.Add(catalogue.Name, lineNumber,
                         "field " + std::to_string(n) + ": " + ConversionError(text).what());
@@ -118,10 +155,30 @@ void CheckCatalogue(const DataFile& catalogue, const std::string& pricesName, co
                 out.CheckRange(catalogue.Name, lineNumber, "field " + std::to_string(n), text, *value,
                                *range);
         }
+        if (fields >= 11) {
+            CheckFigures(catalogue, lineNumber, Trim(RawFieldOf(line, 5)), values, out);
+            // A part number's lines after its first take their figures from the first.
+            // A line whose numbers do not all read is left out by the loader, and named above.
+            const bool allRead =
+                std::all_of(kCatalogueNumbers.begin(), kCatalogueNumbers.end(), [&](const NumberField& f) {
+                    return f.Field >= static_cast<int>(values.size()) ||
+                           values[static_cast<std::size_t>(f.Field)];
+                });
+            const auto [first, added] =
+                allRead ? firstOf.try_emplace(Trim(RawFieldOf(line, 4)), lineNumber, values)
+                        : std::pair{firstOf.end(), false};
+            if (allRead && !added && first->second.second != values)
+                out.Add(catalogue.Name, lineNumber,
+                        "part number " + QuotedExcerpt(first->first) + " has other figures than on line " +
+                            std::to_string(first->second.first));
+        }
         checkPrice(RawFieldOf(line, 4), lineNumber); // untrimmed, as the search looks it up
         for (const int n : kConnectorPartNumbers)
             checkPrice(RawFieldOf(line, n), lineNumber);
     });
+    CheckNulByte(catalogue, out);
+    if (dataLines == 0)
+        out.Add(catalogue.Name, 0, "the catalogue holds no lines below its header: nothing can be found");
 }
 
 void CheckPrices(const DataFile& prices, char separator, ProblemStream& out) {
@@ -153,6 +210,7 @@ void CheckPrices(const DataFile& prices, char separator, ProblemStream& out) {
                     "part number " + QuotedExcerpt(partNumber) + " has a price line already (line " +
                         std::to_string(first->second) + ", which is used)");
     });
+    CheckNulByte(prices, out);
 }
 
 void CheckRates(const DataFile& rates, const std::vector<std::string>& codes, char separator,
@@ -183,6 +241,7 @@ void CheckRates(const DataFile& rates, const std::vector<std::string>& codes, ch
             out.CheckRange(rates.Name, lineNumber, "the exchange rate for " + code, Trim(RawFieldOf(line, 2)),
                            RateOf(line, separator), kRates);
     });
+    CheckNulByte(rates, out);
     for (const auto& code : codes)
         if (used.at(code) == 0)
             out.Add(rates.Name, 0,

@@ -22,15 +22,28 @@ double UnitOf(double width, double height) {
     return std::clamp(std::min(width, height) / 52.0, kSmallestText, 16.0);
 }
 
+// A control character (a TAB too) as '?': no painter can draw one, and a TAB would push the text aside.
+std::string Printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return text;
+}
+
+// Within what an axis can cover (NaN is not).
+bool OnAxisRange(double v) {
+    return v >= kLogAxisLowest && v <= kLogAxisHighest;
+}
+
 bool Drawable(const CurvePoint& p) {
-    return p.FrequencyMHz > 0 && p.Value > 0 && std::isfinite(p.FrequencyMHz) && std::isfinite(p.Value);
+    return OnAxisRange(p.FrequencyMHz) && OnAxisRange(p.Value);
 }
 
 struct Extent {
     double low = std::numeric_limits<double>::infinity();
     double high = 0;
     void Add(double v) {
-        if (v > 0 && std::isfinite(v)) {
+        if (OnAxisRange(v)) {
             low = std::min(low, v);
             high = std::max(high, v);
         }
@@ -94,18 +107,22 @@ private:
         if (figure_.Series.empty())
             scene_.Reason = "No line chosen";
         else if (ys.high == 0)
-            scene_.Reason = "No curve to draw: no line chosen has a value above zero in its band";
+            scene_.Reason =
+                "No curve to draw: no line chosen has a value above zero the chart can show in its band";
 
         double legendWidth = 0;
         for (const ChartSeries& series : figure_.Series)
-            legendWidth = std::max(legendWidth, TextWidth(series.Legend, u_));
+            legendWidth = std::max(legendWidth, TextWidth(Printable(series.Legend), u_));
         legendWidth = std::min(legendWidth + 5 * u_, scene_.Width * 0.38);
         double labelWidth = 0;
         for (const double tick : scene_.Y.Ticks)
             labelWidth = std::max(labelWidth, TextWidth(Number(tick), u_));
         const double left = 2.2 * u_ + labelWidth + 0.8 * u_;
         const double top = 3.2 * u_;
-        const double right = scene_.Width - (figure_.Series.empty() ? u_ : legendWidth + 1.5 * u_);
+        // Without a legend, room for half the last frequency label, which is centred on the plot's edge.
+        const double lastLabel = TextWidth(Number(scene_.X.High), u_) / 2 + 0.3 * u_;
+        const double right =
+            scene_.Width - (figure_.Series.empty() ? std::max(u_, lastLabel) : legendWidth + 1.5 * u_);
         const double bottom = scene_.Height - 4.2 * u_;
         scene_.Plot = {left, top, std::max(right - left, u_), std::max(bottom - top, u_)};
         if (!figure_.Series.empty()) {
@@ -172,7 +189,7 @@ private:
 
     // The mid-band frequency the grid's figures are computed at.
     void MidBand() {
-        if (!figure_.MidBand || !(*figure_.MidBand > 0))
+        if (!figure_.MidBand || !OnAxisRange(*figure_.MidBand))
             return;
         const SceneRect& plot = scene_.Plot;
         const double x = Map(*figure_.MidBand, 1).X;
@@ -229,7 +246,7 @@ private:
             const double y = legend.Top + (static_cast<double>(s) + 0.8) * rowHeight_;
             Line({legend.Left + 0.5 * u_, y}, {legend.Left + 3.5 * u_, y}, CurveStroke(index, u_));
             Marker(index, {legend.Left + 2 * u_, y});
-            Text(ElideText(figure_.Series[s].Legend, u_, legend.Width - 4.6 * u_),
+            Text(ElideText(Printable(figure_.Series[s].Legend), u_, legend.Width - 4.6 * u_),
                  {legend.Left + 4.2 * u_, y + 0.35 * u_}, u_, TextAnchor::Start);
         }
     }

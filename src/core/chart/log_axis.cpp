@@ -44,6 +44,8 @@ LogAxis MakeLogAxis(double low, double high) {
         low = high = 1;
     if (high < low)
         std::swap(low, high);
+    low = std::clamp(low, kLogAxisLowest, kLogAxisHighest);
+    high = std::clamp(high, kLogAxisLowest, kLogAxisHighest);
     if (low == high) {
         low /= 3;
         high *= 3;

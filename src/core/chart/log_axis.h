@@ -12,7 +12,13 @@ struct LogAxis {
     std::vector<double> MinorTicks; // grid lines between the labelled ones
 };
 
-// The axis covering [low, high]; both must be above 0. A single value gets a decade around it.
+// The range an axis can cover: its ticks, a third of the lowest and three times the highest value stay finite
+// doubles. Values outside it are not drawn.
+inline constexpr double kLogAxisLowest = 1e-300;
+inline constexpr double kLogAxisHighest = 1e300;
+
+// The axis covering [low, high], clamped to the range above; both must be above 0. A single value gets a
+// decade around it.
 LogAxis MakeLogAxis(double low, double high);
 
 } // namespace dorvik

@@ -34,7 +34,8 @@ struct TFileDialog {
 void ProposeIn(TFileDialog& dialog, const std::filesystem::path& folder, std::string_view extension);
 
 // How a download ended: a cancelled one is not reported as a failure.
-enum class DownloadResult { Completed, Failed, Cancelled };
+// Refused: the server answered, without the file (HTTP 404): the connection is not to blame.
+enum class DownloadResult { Completed, Failed, Cancelled, Refused };
 
 struct CalendarDate {
     int year = 1970, month = 1, day = 1;
@@ -55,6 +56,11 @@ public:
     // to unfold it in, the message alone is shown.
     virtual void ShowDetailedMessage(const std::string& text, MessageIcon icon,
                                      const std::string& /*details*/) {
+        ShowMessage(text, icon);
+    }
+    // A message about one field of a form: where the field is not in sight (the command line), the message
+    // names it.
+    virtual void ShowFieldMessage(const std::string& text, MessageIcon icon, const std::string& /*field*/) {
         ShowMessage(text, icon);
     }
     // Yes/No question; true for Yes.

@@ -5,7 +5,9 @@
 #include "core/text/text_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #ifdef DORVIK_HAVE_XLSXWRITER
@@ -23,11 +25,16 @@ constexpr double kMaxColumnWidth = 60;
 // A folder of this write alone: the library builds the workbook there, in its own temporary files too.
 class ScratchDirectory {
 public:
-    ScratchDirectory() {
+    explicit ScratchDirectory(std::filesystem::path parent) {
         std::error_code ec;
-        std::string pattern = (std::filesystem::temp_directory_path(ec) / "dorvik-xlsx-XXXXXX").string();
-        if (ec || mkdtemp(pattern.data()) == nullptr)
-            throw FileError("Cannot create a temporary folder for the workbook.");
+        if (parent.empty())
+            parent = std::filesystem::temp_directory_path(ec);
+        if (ec)
+            throw FileError("Cannot create a temporary folder for the workbook: " + ec.message() + ".");
+        std::string pattern = (parent / "dorvik-xlsx-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw FileError("Cannot create a temporary folder for the workbook in " +
+                            QuotedExcerpt(parent.string()) + ": " + std::strerror(errno) + ".");
         path_ = pattern;
     }
     ~ScratchDirectory() {
@@ -126,8 +133,9 @@ bool WorkbooksAvailable() {
     return true;
 }
 
-void WriteWorkbook(const SearchResult& figures, const std::filesystem::path& path) {
-    const ScratchDirectory scratch;
+void WriteWorkbook(const SearchResult& figures, const std::filesystem::path& path,
+                   const std::filesystem::path& scratchParent) {
+    const ScratchDirectory scratch(scratchParent);
     const auto built = scratch.Path() / "lines.xlsx";
     std::string tmpdir = scratch.Path().string();
     lxw_workbook_options options{};
@@ -162,7 +170,7 @@ bool WorkbooksAvailable() {
     return false;
 }
 
-void WriteWorkbook(const SearchResult&, const std::filesystem::path& path) {
+void WriteWorkbook(const SearchResult&, const std::filesystem::path& path, const std::filesystem::path&) {
     throw FileError("Cannot write " + path.string() + ": this build writes no Excel workbooks.");
 }
 

@@ -13,7 +13,9 @@ namespace dorvik {
 bool WorkbooksAvailable();
 
 // Replaces the file as a whole: a failure leaves no partial workbook under its name. Throws FileError with
-// the reason.
-void WriteWorkbook(const SearchResult& figures, const std::filesystem::path& path);
+// the reason. The workbook is built in a folder of its own in scratchParent (default: the system's temporary
+// folder), so a caller that cleans a folder of its own on a signal can have it cleaned too.
+void WriteWorkbook(const SearchResult& figures, const std::filesystem::path& path,
+                   const std::filesystem::path& scratchParent = {});
 
 } // namespace dorvik

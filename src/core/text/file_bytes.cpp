@@ -3,6 +3,7 @@
 #include "core/errors.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -61,6 +62,18 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
             size = static_cast<std::size_t>(status.st_size);
             // Pages come in as they are first read: a lookup that stops early never reads the rest.
             mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        } else if (S_ISFIFO(status.st_mode)) {
+            // Read through this opening: a FIFO opened again would find its writer gone.
+            std::string text;
+            char chunk[1 << 16];
+            ssize_t got = 0;
+            while ((got = ::read(fd, chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR))
+                if (got > 0)
+                    text.append(chunk, static_cast<std::size_t>(got));
+            ::close(fd);
+            if (got < 0)
+                throw FileError("Cannot read file \"" + path.string() + "\".");
+            return FileBytes(std::move(text));
         }
         ::close(fd);
         if (mapped != MAP_FAILED)

@@ -2,6 +2,7 @@
 // The line rules of the data files over a text in memory, as views into it: split at CR LF, at a lone CR and
 // at a lone LF; a NUL ends the text; a line break after the last line does not make an empty last line.
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -58,6 +59,24 @@ template <typename Visit> void ForEachLine(std::string_view text, Visit&& visit)
         visit(line);
         return true;
     });
+}
+
+// The line (from 1) of the text's first NUL, where the text ends for its readers; 0 when it holds none.
+inline std::size_t NulByteLine(std::string_view text) {
+    const std::size_t at = text.find('\0');
+    if (at == std::string_view::npos)
+        return 0;
+    std::size_t lines = 0;
+    ForEachLine(text.substr(0, at), [&lines](std::string_view) { ++lines; });
+    // A NUL between the CR and the LF of a line break belongs to the line they end.
+    const bool inBreak = at + 1 < text.size() && text[at + 1] == '\n';
+    const bool atLineStart = at == 0 || text[at - 1] == '\n' || (text[at - 1] == '\r' && !inBreak);
+    return atLineStart ? lines + 1 : lines;
+}
+
+// What a reader says of a file cut at a NUL, so the lines it lost are never lost silently.
+inline std::string NulByteMessage(std::size_t line) {
+    return "the file holds a NUL byte at line " + std::to_string(line) + "; the rest was not read";
 }
 
 // The line that starts at p, up to its line break, its NUL or the end of the text.

@@ -120,6 +120,8 @@ OptionsView::OptionsView(TfrmOptions& form, IPlatformServices& services, QWidget
     days_ = new QSpinBox(panel);
     days_->setObjectName(QStringLiteral("txtDays"));
     days_->setRange(form.txtDays.MinValue, form.txtDays.MaxValue);
+    // A number typed outside the range is clamped into it, not dropped for the value before.
+    days_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     days_->move(form.txtDays.Bounds.Left - p.Left, form.txtDays.Bounds.Top - p.Top);
     days_->resize(form.txtDays.Bounds.Width, form.txtDays.Bounds.Height);
     autoUpdate_ = new QCheckBox(ToQString(form.cbxAutoUpdate.Caption()), panel);

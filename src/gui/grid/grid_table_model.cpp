@@ -6,12 +6,14 @@
 #include <QColor>
 #include <QFont>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -42,6 +44,21 @@ public:
         const QWidget* widget = option.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
         style->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, widget);
+    }
+
+    // A cell cut by its column shows its whole text in the tooltip; a cell that fits shows none.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (!text.isEmpty() && sizeHint(option, index).width() > view->visualRect(index).width()) {
+            QToolTip::showText(event->globalPos(), text, view->viewport(), view->visualRect(index));
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
     }
 };
 } // namespace
@@ -134,6 +151,10 @@ void ConfigureGridView(QTableView& view, const TGrid& grid) {
     view.horizontalHeader()->setFont(headingFont);
     view.horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     view.horizontalHeader()->setHighlightSections(false);
+    // The user may widen a column (prices in currencies of large units), or fit it to its content by a
+    // double click on its edge, which the table view does for an interactive header.
+    view.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view.horizontalHeader()->setStretchLastSection(false);
     for (int col = 1; col <= grid.ColCount(); ++col)
         view.setColumnWidth(col - 1, grid.Column(col).Width);
 }

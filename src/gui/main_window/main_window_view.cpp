@@ -40,7 +40,6 @@ constexpr const char* kHintProperty = "dorvikHint";
 constexpr int kDesignedFrameWidth = 8;
 constexpr int kDesignedFrameHeight = 46;
 // The status bar's frame around its text, top and bottom together.
-constexpr int kStatusBarMargins = 4;
 
 template <typename W> W* Place(QWidget* parent, const TBounds& b) {
     auto* widget = new W(parent);
@@ -74,9 +73,9 @@ MainWindowView::MainWindowView(TfrmMain& form, QWidget* parent) : QMainWindow(pa
     pages_->addWidget(BuildQueryPage());
     pages_->addWidget(BuildResultsPage());
     setCentralWidget(pages_);
-    statusText_ = new QLabel(this);
-    // The maker's notice is wider than the query page: it wraps rather than being cut.
-    statusText_->setWordWrap(true);
+    // One line: the maker's notice is wider than the query page, and is cut with its whole text in the
+    // tooltip rather than growing the bar over the page.
+    statusText_ = new ElidedLabel(this);
     statusBar()->addWidget(statusText_, 1);
     statusNote_ = new QLabel(this);
     statusNote_->setObjectName(QStringLiteral("StatusNote"));
@@ -308,13 +307,8 @@ void MainWindowView::Refresh() {
         pages_->setCurrentIndex(form_.PageControl1.ActivePageIndex());
     if (windowTitle() != ToQString(form_.Caption))
         setWindowTitle(ToQString(form_.Caption));
-    if (statusText_->text() != ToQString(form_.StatusBar1.Caption())) {
-        statusText_->setText(ToQString(form_.StatusBar1.Caption()));
-        // The status bar grows by the lines a long text wraps onto; the page above gives up its margin.
-        const int lines = std::max(0, statusText_->heightForWidth(statusText_->width()));
-        statusText_->setMinimumHeight(lines);
-        statusBar()->setMinimumHeight(lines + kStatusBarMargins);
-    }
+    if (statusText_->FullText() != ToQString(form_.StatusBar1.Caption()))
+        statusText_->SetFullText(ToQString(form_.StatusBar1.Caption()));
     if (statusNote_->text() != ToQString(form_.StatusNote.Caption())) {
         statusNote_->setText(ToQString(form_.StatusNote.Caption()));
         statusNote_->setToolTip(statusNote_->text());

@@ -2,6 +2,7 @@
 // The main window drawn from its model. Every user action goes to the model through its general error
 // handler; afterwards the view redraws what changed.
 #include "core/forms/main_window/frm_main.h"
+#include "gui/main_window/elided_label.h"
 
 #include <QMainWindow>
 
@@ -31,7 +32,7 @@ public:
 
     QWidget* WidgetOf(const TControl& control) const;
     QStackedWidget* Pages() const { return pages_; }
-    QLabel* StatusText() const { return statusText_; }
+    ElidedLabel* StatusText() const { return statusText_; }
     QLabel* StatusNote() const { return statusNote_; }
 
     // The hint of the control a widget draws, or of the nearest enclosing control that has one.
@@ -59,7 +60,7 @@ private:
 
     TfrmMain& form_;
     QStackedWidget* pages_ = nullptr;
-    QLabel* statusText_ = nullptr;
+    ElidedLabel* statusText_ = nullptr;
     QLabel* statusNote_ = nullptr;
     std::vector<std::function<void()>> refreshers_;
     std::map<const TControl*, QWidget*> widgets_;

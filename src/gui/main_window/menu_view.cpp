@@ -39,7 +39,13 @@ void MainWindowView::AddMenuItems(QMenu& menu, TMenuItem& parent) {
             action->setCheckable(item.RadioItem || item.Checked());
             if (!item.ShortCut.empty())
                 action->setShortcut(QKeySequence(ToQString(item.ShortCut)));
-            connect(action, &QAction::triggered, this, [this, &item] { Act([&item] { item.Click(); }); });
+            // Qt checks a checkable action itself when it is triggered; the item decides (a currency that
+            // cannot be used stays unchecked), and an item whose state did not change is not refreshed.
+            connect(action, &QAction::triggered, this, [this, &item, action] {
+                Act([&item] { item.Click(); });
+                if (action->isCheckable())
+                    action->setChecked(item.Checked());
+            });
         }
         action->setObjectName(QString::fromStdString(item.Name));
         refreshers_.push_back(SyncAction(item, *action));

@@ -250,7 +250,9 @@ DownloadResult QtPlatformServices::Download(const std::string& url, const std::s
     reply->deleteLater();
     if (cancelled || !written || !complete) {
         file.cancelWriting();
-        return cancelled ? DownloadResult::Cancelled : DownloadResult::Failed;
+        if (cancelled)
+            return DownloadResult::Cancelled;
+        return status >= 400 ? DownloadResult::Refused : DownloadResult::Failed;
     }
     return file.commit() ? DownloadResult::Completed : DownloadResult::Failed;
 }

@@ -143,6 +143,38 @@ TEST(DataCheck, CodesWithoutARateLine) {
 }
 
 // Values that read but no catalogue holds are warned about, each with its range; the edges of a range pass.
+// Figures that read but that no search can use, each named with its line; a NUL byte and an empty catalogue.
+TEST(DataCheck, FiguresNoSearchCanUseAndCutFiles) {
+    const auto line = [](const std::string& type, const std::string& low, const std::string& k1,
+                         const std::string& k2) {
+        return low + "|1000|a|TC-100|" + type + "|x|1|" + k1 + "|" + k2 +
+               "|40|10|N Male|0|0|0|0|NM-1|||||NM-2|";
+    };
+    const struct {
+        std::vector<std::string> catalogue;
+        const char* problem; // of line 2 or 3
+    } cases[] = {{{line("COAX", "800", "0.1", "0.001")},
+                  "cat.dat:2: the cable type 'COAX' is none of AIR, FOAM and EW"},
+                 {{line("FOAM", "6000", "0.1", "0.001")},
+                  "cat.dat:2: the band's low edge 6000 MHz is above its high edge"},
+                 {{line("AIR", "800", "0", "0")}, "cat.dat:2: the attenuation (fields 8 and 9) is 0"},
+                 {{line("EW", "800", "0", "20")}, "cat.dat:2: the waveguide's cutoff (field 8) is 0 MHz"},
+                 {{line("EW", "800", "900", "20")},
+                  "cat.dat:2: the waveguide's cutoff of 900 MHz is not below its band"},
+                 {{kGood, line("FOAM", "800", "0.2", "0.001")},
+                  "cat.dat:3: part number TC-100 has other figures than on"},
+                 {{}, "cat.dat: the catalogue holds no lines below its header"},
+                 {{kGood, kGood + std::string(1, '\0') + "\r\n" + kGood},
+                  "cat.dat:3: the file holds a NUL byte at line 3; the rest was not read"}};
+    for (const auto& c : cases)
+        EXPECT_THAT(Check(c.catalogue), ::testing::Contains(::testing::StartsWith(c.problem))) << c.problem;
+    for (const auto& fine : {line("EW", "800", "700", "20"), line("FOAM", "800", "0", "0.001")})
+        EXPECT_THAT(Check({fine}), IsEmpty()) << fine;
+    EXPECT_THAT(Check({kGood}, {"L|1|TC-100|x|cable|10|", std::string("C|1|NM-1|x|c|4|") + '\0'}),
+                ElementsAre("cat.dat:2: part number NM-2 has no price line in prices.dat",
+                            "prices.dat:2: the file holds a NUL byte at line 2; the rest was not read"));
+}
+
 TEST(DataCheck, ValuesFarOutsideThePlausibleRangeAreWarnings) {
     const auto line = [](const std::string& low, const std::string& k1, const std::string& peak) {
         return low + "|1000000|a|TC-100|FOAM|x|1|" + k1 + "|0.001|40|" + peak +

@@ -141,6 +141,14 @@ TEST(ChartScene, SaysWhyNoCurveIsDrawn) {
         EXPECT_TRUE(scene->Plot.Contains(reason->At));
         EXPECT_FALSE(scene->X.Ticks.empty());
     }
+    // Without a legend, the last frequency label (centred on the plot's edge) still fits the scene.
+    ChartFigure band = Figure({});
+    band.QueryBand = FrequencyRange{30, 1000};
+    for (const double width : {300.0, 800.0}) {
+        const ChartScene empty = MakeChartScene(band, width, width * 0.7);
+        for (const SceneText& label : TickLabels(empty, true))
+            EXPECT_LE(label.At.X + TextWidth(label.Text, label.Size) / 2, empty.Width) << label.Text;
+    }
     // The lines are still named in the legend.
     const auto texts = ItemsOf<SceneText>(zero);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const SceneText& t) { return t.Text == "FLAT"; }));
@@ -190,7 +198,7 @@ TEST(ChartSvg, WellFormedWhateverThePartNumbersHold) {
     const std::string svg = ChartSvg(MakeChartScene(figure, 750, 525));
     EXPECT_EQ(svg.find('\x01'), std::string::npos);
     EXPECT_EQ(svg.find("\xEF\xBF\xBF"), std::string::npos);
-    EXPECT_NE(svg.find(">VF-&lt;&amp;&gt;&quot;</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">VF?-&lt;&amp;&gt;&quot;</text>"), std::string::npos); // as in PNG and PDF
     EXPECT_NE(svg.find(">CAF\xC3\xA9-50</text>"), std::string::npos);
     EXPECT_NE(svg.find("width=\"750.00pt\""), std::string::npos);
     dorvik::testing::TempFolder folder;

@@ -1,5 +1,6 @@
 #include "core/chart/log_axis.h"
 
+#include <cmath>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -49,6 +50,19 @@ TEST(LogAxis, DegenerateInput) {
     const LogAxis reversed = MakeLogAxis(1000, 10);
     EXPECT_DOUBLE_EQ(reversed.Low, 10);
     EXPECT_DOUBLE_EQ(reversed.High, 1000);
+}
+
+// Values near the ends of the doubles: finite ends with ticks, clamped to the range the axis can cover.
+TEST(LogAxis, ExtremeValuesGiveFiniteTicks) {
+    const std::pair<double, double> cases[] = {
+        {1e308, 1e308}, {0.5, 5e307}, {4.9e-324, 4.9e-324}, {4.9e-324, 1e308}, {1e-310, 2}};
+    for (const auto& [low, high] : cases) {
+        const LogAxis axis = MakeLogAxis(low, high);
+        ASSERT_GE(axis.Ticks.size(), 2U) << low << " " << high;
+        EXPECT_GE(axis.Low, kLogAxisLowest / 10) << low << " " << high;
+        EXPECT_LE(axis.High, kLogAxisHighest * 10) << low << " " << high;
+        EXPECT_TRUE(std::isfinite(axis.Low) && std::isfinite(axis.High) && axis.Low < axis.High);
+    }
 }
 
 } // namespace

@@ -179,14 +179,16 @@ TEST_F(ExportsTest, OutputFolderThatCannotBeCreatedIsIgnored) {
     EXPECT_THAT(services.Events, ElementsAre("open: " + chosen.string()));
 }
 
-TEST_F(ExportsTest, SpreadsheetMenuFollowsTheDesktopsApplication) {
+// Without a spreadsheet program the file is still written; it is opened only where one is registered.
+TEST_F(ExportsTest, SpreadsheetFileIsWrittenAndOpenedWhereAProgramIsRegistered) {
     services.HasSpreadsheetProgram = false;
     auto& f = Results();
-    EXPECT_FALSE(f.ExcelInstalled());
-    EXPECT_FALSE(f.ToAMicrosoftExcelFile1->Enabled());
-    services.HasSpreadsheetProgram = true;
-    User([&] { f.btnNewQueryClick(); });
     EXPECT_TRUE(f.ToAMicrosoftExcelFile1->Enabled());
+    const auto chosen = folder.Path() / "plain.xls";
+    services.DialogAnswers.push_back(chosen.string());
+    User([&] { f.ToAMicrosoftExcelFile1Click(); });
+    EXPECT_TRUE(std::filesystem::is_regular_file(chosen));
+    EXPECT_THAT(services.Events, ::testing::IsEmpty());
 }
 
 } // namespace

@@ -117,10 +117,12 @@ TEST_F(QueryFilesTest, CommandLineForms) {
     services.Events.clear();
     {
         auto& f = Start({"FILE", (folder.Path() / "missing.dvk").string()});
-        // An unreadable file is an empty section: every default, no cable type -> the driver's message.
-        EXPECT_TRUE(f.rbMeters.Checked());
-        EXPECT_EQ(f.cbxBeginningFrequency.Text(), "0");
-        EXPECT_THAT(services.Events, ElementsAre("beep", "error: Please select a cable type."));
+        // Said with the reason; nothing is run.
+        EXPECT_TRUE(f.TerminateRequested);
+        EXPECT_TRUE(f.Hits.empty());
+        EXPECT_THAT(services.Events,
+                    ElementsAre(::testing::AllOf(::testing::StartsWith("error: Cannot read the query file "),
+                                                 ::testing::EndsWith(": No such file or directory."))));
     }
     services.Events.clear();
     {
@@ -233,15 +235,21 @@ TEST_F(QueryFilesTest, DialogsProposeTheirOwnFolderAndExtension) {
     EXPECT_EQ(services.DialogsShown[6].FileName, "mine.dvk");
 }
 
-TEST_F(QueryFilesTest, CommandLineRunDoesNotRestoreButWritesSettings) {
+// A run of a part number or a query file neither restores nor replaces the user's stored query page.
+TEST_F(QueryFilesTest, CommandLineRunLeavesTheStoredQueryPage) {
     store.CreateKey(kSettingsKey);
     store.WriteDword(kSettingsKey, "Save", 1);
     store.WriteString(kSettingsKey, "Length", "77");
-    auto& f = Start({"TC-100|50|F"});
-    EXPECT_EQ(f.edtLength.Text(), "0");
-    f.FormDestroy();
-    EXPECT_EQ(store.ReadValue(kSettingsKey, "Length")->text, "0");
-    EXPECT_EQ(store.ReadValue(kSettingsKey, "Meters")->number, 1u);
+    const auto query = folder.Path() / "q.dvk";
+    WriteBytes(query, "[data]\nLength=12\nFoam=True\n");
+    for (const std::vector<std::string>& params :
+         {std::vector<std::string>{"TC-100|50|F"}, {"FILE", query.string()}}) {
+        auto& f = Start(params);
+        EXPECT_NE(f.edtLength.Text(), "77");
+        f.FormDestroy();
+        EXPECT_EQ(store.ReadValue(kSettingsKey, "Length")->text, "77");
+        EXPECT_FALSE(store.ReadValue(kSettingsKey, "Meters"));
+    }
 }
 
 } // namespace

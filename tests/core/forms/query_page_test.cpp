@@ -60,15 +60,21 @@ TEST_F(QueryPageTest, EditRulesReplaceNonNumbersByZero) {
     auto& f = Start();
     User([&] { f.edtVSWR.SetText("abc"); });
     EXPECT_EQ(f.edtVSWR.Text(), "0");
-    User([&] { f.edtMaxLoss.SetText("-"); });
+    User([&] { f.edtMaxLoss.SetText("1-"); });
     EXPECT_EQ(f.edtMaxLoss.Text(), "0");
     EXPECT_THAT(services.Messages(), ElementsAre(kNumeric, kNumeric));
     services.Events.clear();
     User([&] { f.edtLength.SetText(""); });
-    User([&] { f.edtMaxLoss.SetText("."); });
-    User([&] { f.edtMaxLoss.SetText("1.5e"); });
-    EXPECT_TRUE(services.Events.empty());
     EXPECT_EQ(f.edtLength.Text(), "");
+    // What may still become a number while typing, and '.' in a comma locale too.
+    for (const char separator : {'.', ','}) {
+        auto& g = Start({}, separator);
+        for (const char* text : {".", "-", "+", "1.5e", "2.5", "-.", "1e-"}) {
+            User([&] { g.edtVSWR.SetText(text); });
+            EXPECT_EQ(g.edtVSWR.Text(), text) << separator;
+        }
+        EXPECT_TRUE(services.Events.empty()) << separator;
+    }
 }
 
 TEST_F(QueryPageTest, BeginningFrequencyNarrowsEndingList) {

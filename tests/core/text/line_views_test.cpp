@@ -68,5 +68,15 @@ TEST(LineFrom, EndsAtTheLineBreakOrTheNul) {
     EXPECT_EQ(LineFrom(text, text.size()), "");
 }
 
+// The line a reader stops at: the NUL's own line, whatever line breaks come before it.
+TEST(NulByteLine, IsTheLineOfTheFirstNul) {
+    const std::pair<std::string_view, std::size_t> cases[] = {
+        {"abc", 0},          {{"\0", 1}, 1},         {{"a\0", 2}, 1},
+        {{"a\nb\0", 4}, 2},  {{"a\r\n\0b\0", 6}, 2}, {{"a\r\rb\0", 5}, 3},
+        {{"a\n\n\0", 4}, 3}, {{"a\r\0\nb", 5}, 1},   {{"a\r\0b", 4}, 2}};
+    for (const auto& [text, line] : cases)
+        EXPECT_EQ(NulByteLine(text), line) << text.size();
+}
+
 } // namespace
 } // namespace dorvik

@@ -1,6 +1,7 @@
 #include "core/forms/ancillary/frm_about.h"
 
 #include <cctype>
+#include <string>
 #include <string_view>
 
 namespace dorvik {
@@ -18,7 +19,8 @@ TfrmAbout::TfrmAbout() : TForm("frmAbout", "About") {
     Image1.Bounds = {64, 12, 140, 100};
     Label1.SetCaption("Veltrane DORVIK (TM)");
     Label1.Bounds = {8, 122, 250, 32};
-    Memo1.SetCaption(kNotice);
+    // The version under the notice, so a user can tell which release a report came from.
+    Memo1.SetCaption(std::string(kNotice) + "\n\nVersion " + DORVIK_VERSION);
     Memo1.Bounds = {16, 162, 234, 160};
     Button1.SetCaption("&Ok");
     Button1.Bounds = {94, 334, 80, 25};

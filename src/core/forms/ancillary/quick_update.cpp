@@ -54,7 +54,11 @@ TModalResult TQuickUpdate::ShowUpdateDialog(const std::string& message) {
     dialog.FormCreate();
     if (!message.empty())
         dialog.lblMessage.SetCaption(message);
-    return services_.ShowModal(dialog);
+    services_.ShowModal(dialog);
+    // The close box is Cancel: the reminder waits its days, instead of coming back at the next activation.
+    if (dialog.ModalResult == TModalResult::None)
+        dialog.btnCancelClick();
+    return dialog.ModalResult;
 }
 
 DownloadResult TQuickUpdate::DownloadFile(const std::string& url, const std::filesystem::path& path) {
@@ -74,6 +78,9 @@ void TQuickUpdate::DownloadAndInstall(const std::string& url, const std::filesys
         break;
     case DownloadResult::Failed:
         services_.ShowMessage(kDownloadFailedMessage, MessageIcon::Error);
+        break;
+    case DownloadResult::Refused:
+        services_.ShowMessage(kDownloadRefusedMessage, MessageIcon::Error);
         break;
     case DownloadResult::Cancelled:
         break;

@@ -27,7 +27,9 @@ inline constexpr const char* kReminderMessage =
 inline constexpr const char* kDownloadedMessage =
     "Update files have been downloaded. Press OK to continue with installation";
 inline constexpr const char* kDownloadFailedMessage =
-    "Unable to dowload files. Please make sure you have an active Internet connection.";
+    "Unable to download files. Please make sure you have an active Internet connection.";
+inline constexpr const char* kDownloadRefusedMessage =
+    "Unable to download files: the update server does not have them. Please try again later.";
 
 // A whole number of the "UPDATE" section of the file; defaultValue when missing or not a whole number.
 int ReadUpdateInteger(const std::filesystem::path& iniFile, const char* key, int defaultValue);

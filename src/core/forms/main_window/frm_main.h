@@ -181,11 +181,12 @@ public:
     bool HasParams() const { return !env_.Params.empty(); }
     const TAppEnvironment& Environment() const { return env_; }
     std::filesystem::path CatalogueFilePath() const;
+    std::string MissingFilesMessage() const;
     std::filesystem::path PriceFilePath() const;
     std::filesystem::path RatesFilePath() const;
 
     // --- query page (main_query_page.cpp)
-    bool IsNumericField(const std::string& text);
+    bool IsNumericField(const std::string& text, const std::string& field);
     void edtMaxLossChange();
     void edtLengthChange();
     void edtVSWRChange();

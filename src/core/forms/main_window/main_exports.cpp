@@ -45,17 +45,18 @@ std::filesystem::path ChooseFile(IPlatformServices& services, TFileDialog& dialo
 }
 
 // Asks for the file in the export folder, writes it and hands it to the desktop, which opens it in the
-// program registered for its type.
+// program registered for its type (unless open is false: no program is registered).
 void ExportThroughDialog(IPlatformServices& services, TFileDialog& dialog,
                          const std::filesystem::path& folder, std::string_view extension,
-                         const std::function<void(const std::filesystem::path&)>& write) {
+                         const std::function<void(const std::filesystem::path&)>& write, bool open = true) {
     EnsureFolder(folder);
     ProposeIn(dialog, folder, extension);
     const auto path = ChooseFile(services, dialog);
     if (path.empty())
         return;
     write(path);
-    services.ShellOpen(path.string());
+    if (open)
+        services.ShellOpen(path.string());
 }
 
 } // namespace
@@ -71,9 +72,11 @@ void TfrmMain::btnClipboardClick() {
 
 void TfrmMain::ToAMicrosoftExcelFile1Click() {
     // Temporary file and rename: a failed write never leaves a partial file under the chosen name.
-    ExportThroughDialog(services_, ExcelSave, UserFilesFolder("xls"), "xls", [this](const auto& path) {
-        WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs.Table()));
-    });
+    // Written whether or not a spreadsheet program is registered; opened only where one is.
+    ExportThroughDialog(
+        services_, ExcelSave, UserFilesFolder("xls"), "xls",
+        [this](const auto& path) { WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs.Table())); },
+        ExcelInstalled());
 }
 
 void TfrmMain::ToAnExcelWorkbook1Click() {

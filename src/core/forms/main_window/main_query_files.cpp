@@ -4,7 +4,12 @@
 #include "core/text/letter_case.h"
 #include "core/text/numbers.h"
 
+#include "core/errors.h"
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <system_error>
 
 namespace dorvik {
@@ -45,6 +50,15 @@ void TfrmMain::OpenFile1Click() {
         path = OpenDialog1.FileName;
     } else if (env_.Params.size() >= 2) {
         path = env_.Params[1];
+        // A file named at the start that cannot be read would run as an empty query: said, and nothing run.
+        if (std::ifstream probe(path); !probe) {
+            const int error = errno;
+            services_.ShowMessage("Cannot read the query file " + QuotedExcerpt(path) + ": " +
+                                      std::strerror(error != 0 ? error : ENOENT) + ".",
+                                  MessageIcon::Error);
+            TerminateRequested = true;
+            return;
+        }
     }
     if (path.empty())
         return;

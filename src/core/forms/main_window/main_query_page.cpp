@@ -9,25 +9,30 @@ namespace {
 constexpr const char* kNumericMessage = "This field must contain a numeric value.";
 } // namespace
 
-bool TfrmMain::IsNumericField(const std::string& text) {
-    if (text.empty() || TryReadNumber(text, DecimalSeparator()))
+bool TfrmMain::IsNumericField(const std::string& text, const std::string& field) {
+    // '.' reads in every locale, as in query files; while typing, a text that may still become a number
+    // ("-", "1e", ",") is no error.
+    const auto reads = [this](const std::string& t) {
+        return TryReadNumber(t, DecimalSeparator(), true).has_value();
+    };
+    if (text.empty() || reads(text) || reads(text + "0"))
         return true;
-    services_.ShowMessage(kNumericMessage, MessageIcon::Information);
+    services_.ShowFieldMessage(kNumericMessage, MessageIcon::Information, field);
     return false;
 }
 
 void TfrmMain::edtMaxLossChange() {
-    if (!IsNumericField(edtMaxLoss.Text()))
+    if (!IsNumericField(edtMaxLoss.Text(), "Maximum Insertion Loss"))
         edtMaxLoss.SetText("0");
 }
 
 void TfrmMain::edtLengthChange() {
-    if (!IsNumericField(edtLength.Text()))
+    if (!IsNumericField(edtLength.Text(), "Length"))
         edtLength.SetText("0");
 }
 
 void TfrmMain::edtVSWRChange() {
-    if (!IsNumericField(edtVSWR.Text()))
+    if (!IsNumericField(edtVSWR.Text(), "VSWR"))
         edtVSWR.SetText("0");
 }
 
@@ -43,7 +48,8 @@ void TfrmMain::ApplyFrequencyPairRule(TComboBox& own, TComboBox& other,
                                       const std::vector<PickEntry>& otherMaster, bool ownIsBeginning) {
     const std::string otherText = other.Text();
     // An empty entry is no error (the user cleared the field): it takes the first entry as a wrong one does.
-    if (!IsNumericField(own.Text()) || !TryReadNumber(own.Text(), DecimalSeparator()))
+    const char* field = ownIsBeginning ? "Beginning Frequency" : "Ending Frequency";
+    if (!IsNumericField(own.Text(), field) || !TryReadNumber(own.Text(), DecimalSeparator()))
         own.SetItemIndex(0);
     const auto value = TryReadNumber(own.Text(), DecimalSeparator());
     if (!value)

@@ -149,7 +149,6 @@ void TfrmMain::SetResultsMenus(bool results) {
     // Only where the program has a folder for the user's files (not in the command-line tool).
     for (TMenuItem* item : {NewLineFromDatasheet1, UserLines1})
         item->SetVisible(!results && UserCatalogueFolder().has_value());
-    ToAMicrosoftExcelFile1->SetEnabled(ExcelInstalled());
 }
 
 void TfrmMain::grdSpecsClick() {

@@ -2,6 +2,7 @@
 #include "core/catalogue/catalogue_loader.h"
 #include "core/errors.h"
 #include "core/forms/main_window/frm_main.h"
+#include "core/text/line_views.h"
 #include "core/text/text_file.h"
 
 #include <system_error>
@@ -13,9 +14,10 @@ constexpr const char* kMissingFilesMessage =
     "One or more files needed to run this application are missing.\rPlease check the appropriate directories "
     "for 'M_Lom.dat' and 'Freq_TLine_Connectors.dat'.";
 
+// A pipe or a device is read as a file is (the command line's process substitution, /dev/stdin).
 bool FileExists(const std::filesystem::path& path) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+    return std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path, ec);
 }
 
 // The user's files only where they exist: a new user has none.
@@ -36,6 +38,12 @@ std::string JoinLines(const std::vector<std::string>& lines, std::size_t count) 
     return text;
 }
 } // namespace
+
+// Where the files were looked for, so a user can tell which folder to check.
+std::string TfrmMain::MissingFilesMessage() const {
+    return std::string(kMissingFilesMessage) + "\r\rThe catalogue is looked for as '" +
+           CatalogueFilePath().string() + "', the price list as '" + PriceFilePath().string() + "'.";
+}
 
 std::filesystem::path TfrmMain::CatalogueFilePath() const {
     return env_.CatalogueFile.value_or(env_.ProgramFolder / "Freq_TLine_Connectors.dat");
@@ -85,6 +93,9 @@ LoadedCatalogue TfrmMain::LoadCatalogueFiles(const std::filesystem::path& catalo
 
 PriceList TfrmMain::LoadPriceFiles(const std::filesystem::path& pricePath) const {
     FileBytes maker = FileBytes::Read(pricePath, env_.DataFileAccess);
+    if (const std::size_t nulLine = NulByteLine(maker.View()); nulLine > 0)
+        services_.ShowMessage(pricePath.filename().string() + ": " + NulByteMessage(nulLine),
+                              MessageIcon::Warning);
     const auto userPath = ExistingFile(env_.UserPriceFile);
     if (!userPath)
         return PriceList(std::move(maker), DecimalSeparator());
@@ -101,7 +112,7 @@ void TfrmMain::LoadDataFiles() {
     const auto cataloguePath = CatalogueFilePath();
     const auto pricePath = PriceFilePath();
     if (!FileExists(cataloguePath) || !FileExists(pricePath)) {
-        services_.ShowMessage(kMissingFilesMessage, MessageIcon::Error);
+        services_.ShowMessage(MissingFilesMessage(), MessageIcon::Error);
         return;
     }
     const auto ratesPath = RatesFilePath();
@@ -148,7 +159,7 @@ void TfrmMain::FormCreate() {
         LoadDataFiles();
     } catch (const FileError& error) {
         // A data file that exists but cannot be read counts as missing; the program runs on without data.
-        services_.ShowMessage(std::string(error.what()) + "\r\r" + kMissingFilesMessage, MessageIcon::Error);
+        services_.ShowMessage(std::string(error.what()) + "\r\r" + MissingFilesMessage(), MessageIcon::Error);
         Loaded = false;
         CurrencyAvailable = false;
         TheCatalogue.clear();
@@ -168,7 +179,9 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::FormDestroy() {
-    SaveSettings();
+    // A run of a query file or a part number leaves the stored query page as the user last left it.
+    if (!HasParams())
+        SaveSettings();
 }
 
 } // namespace dorvik

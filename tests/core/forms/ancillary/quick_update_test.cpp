@@ -78,9 +78,12 @@ TEST_F(QuickUpdateTest, ReminderIsDueOnlyAfterTheStoredDay) {
         if (c.due) {
             EXPECT_EQ(messages, std::vector<std::string>{kReminderMessage});
         }
-        // Closing the dialog by its close box writes nothing: the reminder comes back.
-        EXPECT_EQ(dorvik::testing::ReadBytes(ini), std::string("[update]\r\nDATE=") + c.date + "\r\n")
-            << c.date;
+        // The close box is Cancel: the reminder waits its days instead of coming back at once.
+        if (c.due)
+            EXPECT_EQ(Stored("date"), "2027-01-07") << c.date;
+        else
+            EXPECT_EQ(dorvik::testing::ReadBytes(ini), std::string("[update]\r\nDATE=") + c.date + "\r\n")
+                << c.date;
     }
 }
 
@@ -198,7 +201,7 @@ TEST_F(QuickUpdateTest, MenuDialogShowsItsOwnMessageAndPicture) {
     });
     update->ShowUpdateDialog({});
     EXPECT_EQ(messages, std::vector<std::string>{kUpdateDialogMessage});
-    EXPECT_FALSE(std::filesystem::exists(ini));
+    EXPECT_EQ(Stored("date"), "2027-01-07"); // closed by its close box: as Cancel
 }
 
 TEST_F(QuickUpdateTest, MissingOrUnreadablePictureIsReportedAndTheDialogStillOpens) {

@@ -80,7 +80,7 @@ TEST(AboutBox, StartsWithLogoLabelNoticeAndButton) {
     EXPECT_EQ(about.Height, 403);
     EXPECT_EQ(about.Label1.Caption(), "Veltrane DORVIK (TM)");
     EXPECT_EQ(about.Button1.Caption(), "&Ok");
-    EXPECT_FALSE(about.Memo1.Caption().empty());
+    EXPECT_TRUE(about.Memo1.Caption().ends_with(std::string("\n\nVersion ") + DORVIK_VERSION));
     EXPECT_EQ(Shown(about), kNormal);
     EXPECT_EQ(about.KeyBuffer(), "");
 }
