@@ -227,6 +227,17 @@ try {
   await page.waitForFunction(() => /kW/.test(document.getElementById('chartReadOut').textContent), { timeout: 5000 });
   check(true, 'the read-out names the curve under the pointer');
   check((await axe(page)).length === 0, 'axe: the chart ' + await axe(page));
+  await page.evaluate(() => {
+    window.saved = [];
+    HTMLAnchorElement.prototype.click = function () {
+      fetch(this.href).then((r) => r.text()).then((t) => window.saved.push([this.download, t.slice(0, 8)]));
+    };
+  });
+  await page.click('#chartSaveSvg');
+  await page.click('#chartSavePng');
+  await page.waitForFunction(() => window.saved.length === 2, { timeout: 10000 });
+  const saved = JSON.stringify(await page.evaluate(() => window.saved.sort()));
+  check(saved === JSON.stringify([['chart.png', '\ufffdPNG\r\n\u001a\n'], ['chart.svg', '<?xml ve']]), 'the chart is saved as PNG and SVG: ' + saved);
   if (shots) await page.screenshot({ path: join(shots, 'chart-phone.png') });
 
   // Layout: the grid uses the window's height; on a phone the current line reads whole beside its headings.
