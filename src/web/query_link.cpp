@@ -7,14 +7,6 @@
 
 namespace dorvik::web {
 
-namespace {
-
-bool FitsOnOneLine(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-}
-
-} // namespace
-
 std::optional<std::string> DecodeUrlComponent(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -38,11 +30,16 @@ std::optional<std::string> DecodeUrlComponent(std::string_view text) {
     return out;
 }
 
-std::optional<std::string> QueryFileOfFragment(std::string_view fragment) {
+namespace {
+
+bool FitsOnOneLine(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+// Calls each(pair, decoded) for every pair with a "=": decoded is its line of a query file, or nothing.
+template <typename Each> void ForEachPair(std::string_view fragment, Each each) {
     if (!fragment.empty() && fragment.front() == '#')
         fragment.remove_prefix(1);
-    std::string file = "[data]\r\n";
-    bool any = false;
     while (!fragment.empty()) {
         const auto end = fragment.find('&');
         const std::string_view pair = fragment.substr(0, end);
@@ -54,13 +51,35 @@ std::optional<std::string> QueryFileOfFragment(std::string_view fragment) {
         const auto value = DecodeUrlComponent(pair.substr(equals + 1));
         if (!key || !value || key->empty() || key->find_first_of("=[]; ") != std::string::npos ||
             !FitsOnOneLine(*key) || !FitsOnOneLine(*value))
-            continue;
-        file += *key + "=" + EncodeForFile(*value) + "\r\n";
-        any = true;
+            each(pair, std::optional<std::string>());
+        else
+            each(pair, std::optional<std::string>(*key + "=" + EncodeForFile(*value)));
     }
+}
+
+} // namespace
+
+std::optional<std::string> QueryFileOfFragment(std::string_view fragment) {
+    std::string file = "[data]\r\n";
+    bool any = false;
+    ForEachPair(fragment, [&](std::string_view, const std::optional<std::string>& line) {
+        if (!line)
+            return;
+        file += *line + "\r\n";
+        any = true;
+    });
     if (!any)
         return std::nullopt;
     return file;
+}
+
+std::vector<std::string> UnreadablePairs(std::string_view fragment) {
+    std::vector<std::string> pairs;
+    ForEachPair(fragment, [&](std::string_view pair, const std::optional<std::string>& line) {
+        if (!line)
+            pairs.emplace_back(pair);
+    });
+    return pairs;
 }
 
 } // namespace dorvik::web

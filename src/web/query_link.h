@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dorvik::web {
 
@@ -16,5 +17,9 @@ std::optional<std::string> DecodeUrlComponent(std::string_view text);
 // holds a line break or NUL are left out, so that no pair adds a line or a section of its own. Nothing when
 // no pair is left.
 std::optional<std::string> QueryFileOfFragment(std::string_view fragment);
+
+// The pairs of a fragment (as written) that hold a key but do not decode or hold a line break or NUL: a link
+// with any of them is refused rather than run with a value read as 0.
+std::vector<std::string> UnreadablePairs(std::string_view fragment);
 
 } // namespace dorvik::web

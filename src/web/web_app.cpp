@@ -17,29 +17,24 @@ namespace dorvik::web {
 namespace {
 
 // The system-wide settings of an installation: the shared data folder, where the page keeps the price list.
-std::filesystem::path WriteSystemStore() {
+std::filesystem::path WriteSystemStore(const std::string& dataFolder) {
     const std::filesystem::path file = "/dorvik/system/registry.reg";
     std::filesystem::create_directories(file.parent_path());
     WriteFileAtomically(
         file, std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Common Files]\r\n"
                           "\"Path\"=\"") +
-                  kDataFolder + "\"\r\n");
+                  dataFolder + "\"\r\n");
     return file;
 }
 
-TAppEnvironment MakeEnvironment(const std::string& fragment, const std::string& separator) {
+TAppEnvironment MakeEnvironment(const std::string& separator, const std::string& dataFolder) {
     TAppEnvironment env;
-    env.ProgramFolder = kDataFolder;
+    env.ProgramFolder = dataFolder;
     env.OutputFolder = kOutputFolder;
     env.DecimalSeparator = separator.size() == 1 ? separator.front() : '.';
     std::error_code ignored;
     std::filesystem::create_directories(kOutputFolder, ignored);
     std::filesystem::create_directories(kInputFolder, ignored);
-    if (const auto query = QueryFileOfFragment(fragment)) {
-        const std::filesystem::path file = std::filesystem::path(kInputFolder) / "address.dvk";
-        WriteFileAtomically(file, *query);
-        env.Params = {"FILE", file.string()};
-    }
     return env;
 }
 
@@ -49,12 +44,49 @@ int ReadIndex(const std::string& value) {
 
 } // namespace
 
-WebApp::WebApp(const std::string& fragment, const std::string& separator)
-    : store_(std::make_unique<RegistryFileStore>(kStoreFile, ReadSystemStores({WriteSystemStore()}))),
-      form_(std::make_unique<TfrmMain>(MakeEnvironment(fragment, separator), *store_, services_)) {
+WebApp::WebApp(const std::string& fragment, const std::string& separator, const std::string& dataFolder)
+    : store_(
+          std::make_unique<RegistryFileStore>(kStoreFile, ReadSystemStores({WriteSystemStore(dataFolder)}))),
+      form_(std::make_unique<TfrmMain>(MakeEnvironment(separator, dataFolder), *store_, services_)) {
     Act([this] { form_->FormCreate(); });
-    // No Quick Update: a web page is always current.
-    form_->Update1->SetVisible(false);
+    // No Quick Update: a web page is always current. No Exit: the browser closes its tabs, and Ctrl+X cuts.
+    for (TControl* control : std::initializer_list<TControl*>{form_->Update1, form_->N3, form_->Exit1,
+                                                              &form_->btnClose, &form_->Button1})
+        control->SetVisible(false);
+    // The query page is shown: its menus, as when the desktop window shows it.
+    Act([this] { form_->SetResultsMenus(form_->PageControl1.ActivePageIndex() == 1); });
+    RunLink(fragment);
+}
+
+void WebApp::RunLink(const std::string& fragment) {
+    if (const auto unreadable = UnreadablePairs(fragment); !unreadable.empty()) {
+        std::string names;
+        for (const auto& pair : unreadable)
+            names += (names.empty() ? "" : ", ") + pair;
+        services_.ShowMessage("This link's query cannot be read (" + names + "). Nothing was searched.",
+                              MessageIcon::Error);
+        return;
+    }
+    auto query = QueryFileOfFragment(fragment);
+    if (!query)
+        return;
+    // A link that names no connector keeps the entry the page shows, as a pick list holds no empty entry.
+    for (const auto& [key, combo] : {std::pair{"C1=", &form_->cbxConnector}, {"C2=", &form_->cbxConnector2}})
+        if (query->find("\n" + std::string(key)) == std::string::npos)
+            *query += key + combo->Text() + "\r\n";
+    const std::filesystem::path file = std::filesystem::path(kInputFolder) / "address.dvk";
+    WriteFileAtomically(file, *query);
+    OpenQueryFile(file.string());
+    if (form_->Loaded)
+        Act([this] { form_->btnSearchClick(); });
+}
+
+bool WebApp::Usable() const {
+    return form_->Loaded && !form_->TheCatalogue.empty();
+}
+
+void WebApp::SaveSettings() {
+    Act([this] { form_->SaveSettings(); });
 }
 
 WebApp::~WebApp() {
@@ -63,10 +95,38 @@ WebApp::~WebApp() {
 
 void WebApp::Act(const std::function<void()>& action) {
     form_->Dispatch(action);
+    if (outbox_.chart)
+        chart_ = std::make_unique<WebChart>(*outbox_.chart, services_, form_->ChartSaveDialog);
+    outbox_.chart.reset();
+}
+
+std::string WebApp::Chart(double width, double height) {
+    return chart_ ? chart_->Json(width, height) : "null";
+}
+
+void WebApp::ChartChoose(int index, bool chosen) {
+    if (chart_)
+        form_->Dispatch([&] { chart_->Choose(index, chosen); });
+}
+
+void WebApp::ChartQuantity(int quantity) {
+    if (chart_)
+        form_->Dispatch([&] { chart_->SetQuantity(quantity); });
+}
+
+std::string WebApp::ChartReadOut(double x, double y, double tolerance) {
+    return chart_ ? chart_->ReadOut(x, y, tolerance) : std::string();
+}
+
+std::string WebApp::ChartSvg() {
+    return chart_ ? chart_->SavedSvg() : std::string();
 }
 
 void WebApp::Event(const std::string& control, const std::string& action, const std::string& value) {
     const FormControls controls = ControlsOf(*form_);
+    // Any action but a hint is on the main window: the chart window was closed.
+    if (action != "hint")
+        chart_.reset();
     Act([&] {
         if (action == "click") {
             if (TButton* button = Named(controls.buttons, control))
@@ -111,13 +171,16 @@ void WebApp::OpenQueryFile(const std::string& path) {
     outbox_.openAnswer.reset();
 }
 
-void WebApp::Print(int choice) {
+void WebApp::Print(int choice, int answer) {
+    if (answer >= 0)
+        outbox_.answer = answer == 1;
     // The window the page showed, made again for its Print button: the model's rules choose the rows, write
     // the data file and confirm a long list; the file goes when the window closes.
     TfrmPrintOptions window(*form_, *services_.Reports());
     window.rgPrintOptions.SetItemIndex(choice);
     window.Dispatch([&window] { window.btnPrintClick(); });
     window.Dispatch([&window] { window.FormClose(); });
+    outbox_.answer.reset();
 }
 
 std::string WebApp::State() {
@@ -131,7 +194,17 @@ std::string WebApp::Rows(const std::string& grid, int first, int count) {
 
 std::string WebApp::TakeOutbox() {
     JsonWriter json;
-    json.BeginObject().Key("downloads").BeginArray();
+    json.BeginObject().Key("messages").BeginArray();
+    for (const auto& message : outbox_.messages)
+        json.BeginObject()
+            .Field("text", message.text)
+            .Field("icon", message.icon)
+            .Field("details", message.details)
+            .EndObject();
+    json.EndArray();
+    if (outbox_.question)
+        json.Field("question", *outbox_.question);
+    json.Key("downloads").BeginArray();
     for (const TFileDialog* dialog : outbox_.saveDialogs) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(dialog->FileName, ec))
@@ -147,8 +220,6 @@ std::string WebApp::TakeOutbox() {
     for (const auto& window : outbox_.windows)
         json.String(window);
     json.EndArray();
-    if (!outbox_.chartSvg.empty())
-        json.Field("chart", outbox_.chartSvg);
     if (!outbox_.printChoices.empty()) {
         json.Key("printOptions").BeginObject().Field("caption", DecodeForDisplay(outbox_.printCaption));
         json.Field("choice", outbox_.printChoice).Key("choices").BeginArray();

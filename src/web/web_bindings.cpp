@@ -26,14 +26,23 @@ std::string AboutJson() {
 EMSCRIPTEN_BINDINGS(dorvik) {
     using dorvik::web::WebApp;
     emscripten::class_<WebApp>("WebApp")
-        .constructor<const std::string&, const std::string&>()
+        .constructor<const std::string&, const std::string&, const std::string&>()
         .function("event", &WebApp::Event)
         .function("openQueryFile", &WebApp::OpenQueryFile)
+        .function("runLink", &WebApp::RunLink)
         .function("print", &WebApp::Print)
         .function("state", &WebApp::State)
         .function("rows", &WebApp::Rows)
         .function("takeOutbox", &WebApp::TakeOutbox)
-        .function("close", &WebApp::Close);
+        .function("close", &WebApp::Close)
+        .function("saveSettings", &WebApp::SaveSettings)
+        .function("usable", &WebApp::Usable)
+        .function("discard", &WebApp::Discard)
+        .function("chart", &WebApp::Chart)
+        .function("chartChoose", &WebApp::ChartChoose)
+        .function("chartQuantity", &WebApp::ChartQuantity)
+        .function("chartReadOut", &WebApp::ChartReadOut)
+        .function("chartSvg", &WebApp::ChartSvg);
     emscripten::function("aboutBox", &AboutJson);
     emscripten::constant("dataFolder", std::string(dorvik::web::kDataFolder));
     emscripten::constant("storeFile", std::string(dorvik::web::kStoreFile));

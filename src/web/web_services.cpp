@@ -1,11 +1,8 @@
 #include "web/web_services.h"
 
-#include "core/chart/chart_svg.h"
 #include "core/forms/chart/frm_chart.h"
 #include "core/forms/printing/frm_print_options.h"
 #include "core/text/text_file.h"
-
-#include <emscripten/val.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,23 +12,30 @@ namespace dorvik::web {
 
 namespace {
 
-// The chart's size in points, as the desktop program saves it.
-constexpr double kChartWidth = 750;
-constexpr double kChartHeight = 525;
+// The page's own folders mean nothing to the person: a path in them is shown as its file name.
+std::string WithoutPageFolders(std::string text) {
+    for (auto start = text.find("/dorvik/"); start != std::string::npos;
+         start = text.find("/dorvik/", start)) {
+        const auto end = text.find_first_of(" \t\r\n'\"", start);
+        const auto slash = text.rfind('/', end == std::string::npos ? text.size() - 1 : end - 1);
+        text.erase(start, slash + 1 - start);
+    }
+    return text;
+}
 
-// The browser's dialogs break lines at "\n"; the program's messages break them at "\r".
+// The page breaks lines at "\n"; the program's messages break them at "\r".
 std::string ForDialog(const std::string& text) {
-    std::string out = DecodeForDisplay(text);
+    std::string out = WithoutPageFolders(DecodeForDisplay(text));
     std::replace(out.begin(), out.end(), '\r', '\n');
     return out;
 }
 
-std::string IconPrefix(MessageIcon icon) {
+std::string IconName(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Warning:
-        return "Warning\n\n";
+        return "warning";
     case MessageIcon::Error:
-        return "Error\n\n";
+        return "error";
     case MessageIcon::Information:
         break;
     }
@@ -49,20 +53,19 @@ std::string FallbackName(const TFileDialog& dialog) {
 } // namespace
 
 void WebServices::ShowMessage(const std::string& text, MessageIcon icon) {
-    emscripten::val::global("window").call<void>("alert", IconPrefix(icon) + ForDialog(text));
+    outbox_.messages.push_back({ForDialog(text), IconName(icon), {}});
 }
 
 void WebServices::ShowDetailedMessage(const std::string& text, MessageIcon icon, const std::string& details) {
-    if (details.empty() || details == text) {
-        ShowMessage(text, icon);
-        return;
-    }
-    emscripten::val::global("window").call<void>("alert", IconPrefix(icon) + ForDialog(text) + "\n\n" +
-                                                              "Details:\n" + ForDialog(details));
+    outbox_.messages.push_back(
+        {ForDialog(text), IconName(icon), details == text ? std::string() : ForDialog(details)});
 }
 
 bool WebServices::Confirm(const std::string& text) {
-    return emscripten::val::global("window").call<bool>("confirm", ForDialog(text));
+    if (outbox_.answer)
+        return *outbox_.answer;
+    outbox_.question = ForDialog(text);
+    return false;
 }
 
 bool WebServices::ExecuteFileDialog(TFileDialog& dialog) {
@@ -104,7 +107,7 @@ TModalResult WebServices::ShowModal(TForm& form) {
         outbox_.printChoice = options->rgPrintOptions.ItemIndex();
     } else if (const auto* chart = dynamic_cast<const TfrmChart*>(&form)) {
         outbox_.windows.emplace_back("chart");
-        outbox_.chartSvg = ChartSvg(MakeChartScene(chart->Figure(), kChartWidth, kChartHeight));
+        outbox_.chart = chart->Lines();
     }
     return TModalResult::Cancel;
 }

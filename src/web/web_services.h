@@ -1,7 +1,8 @@
 #pragma once
-// The platform services of the web page. Messages and questions are the browser's own dialogs. What the page
-// must do after a handler returns is collected in the outbox: files written for the user (offered as
+// The platform services of the web page, which runs the program in a worker. What the page must do after a
+// handler returns is collected in the outbox: messages to show, files written for the user (offered as
 // downloads), the clipboard's new text, links to open and windows to show.
+#include "core/forms/chart/chart_of_lines.h"
 #include "core/forms/printing/report_engine.h"
 #include "core/forms/services.h"
 
@@ -12,13 +13,24 @@
 namespace dorvik::web {
 
 struct Outbox {
+    // Messages and their details, shown by the page after the handler; icon: "", "warning" or "error".
+    struct Message {
+        std::string text;
+        std::string icon;
+        std::string details;
+    };
+    std::vector<Message> messages;
+    // A question asked during the handler: the page asks the person and runs the action again with the
+    // answer, since a worker cannot wait for a click.
+    std::optional<std::string> question;
+    std::optional<bool> answer;
     // Save dialogs answered during the handler: the file named in each afterwards (the handler may add the
     // extension) is offered when it exists.
     std::vector<const TFileDialog*> saveDialogs;
     std::optional<std::string> clipboard;
     std::vector<std::string> links;
-    std::vector<std::string> windows; // "about", "print", "chart"
-    std::string chartSvg;             // the chart's picture when "chart" is shown
+    std::vector<std::string> windows;   // "about", "print", "chart"
+    std::optional<TChartOfLines> chart; // the chart window's lines when "chart" is shown
     // The print options window's choices when "print" is shown: its caption, items and the item chosen.
     std::string printCaption;
     std::vector<std::string> printChoices;

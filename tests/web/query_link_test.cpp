@@ -33,6 +33,17 @@ TEST(QueryFileOfFragment, EachDecodedPairOnALineOfItsOwn) {
     }
 }
 
+TEST(UnreadablePairs, NamesEachPairThatWouldBeReadAsSomethingElse) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {"#BegFreq=8%2G4&EndFreq=960", {"BegFreq=8%2G4"}},
+        {"C1=%E0%A4%A&C2=N+Male&bare", {"C1=%E0%A4%A"}},
+        {"C1=a%0Ab&%5Bdata%5D=1&=5", {"C1=a%0Ab", "%5Bdata%5D=1", "=5"}},
+        {"#BegFreq=800&C1=7-16%20DIN", {}},
+    };
+    for (const auto& [fragment, expected] : cases)
+        EXPECT_EQ(UnreadablePairs(fragment), expected) << fragment;
+}
+
 TEST(JsonWriter, EscapesTextAndSeparatesNestedValues) {
     JsonWriter json;
     json.BeginObject()

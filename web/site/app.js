@@ -1,44 +1,56 @@
-// Starts the page: loads the engine and the data files beside the page, restores the settings kept in the
-// browser, and runs the query in the address when there is one. The page is a view: every rule runs in the
-// engine (see view.js for how state is shown and events are sent).
-import createDorvik from './dorvik.mjs';
+// Starts the page: the engine in its worker, the data files (the person's own, kept in this browser, or the
+// site's sample data), the settings kept in the browser, and the query in the address when there is one. The
+// page is a view: every rule runs in the engine (see view.js for how state is shown and events are sent).
+import { sampleFiles } from './data_files.js';
+import { Engine } from './engine.js';
+import { keptFiles } from './kept_files.js';
 import { View } from './view.js';
 
-const dataFiles = ['Freq_TLine_Connectors.dat', 'M_lom.dat', 'xcngrate.dat'];
-const storeKey = 'dorvik.registry';
+// Site data may be blocked (a browser setting): then the settings are simply not kept.
+function usableStorage() {
+  try {
+    const storage = window.localStorage;
+    storage.getItem('dorvik.registry');
+    return storage;
+  } catch {
+    return null;
+  }
+}
 
-async function fetchBytes(url) {
-  const response = await fetch(url);
-  // A missing file is left out: the engine reports it as the desktop program does.
-  if (!response.ok) return null;
-  return new Uint8Array(await response.arrayBuffer());
+function registerOffline() {
+  try {
+    navigator.serviceWorker?.register('sw.js').catch(() => {});
+  } catch {
+    // No service worker where site data is blocked: the page works online only.
+  }
 }
 
 async function start() {
-  const [engine, ...files] = await Promise.all([createDorvik(), ...dataFiles.map((f) => fetchBytes('data/' + f))]);
-  const FS = engine.FS;
-  FS.mkdirTree(engine.dataFolder);
-  files.forEach((bytes, i) => { if (bytes) FS.writeFile(engine.dataFolder + '/' + dataFiles[i], bytes); });
-  const storeFolder = engine.storeFile.substring(0, engine.storeFile.lastIndexOf('/'));
-  FS.mkdirTree(storeFolder);
-  const stored = localStorage.getItem(storeKey);
-  if (stored !== null) FS.writeFile(engine.storeFile, stored);
-
-  const saveSettings = () => {
-    try {
-      const text = FS.readFile(engine.storeFile, { encoding: 'utf8' });
-      if (text !== localStorage.getItem(storeKey)) localStorage.setItem(storeKey, text);
-    } catch {
-      // Nothing stored yet.
-    }
+  const storage = usableStorage();
+  const storeKey = 'dorvik.registry';
+  // The worker loads the engine while the data files are read.
+  const engine = new Engine(new Worker(new URL('engine_worker.js', import.meta.url), { type: 'module' }));
+  const loading = document.getElementById('loading');
+  engine.onProgress = (progress, what) => {
+    loading.textContent = what + (progress === null ? '' : ` ${Math.round(progress * 100)} %`);
   };
-  document.getElementById('loading').hidden = true;
-  const view = new View(engine, saveSettings);
-  view.open(location.hash);
-  addEventListener('hashchange', () => view.open(location.hash));
-  addEventListener('pagehide', () => view.leave());
-  // Back from the browser's page cache after pagehide closed the program: it starts again.
-  addEventListener('pageshow', (e) => { if (e.persisted) view.open(location.hash); });
+  const own = await keptFiles.load();
+  const files = own || await sampleFiles();
+  const separator = View.separator();
+  const first = await engine.request('start', { separator, fragment: location.hash, files,
+    source: own ? 'own' : 'sample', store: storage ? storage.getItem(storeKey) : null });
+  loading.hidden = true;
+  const view = new View(engine, (text) => {
+    if (storage && text !== null && text !== storage.getItem(storeKey)) {
+      try { storage.setItem(storeKey, text); } catch { /* full or blocked: not kept */ }
+    }
+  }, storage !== null);
+  view.about = first.about;
+  view.showData(first.data);
+  await view.apply(first, true);
+  document.body.dataset.pending = '0';
+  addEventListener('hashchange', () => view.restart(location.hash));
+  registerOffline();
 }
 
 start().catch((error) => {

@@ -1,42 +1,88 @@
-// What the engine asks the page to do after a handler: offer the files it wrote as downloads, put text on the
-// clipboard, open links, show a window; and the files the person opens from disk, read in the browser only.
+// What the engine asks the page to do after a handler: show its messages, offer the files it wrote as
+// downloads, put text on the clipboard, open links, show a window; and the files the person opens from disk,
+// read in the browser only.
 import { plainCaption } from './captions.js';
+import { dataNames, sampleFiles } from './data_files.js';
 import { renderReport } from './report.js';
 
-function baseName(path) {
-  return path.substring(path.lastIndexOf('/') + 1);
-}
-
 export class Outputs {
-  constructor(engine, view) {
-    this.engine = engine;
+  constructor(view) {
     this.view = view;
+    document.getElementById('messageOk').addEventListener('click', () => document.getElementById('messageBox').close());
   }
 
   take(outbox) {
-    for (const path of outbox.downloads) this.download(path);
-    if (outbox.clipboard !== undefined) {
-      navigator.clipboard.writeText(outbox.clipboard).catch(() => {
-        alert('Cannot open clipboard');
-      });
-    }
+    this.showMessages(outbox.messages);
+    for (const file of outbox.files) this.download(file.name, file.bytes);
+    if (outbox.clipboard !== undefined) this.copy(outbox.clipboard);
     for (const link of outbox.links) window.open(link, '_blank', 'noopener');
     if (outbox.report) this.printReport(outbox.report);
     for (const name of outbox.windows) {
       if (name === 'about') this.showAbout();
-      else if (name === 'chart') this.showChart(outbox.chart);
+      else if (name === 'chart') this.view.chart.show(outbox.chart);
       else if (name === 'print') this.showPrintOptions(outbox.printOptions);
     }
   }
 
-  download(path) {
-    const FS = this.engine.FS;
-    const bytes = FS.readFile(path);
-    FS.unlink(path);
+  // The engine's messages in one dialog: a message already showing is not shown again, so that typing on in
+  // a field that refuses the text does not pile up one message per key.
+  showMessages(messages) {
+    if (messages.length === 0) return;
+    const box = document.getElementById('messageBox');
+    const list = document.getElementById('messageList');
+    if (!box.open) list.replaceChildren();
+    const shown = new Set([...list.children].map((p) => p.dataset.text));
+    for (const m of messages) {
+      if (shown.has(m.text)) continue;
+      shown.add(m.text);
+      const item = document.createElement('div');
+      item.className = 'message ' + m.icon;
+      item.dataset.text = m.text;
+      const text = document.createElement('p');
+      text.textContent = (m.icon === 'error' ? 'Error: ' : m.icon === 'warning' ? 'Warning: ' : '') + m.text;
+      item.append(text);
+      if (m.details) {
+        const details = document.createElement('details');
+        const summary = document.createElement('summary');
+        summary.textContent = 'Details';
+        const pre = document.createElement('pre');
+        pre.textContent = m.details;
+        details.append(summary, pre);
+        item.append(details);
+      }
+      list.append(item);
+    }
+    if (!box.open) box.showModal();
+  }
+
+  // The asynchronous clipboard needs a secure page; elsewhere the browser's copy command, and failing that
+  // the text is shown selected for the person to copy.
+  async copy(text) {
+    try {
+      await navigator.clipboard.writeText(text);
+      return;
+    } catch {
+      // Not available here: the older ways.
+    }
+    const area = document.getElementById('copyText');
+    area.value = text;
+    const box = document.getElementById('copyBox');
+    box.showModal();
+    area.select();
+    let copied = false;
+    try {
+      copied = document.execCommand('copy');
+    } catch {
+      copied = false;
+    }
+    if (copied) box.close();
+  }
+
+  download(name, bytes) {
     const url = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
     const a = document.createElement('a');
     a.href = url;
-    a.download = baseName(path);
+    a.download = name;
     document.body.append(a);
     a.click();
     a.remove();
@@ -44,7 +90,7 @@ export class Outputs {
   }
 
   showAbout() {
-    const about = JSON.parse(this.engine.aboutBox());
+    const about = this.view.about;
     const dialog = document.getElementById('aboutBox');
     document.getElementById('aboutLabel').textContent = about.label;
     document.getElementById('aboutVersion').textContent = 'Version ' + about.version;
@@ -91,29 +137,57 @@ export class Outputs {
     window.print();
   }
 
-  // The engine's own drawing: the same picture the desktop program paints and saves.
-  showChart(svg) {
-    const picture = document.getElementById('chartPicture');
-    picture.innerHTML = svg;
-    document.getElementById('chartBox').showModal();
-  }
-
-  // The person's own data files replace the page's (by their names); the program then starts again on them.
+  // The person's own data files, by their names, beside those in use for the names not chosen. They are
+  // tried first: files that cannot be used are refused with the reason and the data in use stays.
   async readDataFiles(input) {
-    const names = ['Freq_TLine_Connectors.dat', 'M_lom.dat', 'xcngrate.dat'];
     const files = [...input.files];
-    const unknown = files.filter((f) => !names.some((n) => n.toLowerCase() === f.name.toLowerCase()));
     if (files.length === 0) return;
+    const unknown = files.filter((f) => !dataNames.some((n) => n.toLowerCase() === f.name.toLowerCase()));
     if (unknown.length > 0) {
-      alert('Choose the files named ' + names.join(', ') + '.\n\nNot used: ' + unknown.map((f) => f.name).join(', '));
+      this.showMessages([{ text: 'Choose the files named ' + dataNames.join(', ') + '. Not used: ' +
+        unknown.map((f) => f.name).join(', '), icon: 'error', details: '' }]);
       return;
     }
-    const FS = this.engine.FS;
-    for (const file of files) {
-      const name = names.find((n) => n.toLowerCase() === file.name.toLowerCase());
-      FS.writeFile(this.engine.dataFolder + '/' + name, new Uint8Array(await file.arrayBuffer()));
+    const box = document.getElementById('loadBox');
+    const bar = document.getElementById('loadProgress');
+    const what = document.getElementById('loadWhat');
+    this.view.engine.onProgress = (progress, text) => {
+      what.textContent = text;
+      if (progress === null) bar.removeAttribute('value');
+      else bar.value = progress;
+    };
+    what.textContent = 'Reading the files…';
+    bar.value = 0;
+    box.showModal();
+    try {
+      // The files themselves go to the engine's worker, which reads them.
+      const chosen = {};
+      for (const file of files) chosen[dataNames.find((n) => n.toLowerCase() === file.name.toLowerCase())] = file;
+      await this.useData(chosen, 'own');
+    } finally {
+      box.close();
     }
-    this.view.open(location.hash);
+  }
+
+  async useSampleData() {
+    await this.useData(await sampleFiles(), 'sample');
+  }
+
+  // The files chosen ({name: File or bytes}) go to the engine, which tries them beside those in use for the
+  // names not chosen.
+  async useData(files, source) {
+    const view = this.view;
+    const chosen = Object.keys(files);
+    view.grids = {};
+    const answer = await view.run('useData', files, source, location.hash);
+    if (answer.accepted) {
+      view.showData(answer.data);
+      return;
+    }
+    const reasons = answer.refused.length > 0 ? answer.refused
+      : [{ text: dataNames[0] + ' holds no transmission lines.', icon: 'error', details: '' }];
+    this.showMessages([...reasons, { text: `Not used: ${chosen.join(', ')}. The calculator goes on with the data ` +
+      'it used before.', icon: 'error', details: '' }]);
   }
 
   pickQueryFile() {
@@ -125,10 +199,6 @@ export class Outputs {
   async readQueryFile(input) {
     const file = input.files[0];
     if (!file) return;
-    const FS = this.engine.FS;
-    FS.mkdirTree(this.engine.inputFolder);
-    const path = this.engine.inputFolder + '/' + file.name.replace(/[/\\]/g, '_');
-    FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
-    this.view.openQueryFile(path);
+    await this.view.openQueryFile(file.name, new Uint8Array(await file.arrayBuffer()));
   }
 }

@@ -1,72 +1,118 @@
 // The view of the main window's model: shows the state the engine reports and sends the person's actions to
-// it, as the desktop program's Qt view does. No rule of the program lives here.
+// it, as the desktop program's Qt view does. No rule of the program lives here. The engine answers from its
+// worker; actions are sent one after another, each shown before the next is sent.
 import { Menu } from './menu.js';
 import { Outputs } from './outputs.js';
 import { plainCaption, accessKey } from './captions.js';
+import { GridKeys } from './grid_keys.js';
+import { Chart } from './chart.js';
 
-const rowsPerBatch = 200; // grid rows added to the page at a time, more as the person scrolls
+const rowsPerBatch = 60; // grid rows added to the page at a time, more as the person scrolls
 
 export class View {
-  constructor(engine, saveSettings) {
+  constructor(engine, saveSettings, keepsSettings) {
     this.engine = engine;
     this.saveSettings = saveSettings;
-    this.app = null;
+    this.keepsSettings = keepsSettings;
     this.grids = {};
+    this.state = null;
+    this.queue = Promise.resolve();
+    this.pending = 0;
     this.menu = new Menu(document.getElementById('MainMenu1'), (name) => {
       // Open File's dialog is the browser's file picker, which answers later: the file is read first.
       if (name === 'OpenFile1') this.outputs.pickQueryFile();
       else this.send(name, 'click', '');
     });
-    this.outputs = new Outputs(engine, this);
+    this.outputs = new Outputs(this);
+    this.chart = new Chart(this);
     this.wire();
   }
 
-  separator() {
+  static separator() {
     const parts = new Intl.NumberFormat(undefined).formatToParts(1.5);
     const decimal = parts.find((p) => p.type === 'decimal');
     return decimal && decimal.value.length === 1 ? decimal.value : '.';
   }
 
-  // A new start of the program, with the query of the address's fragment when it holds one.
-  open(fragment) {
-    this.leave();
-    this.grids = {};
-    this.app = new this.engine.WebApp(fragment, this.separator());
-    this.afterEvent();
-    // How many times the program started: the tests and the benchmark wait for it.
-    document.body.dataset.starts = Number(document.body.dataset.starts || 0) + 1;
-  }
-
-  // The person leaves the page: the settings are saved as when the desktop program closes.
-  leave() {
-    if (!this.app) return;
-    this.app.close();
-    this.saveSettings();
-    this.app.delete();
-    this.app = null;
+  // Runs a request of the engine after those before it and shows its answer.
+  run(op, ...args) {
+    this.pending += 1;
+    document.body.dataset.pending = this.pending;
+    const step = this.queue.then(async () => {
+      let answer;
+      try {
+        answer = await this.engine.request(op, ...args);
+      } finally {
+        this.pending -= 1;
+      }
+      try {
+        await this.apply(answer);
+        return answer;
+      } finally {
+        // Requests not answered yet: the tests wait for none.
+        document.body.dataset.pending = this.pending;
+      }
+    });
+    this.queue = step.catch((error) => {
+      this.outputs.showMessages([{ text: 'The calculator stopped: ' + error.message, icon: 'error', details: '' }]);
+    });
+    return step;
   }
 
   send(name, action, value) {
-    if (!this.app) return;
-    this.app.event(name, action, String(value));
-    this.afterEvent();
+    return this.run('event', name, action, String(value));
   }
 
-  // The print options window's Print: the report comes back in the outbox.
-  print(choice) {
-    this.app.print(choice);
-    this.afterEvent();
+  // The print options window's Print: the report comes back in the outbox; a question on the way is asked
+  // here and the print is run again with its answer.
+  async print(choice, answer = -1) {
+    const result = await this.run('print', choice, answer);
+    if (result.outbox.question !== undefined && answer === -1)
+      await this.print(choice, window.confirm(result.outbox.question) ? 1 : 0);
   }
 
-  openQueryFile(path) {
-    this.app.openQueryFile(path);
-    this.afterEvent();
+  openQueryFile(name, bytes) {
+    return this.run('openQueryFile', name, bytes);
   }
 
-  afterEvent() {
-    this.render();
-    this.outputs.take(JSON.parse(this.app.takeOutbox()));
-    this.saveSettings();
+  restart(fragment) {
+    this.grids = {};
+    return this.run('restart', fragment);
+  }
+
+  // Shows which data files the engine uses.
+  showData(data) {
+    this.data = data;
+    const names = data.files.map((f) => `${f.name} (${f.lines.toLocaleString()} lines)`).join(', ');
+    document.getElementById('dataSource').textContent =
+      (data.source === 'own' ? 'Your files: ' : 'Sample data: ') + names;
+    document.getElementById('useSample').hidden = data.source !== 'own';
+    document.getElementById('notKept').hidden = this.keepsSettings;
+  }
+
+  async apply(answer, first = false) {
+    const before = this.state ? this.state.page : -1;
+    await this.render(JSON.parse(answer.state));
+    this.outputs.take(answer.outbox);
+    this.saveSettings(answer.store);
+    this.recordHistory(before, first);
+    // How many answers were shown: the tests and the benchmark wait for them.
+    document.body.dataset.answers = Number(document.body.dataset.answers || 0) + 1;
+  }
+
+  // A search and New Query are entries of the browser's history: Back shows the query page, Forward the
+  // results again (the same query searched again).
+  recordHistory(before, first) {
+    const page = this.state.page;
+    if (first) history.replaceState({ page }, '');
+    else if (before !== page && !this.fromHistory) history.pushState({ page }, '');
+    this.fromHistory = false;
+  }
+
+  fromHistoryEntry(page) {
+    if (page === undefined || !this.state || page === this.state.page) return;
+    this.fromHistory = true;
+    this.send(page === 0 ? 'btnNewQuery' : 'btnSearch', 'click', '');
   }
 
   wire() {
@@ -81,7 +127,7 @@ export class View {
     for (const id of ['chkFrequency', 'chkInsertionLoss', 'chkConnector', 'chkConnector2', 'chkAir', 'chkFoam',
       'chkWaveguide', 'rbMeters', 'rbFeet'])
       byId(id).addEventListener('change', (e) => this.send(id, 'check', e.target.checked));
-    for (const id of ['btnClose', 'btnPrint', 'btnClipboard', 'btnNewQuery', 'Button1'])
+    for (const id of ['btnPrint', 'btnClipboard', 'btnNewQuery'])
       byId(id).addEventListener('click', () => this.send(id, 'click', ''));
     // Enter in any field of the query page searches, as the page's default button does on the desktop.
     byId('tsQueryValues').addEventListener('submit', (e) => {
@@ -98,7 +144,8 @@ export class View {
         const tr = e.target.closest('tr');
         if (tr) this.send(id, 'row', tr.sectionRowIndex + 1);
       });
-      table.parentElement.addEventListener('scroll', () => this.fillGrid(id, false));
+      table.parentElement.addEventListener('scroll', () => { this.queue = this.queue.then(() => this.fillGrid(id, false)); });
+      new GridKeys(table, () => this.grids[id], (row) => this.send(id, 'row', row));
     }
     byId('openQueryFile').addEventListener('change', (e) => this.outputs.readQueryFile(e.target));
     byId('openDataFiles').addEventListener('change', (e) => this.outputs.readDataFiles(e.target));
@@ -106,47 +153,41 @@ export class View {
       byId('openDataFiles').value = '';
       byId('openDataFiles').click();
     });
+    byId('useSample').addEventListener('click', () => this.outputs.useSampleData());
     document.addEventListener('keydown', (e) => this.menu.shortcut(e));
+    addEventListener('popstate', (e) => this.fromHistoryEntry(e.state && e.state.page));
     // The status line shows the hint of what the pointer or the focus is on, as the desktop program's does.
     const hint = (e) => {
       const owner = e.target.closest && e.target.closest('[data-hint]:not([data-hint=""]):not(#StatusBar1)');
       const text = owner ? owner.dataset.hint : byId('StatusBar1').dataset.hint;
-      if (this.app && text !== undefined && text !== this.state.status) this.send('', 'hint', text);
+      if (this.state && text !== undefined && text !== this.state.status) this.send('', 'hint', text);
     };
     document.addEventListener('mouseover', hint);
     document.addEventListener('focusin', hint);
   }
 
-  render() {
-    const s = JSON.parse(this.app.state());
+  async render(s) {
     this.state = s;
     document.title = s.caption;
-    if (s.closed) {
-      document.querySelector('main').querySelectorAll('.page').forEach((p) => { p.hidden = true; });
-      document.getElementById('closed').hidden = false;
-      this.leave();
-      return;
-    }
     document.getElementById('tsQueryValues').hidden = s.page !== 0;
     document.getElementById('tsResults').hidden = s.page !== 1;
     document.getElementById('StatusBar1').textContent = s.status;
     document.getElementById('StatusNote').textContent = s.statusNote;
     document.getElementById('ProgressBar1').value = s.progress;
-    for (const [name, c] of Object.entries(s.controls)) this.renderControl(name, c);
+    for (const [name, c] of Object.entries(s.controls)) await this.renderControl(name, c);
     this.menu.render(s.menu);
     const active = s.active && document.getElementById(s.active);
     if (active && active !== document.activeElement && !active.disabled && active.offsetParent) active.focus();
+    this.showDetails();
   }
 
-  renderControl(name, c) {
+  async renderControl(name, c) {
     const el = document.getElementById(name);
     if (!el) return;
     el.hidden = !c.visible;
     if ('disabled' in el) el.disabled = !c.enabled;
     if (c.hint) el.title = c.hint;
     el.dataset.hint = c.hint;
-    // As on the desktop page, Tab passes over the controls designed without a tab stop.
-    if (c.tabStop === false && el.tagName !== 'TABLE') el.tabIndex = -1;
     for (const span of document.querySelectorAll(`[data-caption="${name}"]`))
       span.textContent = plainCaption(c.caption);
     if (el.tagName === 'BUTTON') {
@@ -156,13 +197,14 @@ export class View {
     if (el.tagName === 'INPUT' && (el.type === 'checkbox' || el.type === 'radio')) {
       el.checked = c.checked;
     } else if (el.tagName === 'INPUT') {
-      if (el.value !== c.text) el.value = c.text;
+      // While the person types on, the text of an earlier answer does not overwrite the field.
+      if (el.value !== c.text && !(this.pending > 0 && el === document.activeElement)) el.value = c.text;
       if (c.items) this.fillOptions(document.getElementById(name + '-items'), c.items, false);
     } else if (el.tagName === 'SELECT') {
       this.fillOptions(el, c.items, true);
       el.selectedIndex = c.itemIndex;
     } else if (el.tagName === 'TABLE') {
-      this.renderGrid(name, el, c);
+      await this.renderGrid(name, el, c);
     }
   }
 
@@ -177,7 +219,7 @@ export class View {
     }));
   }
 
-  renderGrid(name, table, c) {
+  async renderGrid(name, table, c) {
     const known = this.grids[name];
     if (!known || known.layoutRevision !== c.layoutRevision || known.revision !== c.revision) {
       const tr = document.createElement('tr');
@@ -189,29 +231,51 @@ export class View {
       }
       table.tHead.replaceChildren(tr);
       table.tBodies[0].replaceChildren();
-      this.grids[name] = { layoutRevision: c.layoutRevision, revision: c.revision, rowCount: c.rowCount, shown: 0 };
-      this.fillGrid(name, true);
+      this.grids[name] = { layoutRevision: c.layoutRevision, revision: c.revision, rowCount: c.rowCount, shown: 0,
+        headings: c.headings };
+      await this.fillGrid(name, true);
     }
+    const grid = this.grids[name];
+    grid.currentRow = c.currentRow;
     const body = table.tBodies[0];
     for (const tr of body.querySelectorAll('tr.current')) {
       tr.classList.remove('current');
       tr.removeAttribute('aria-selected');
     }
-    while (c.currentRow > this.grids[name].shown && this.fillGrid(name, true));
+    while (c.currentRow > grid.shown && await this.fillGrid(name, true));
     const current = body.rows[c.currentRow - 1];
     if (current) {
       current.classList.add('current');
       current.setAttribute('aria-selected', 'true');
+      if (document.activeElement === table) current.scrollIntoView({ block: 'nearest' });
     }
   }
 
+  // The current line's figures whole, heading beside figure: on a phone the grid shows a few columns only.
+  showDetails() {
+    const panel = document.getElementById('lineDetails');
+    const grid = this.grids.grdSpecs;
+    const row = grid && document.getElementById('grdSpecs').tBodies[0].rows[grid.currentRow - 1];
+    if (!row) {
+      panel.replaceChildren();
+      return;
+    }
+    panel.replaceChildren(...grid.headings.flatMap((heading, i) => {
+      const dt = document.createElement('dt');
+      dt.textContent = heading;
+      const dd = document.createElement('dd');
+      dd.textContent = row.cells[i] ? row.cells[i].textContent : '';
+      return [dt, dd];
+    }));
+  }
+
   // Adds the next batch of rows when the table is new or scrolled near its end; false when all are shown.
-  fillGrid(name, force) {
+  async fillGrid(name, force) {
     const grid = this.grids[name];
     if (!grid || grid.shown >= grid.rowCount) return false;
     const scroller = document.getElementById(name).parentElement;
     if (!force && scroller.scrollTop + 2 * scroller.clientHeight < scroller.scrollHeight) return false;
-    const rows = JSON.parse(this.app.rows(name, grid.shown + 1, rowsPerBatch));
+    const rows = JSON.parse(await this.engine.request('rows', name, grid.shown + 1, rowsPerBatch));
     const fragment = document.createDocumentFragment();
     for (const cells of rows) {
       const tr = document.createElement('tr');

@@ -5,7 +5,7 @@ import { extname, join, normalize } from 'node:path';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.dat': 'application/octet-stream',
+  '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.dat': 'application/octet-stream',
 };
 
 export function serve(folder, port = 0) {

@@ -1,0 +1,202 @@
+// The engine in a worker, so that reading a large catalogue or searching it never holds up the page. The page
+// asks with {id, op, args}; every answer to an action carries the window's state, the outbox (the files
+// written for download read out as bytes) and the settings as they stand now.
+import { dataNames } from './data_files.js';
+import { keptFiles } from './kept_files.js';
+import createDorvik from './dorvik.mjs';
+
+// The engine loads while the page reads the data files.
+const engineReady = createDorvik();
+let engine = null;
+let app = null;
+let folder = '';
+let folders = 0;
+let separator = '.';
+let source = '';
+let given = {}; // the files of the set in use as they were given: the person's as files, the sample's as bytes
+
+function baseName(path) {
+  return path.substring(path.lastIndexOf('/') + 1);
+}
+
+function countLines(bytes) {
+  let n = 0;
+  for (let i = bytes.indexOf(10); i !== -1; i = bytes.indexOf(10, i + 1)) n += 1;
+  return bytes.length > 0 && bytes[bytes.length - 1] !== 10 ? n + 1 : n;
+}
+
+// A set of data files in a folder of its own; the names not given are taken from the set in use.
+function writeSet(files) {
+  const FS = engine.FS;
+  folders += 1;
+  const next = engine.dataFolder + '/' + folders;
+  FS.mkdirTree(next);
+  for (const name of dataNames) {
+    const bytes = files[name] || (folder && exists(name) ? FS.readFile(folder + '/' + name) : null);
+    if (bytes) FS.writeFile(next + '/' + name, bytes);
+  }
+  return next;
+}
+
+function removeSet(path) {
+  const FS = engine.FS;
+  for (const name of FS.readdir(path)) if (name !== '.' && name !== '..') FS.unlink(path + '/' + name);
+  FS.rmdir(path);
+}
+
+// The files given, {name: File or bytes}, read here rather than in the page, with their progress posted.
+async function readFiles(chosen) {
+  const total = Object.values(chosen).reduce((sum, f) => sum + (f.size || f.length || 0), 0);
+  const files = {};
+  let done = 0;
+  let told = 0;
+  for (const [name, file] of Object.entries(chosen)) {
+    if (!(file instanceof Blob)) {
+      files[name] = file;
+      continue;
+    }
+    const bytes = new Uint8Array(file.size);
+    let at = 0;
+    const reader = file.stream().getReader();
+    for (;;) {
+      const { value, done: end } = await reader.read();
+      if (end) break;
+      bytes.set(value, at);
+      at += value.length;
+      if (done + at - told > total / 50) {
+        told = done + at;
+        postMessage({ progress: told / total, what: 'Reading ' + name + '…' });
+      }
+    }
+    done += file.size;
+    files[name] = bytes;
+  }
+  if (total > 0) postMessage({ progress: null, what: 'Checking the files…' });
+  return files;
+}
+
+function exists(name) {
+  return engine.FS.analyzePath(folder + '/' + name).exists;
+}
+
+function dataInUse() {
+  const FS = engine.FS;
+  const files = dataNames.filter(exists)
+    .map((name) => ({ name, lines: countLines(FS.readFile(folder + '/' + name)) }));
+  return { source, files };
+}
+
+function snapshot() {
+  app.saveSettings();
+  const FS = engine.FS;
+  const outbox = JSON.parse(app.takeOutbox());
+  outbox.files = outbox.downloads.map((path) => {
+    const bytes = FS.readFile(path);
+    FS.unlink(path);
+    return { name: baseName(path), bytes };
+  });
+  let store = null;
+  try {
+    store = FS.readFile(engine.storeFile, { encoding: 'utf8' });
+  } catch {
+    // Nothing stored yet.
+  }
+  return { state: app.state(), outbox, store };
+}
+
+function replaceApp(next) {
+  if (app) {
+    app.close();
+    app.delete();
+  }
+  app = next;
+}
+
+const ops = {
+  async start(options) {
+    engine = await engineReady;
+    separator = options.separator;
+    const storeFolder = engine.storeFile.substring(0, engine.storeFile.lastIndexOf('/'));
+    engine.FS.mkdirTree(storeFolder);
+    if (options.store !== null) engine.FS.writeFile(engine.storeFile, options.store);
+    given = options.files;
+    folder = writeSet(await readFiles(options.files));
+    source = options.source;
+    app = new engine.WebApp(options.fragment, separator, folder);
+    return { ...snapshot(), data: dataInUse(), about: JSON.parse(engine.aboutBox()) };
+  },
+  event(name, action, value) {
+    app.event(name, action, value);
+    return snapshot();
+  },
+  print(choice, answer) {
+    app.print(choice, answer);
+    return snapshot();
+  },
+  openQueryFile(name, bytes) {
+    engine.FS.mkdirTree(engine.inputFolder);
+    const path = engine.inputFolder + '/' + name.replace(/[/\\]/g, '_');
+    engine.FS.writeFile(path, bytes);
+    app.openQueryFile(path);
+    return snapshot();
+  },
+  rows(grid, first, count) {
+    return app.rows(grid, first, count);
+  },
+  chart(width, height) {
+    return app.chart(width, height);
+  },
+  chartChoose(index, chosen) {
+    app.chartChoose(index, chosen);
+  },
+  chartQuantity(quantity) {
+    app.chartQuantity(quantity);
+  },
+  chartReadOut(x, y, tolerance) {
+    return app.chartReadOut(x, y, tolerance);
+  },
+  chartSvg() {
+    return app.chartSvg();
+  },
+  // The program again, with the query of a link.
+  restart(fragment) {
+    replaceApp(new engine.WebApp(fragment, separator, folder));
+    return snapshot();
+  },
+  // Data files the person chose: tried beside the ones in use, which stay when the new ones cannot be used.
+  // The person's own files are kept in the browser; choosing the sample data forgets them.
+  async useData(chosen, newSource, fragment) {
+    const files = await readFiles(chosen);
+    app.saveSettings();
+    const trialFolder = writeSet(files);
+    const trial = new engine.WebApp('', separator, trialFolder);
+    if (!trial.usable()) {
+      const refused = JSON.parse(trial.takeOutbox()).messages;
+      trial.discard();
+      trial.delete();
+      removeSet(trialFolder);
+      return { accepted: false, refused, data: dataInUse(), ...snapshot() };
+    }
+    replaceApp(trial);
+    app.runLink(fragment);
+    removeSet(folder);
+    folder = trialFolder;
+    source = newSource;
+    // The person's files are kept as the files they chose, which the browser stores without reading them here.
+    given = { ...given, ...chosen };
+    if (newSource === 'own') keptFiles.save(given);
+    else keptFiles.forget();
+    return { accepted: true, data: dataInUse(), ...snapshot() };
+  },
+};
+
+onmessage = async (e) => {
+  const { id, op, args } = e.data;
+  try {
+    const result = await ops[op](...args);
+    const transfer = result && result.outbox ? result.outbox.files.map((f) => f.bytes.buffer) : [];
+    postMessage({ id, result }, transfer);
+  } catch (error) {
+    postMessage({ id, error: String(error && error.message || error) });
+  }
+};
