@@ -40,12 +40,14 @@ int main(int argc, char** argv) {
     const std::string_view first = argc > 1 ? argv[1] : "";
     // An option is never taken for the folder (a folder named --help of a hundred megabytes).
     if (first == "--help" || first == "-h") {
-        std::printf("usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n", name);
+        std::printf("usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n",
+                    name);
         return 0;
     }
     if (argc < 2 || argc > 6 || first.starts_with('-')) {
         std::fprintf(stderr,
-                     "usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n", name);
+                     "usage: %s FOLDER [TRANSMISSION_LINES [CONNECTORS_PER_LINE [PRICE_LINES [ORDER]]]]\n",
+                     name);
         return 2;
     }
     if (argc == 6 && !ReadOrder(argv[5], plan.Order)) {
