@@ -205,11 +205,13 @@ try {
   }
 
   // New Query, a row of the grid, the connectors follow the row.
+  // The engine answers from its worker: each check waits for the page to show the answer.
+  const shows = (test, arg) => page.waitForFunction(test, { timeout: 5000 }, arg).then(() => true, () => false);
   await page.click('#grdSpecs tbody tr:nth-child(2)');
-  check(await page.$eval('#grdSpecs tbody tr:nth-child(2)', (tr) => tr.classList.contains('current')),
+  check(await shows(() => document.querySelector('#grdSpecs tbody tr:nth-child(2)').classList.contains('current')),
     'a click makes a row current');
   await page.click('#btnNewQuery');
-  check(await page.$eval('#tsQueryValues', (f) => !f.hidden), 'New Query shows the query page');
+  check(await shows(() => !document.getElementById('tsQueryValues').hidden), 'New Query shows the query page');
 
   // The query page's rules, with the sample data and no query in the address.
   page = await newPage();
@@ -217,7 +219,8 @@ try {
   await page.waitForFunction(() => document.querySelector('#cbxConnector').options.length > 0, { timeout: 15000 });
   if (shots) await page.screenshot({ path: join(shots, 'query.png'), fullPage: true });
   await page.hover('#edtVSWR');
-  check(await page.$eval('#StatusBar1', (e) => e.textContent) === 'Enter VSWR for Derated Power Calculation',
+  check(await page.waitForFunction(() => document.getElementById('StatusBar1').textContent ===
+    'Enter VSWR for Derated Power Calculation', { timeout: 5000 }).then(() => true, () => false),
     'the status line shows the hint of the field under the pointer');
   await page.click('#edtMaxLoss', { clickCount: 3 });
   await page.keyboard.type('xyz');
