@@ -162,7 +162,8 @@ try {
   check(saved.name.endsWith('.dvk') && ['BegFreq=824', 'C2=7-16 DIN Male', 'Units=M', 'ByC2=False'].every((l) => savedText.includes(l)),
     `the query is saved as a download (${saved.name})`);
   await page.$eval('#menu-About1', (b) => b.click());
-  check(await page.$eval('#aboutBox', (d) => d.open && d.textContent.includes('DORVIK')), 'About shows the about box');
+  check(await page.waitForFunction(() => { const d = document.getElementById('aboutBox'); return d.open && d.textContent.includes('DORVIK'); },
+    { timeout: 5000 }).then(() => true, () => false), 'About shows the about box');
   if (shots) await page.screenshot({ path: join(shots, 'about.png') });
   await page.click('#aboutOk');
   // The chart of lines is the core's drawing, with the legend naming the lines charted.
@@ -175,7 +176,7 @@ try {
 
   // Print Results: the print options window's choices, then the report laid out for the browser's print
   // dialog: the entire list at seven lines a page, the data sheet of the current line.
-  await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed += 1; }; });
+  await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed += 1; window.dispatchEvent(new Event('afterprint')); }; });
   const printWith = async (choice) => {
     await page.click('#btnPrint');
     await page.waitForSelector('#printBox[open]');
@@ -205,10 +206,15 @@ try {
   }
 
   // New Query, a row of the grid, the connectors follow the row.
-  // The engine answers from its worker: each check waits for the page to show the answer.
-  const shows = (test, arg) => page.waitForFunction(test, { timeout: 5000 }, arg).then(() => true, () => false);
-  await page.click('#grdSpecs tbody tr:nth-child(2)');
-  check(await shows(() => document.querySelector('#grdSpecs tbody tr:nth-child(2)').classList.contains('current')),
+  // The engine answers from its worker: each check waits for the page to show the answer, and a click waits
+  // for the print window to have closed and every answer before it to be shown.
+  // Polled by time: a page in the background gets no animation frames to poll on.
+  const shows = (test, arg) => page.waitForFunction(test, { timeout: 5000, polling: 100 }, arg).then(() => true, () => false);
+  await page.waitForFunction(() => document.body.dataset.pending === '0' && !document.querySelector('dialog[open]'),
+    { timeout: 5000 });
+  await page.$eval('#grdSpecs tbody tr:nth-child(2) td', (td) => td.click());
+  // The grid's rows are made anew as it is filled: the row may be missing for a moment.
+  check(await shows(() => document.querySelector('#grdSpecs tbody tr:nth-child(2).current') !== null),
     'a click makes a row current');
   await page.click('#btnNewQuery');
   check(await shows(() => !document.getElementById('tsQueryValues').hidden), 'New Query shows the query page');
