@@ -109,7 +109,7 @@ void WriteTextTable(const TGrid& specs, const TextSink& write) {
 void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
                const RowConnectors& connectorsOfRow, const SearchResult& result, const TextSink& write) {
     const QueryEcho query = EchoOf(result.Query);
-    const char sep = '.';
+    constexpr char sep = '.';
     std::vector<std::string> texts;
     for (int col = 1; col <= specs.ColCount(); ++col)
         texts.push_back(specs.Heading(col));
@@ -139,7 +139,7 @@ void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHead
         // The grid's texts of the runs, as "rows" holds the grid's.
         out += ",\n  \"longest_run_within_budget\": {\"unit\": " + JsonString(UnitName(query.Feet)) +
                ", \"max_loss_db\": " + JsonString(FormatGeneral(*query.MaxLossDb, sep)) + ", \"rows\": ";
-        AppendArray(out, result.Lines, [&out, sep](const LineResult& line) {
+        AppendArray(out, result.Lines, [&out](const LineResult& line) {
             const auto& run = line[Figure::LongestRun].Value;
             out += run ? JsonString(FormatFixed2(*run, sep)) : std::string("null");
         });
