@@ -58,8 +58,9 @@ TEST(LineFit, RecoversExactCoefficientsPerFootAndPerMeter) {
 // Rounded figures that the true coefficients meet: so must the fit, which a plain least-squares fit does not.
 TEST(LineFit, MeetsEveryRoundedFigureWhereTheTrueCoefficientsDo) {
     for (const int figures : {2, 3}) {
-        for (const auto& [k1, k2] :
+        for (const auto& coefficients :
              {std::pair{0.0660, 0.00019}, std::pair{0.367, 0.0012}, std::pair{0.021, 0.0}}) {
+            const double k1 = coefficients.first, k2 = coefficients.second; // a lambda captures these
             const auto text = Table("dB/100ft", kFrequencies,
                                     [&](double f) { return Significant(Coax(k1, k2, f), figures); });
             const auto table = ReadDatasheetTable(text);
