@@ -66,6 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(status >= 0 && status <= 3, "one of the tool's exit statuses");
     if (status == 0 && !options.outputFile) // a workbook goes to its file
         Require(!out.str().empty(), "lines listed are written");
+    else if (status == 1 && options.format == cli::OutputFormat::Json && !options.print)
+        Require(out.str().find("\"lines\": []") != std::string::npos,
+                "no lines is a JSON document with none");
     else
         Require(out.str().empty(), "nothing is written on standard output unless lines are listed");
     Require(err.str().empty() || err.str().back() == '\n', "messages end their line");
