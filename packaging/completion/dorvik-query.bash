@@ -12,6 +12,12 @@ _dorvik_query() {
         COMPREPLY=($(compgen -W 'list page selection' -- "$cur"))
         return
         ;;
+    --sort)
+        local keys='part band description midband attenuation total loss efficiency peak average derated price cost'
+        [[ $cur == *:* ]] && keys=$(printf '%s:desc ' $keys)
+        COMPREPLY=($(compgen -W "$keys" -- "$cur"))
+        return
+        ;;
     --currency)
         # Any letter case is accepted; offered as typed.
         local codes='USD AED ARS ATS AUD BEF BRL CAD CHF DEM DKK ESP EUR FIM FRF GBP GRD HKD IDR IEP INR ITL
@@ -51,8 +57,8 @@ _dorvik_query() {
     $split && return
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--catalogue --prices --rates --user-catalogue --user-prices --currency --format
-                                  --output --print --row --pdf --chart --part --check --max-problems --fit --type
+        COMPREPLY=($(compgen -W '--catalogue --prices --rates --user-catalogue --user-prices --currency --sort
+                                  --format --output --print --row --pdf --chart --part --check --max-problems --fit --type
                                   --help --version' -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return

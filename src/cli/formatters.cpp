@@ -106,9 +106,9 @@ void WriteTextTable(const TGrid& specs, const TextSink& write) {
         writeRow([&](int col) -> const std::string& { return specs.Cell(col, row); });
 }
 
-void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
+void WriteJson(const TextTable& specs, const std::vector<std::string>& connectorHeadings,
                const RowConnectors& connectorsOfRow, const SearchResult& result, const TextSink& write) {
-    const QueryEcho query = EchoOf(result.Query);
+    const QueryEcho query = EchoOf(result);
     constexpr char sep = '.';
     std::vector<std::string> texts;
     for (int col = 1; col <= specs.ColCount(); ++col)

@@ -27,14 +27,14 @@ struct ConnectorParts {
 // Control characters show as '?'.
 void WriteTextTable(const TGrid& specs, const TextSink& write);
 
-// {"headings": [...], "rows": [[...], ...], "connector_headings": [...], "connectors": [[...], ...]} where
-// connectors[i] lists the connectors of rows[i]; a query by loss adds
-// "longest_run_within_budget": {"unit": ..., "max_loss_db": ..., "rows": [...]}. Then the typed part:
-// "format_version", "query" and "lines" (one object a row, from the figures).
+// {"headings": [...], "rows": [[...], ...] (the cells as the spreadsheet export writes them),
+// "connector_headings": [...], "connectors": [[...], ...]} where connectors[i] lists the connectors of
+// rows[i]; a query by loss adds "longest_run_within_budget": {"unit": ..., "max_loss_db": ..., "rows":
+// [...]}. Then the typed part: "format_version", "query" and "lines" (one object a row, from the figures).
 // The connectors of grid row r (from 1), asked for once per row, in row order.
 using RowConnectors = std::function<std::vector<ConnectorParts>(int row)>;
 
-void WriteJson(const TGrid& specs, const std::vector<std::string>& connectorHeadings,
+void WriteJson(const TextTable& specs, const std::vector<std::string>& connectorHeadings,
                const RowConnectors& connectorsOfRow, const SearchResult& result, const TextSink& write);
 
 // A JSON string literal of the text, decoded to UTF-8 first.

@@ -135,6 +135,15 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
                 throw UsageError("unknown cable type " + Quoted(options.fitType) + " (FOAM, AIR or EW)");
         } else if (name == "--currency") {
             options.currency = UpperCaseAscii(takeValue());
+        } else if (name == "--sort") {
+            const std::string text = takeValue();
+            options.sort = ReadSortOrder(text);
+            if (!options.sort) {
+                std::string keys;
+                for (const auto& key : SortKeyNames())
+                    keys += (keys.empty() ? "" : ", ") + key;
+                throw UsageError("unknown sort " + Quoted(text) + ": KEY or KEY:desc, KEY one of " + keys);
+            }
         } else if (name == "--print") {
             options.print = ParseExtent(takeValue());
         } else if (name == "--row") {
@@ -181,7 +190,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
         throw UsageError("--type goes with --fit");
     if (options.fitTable) {
         if (!positional.empty() || options.part || options.check || options.print || options.chartFile ||
-            options.currency ||
+            options.currency || options.sort ||
             (options.format != OutputFormat::Text && options.format != OutputFormat::Json))
             throw UsageError(
                 "--fit fits a datasheet's table and runs no query; its formats are text and json");
@@ -195,7 +204,7 @@ QueryOptions ParseOptions(const std::vector<std::string>& args) {
                                             : "--format xlsx needs --output FILE");
     if (options.check) {
         if (!positional.empty() || options.part || options.print || options.chartFile || formatGiven ||
-            options.currency)
+            options.currency || options.sort)
             throw UsageError("--check checks the data files and runs no query");
         return options;
     }
@@ -252,6 +261,11 @@ std::string UsageText() {
            "                     code but USD needs exchange rates); default: US dollars. A currency "
            "without\n"
            "                     a usable rate line is reported and the prices stay in US dollars\n"
+           "  --sort KEY[:desc]  list the lines in the order of one column, ascending or with :desc\n"
+           "                     descending; lines without a value come last, equal ones in catalogue\n"
+           "                     order. KEY: part, band, description, midband, attenuation, total, loss,\n"
+           "                     efficiency, peak, average, derated, price, cost (the cost of the run).\n"
+           "                     In place of the query file's Sort=KEY[:desc]; default: catalogue order\n"
            "  --format FORMAT    text (default), tsv (as the spreadsheet export), html (as the HTML "
            "export),\n"
            "                     json (with the connectors and part numbers of every line, and the figures\n"

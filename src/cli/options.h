@@ -1,5 +1,6 @@
 #pragma once
 // The command line of dorvik-query.
+#include "core/engine/search_result.h"
 #include "core/forms/printing/frm_print_options.h"
 
 #include <filesystem>
@@ -22,6 +23,7 @@ struct QueryOptions {
     std::optional<std::filesystem::path> userCatalogueFile;
     std::optional<std::filesystem::path> userPriceFile;
     std::optional<std::string> currency; // upper-cased code
+    std::optional<SortOrder> sort;       // --sort: in place of the query file's Sort=
     OutputFormat format = OutputFormat::Text;
     bool check = false;               // check the data files instead of running a query
     long long maxProblems = 1000;     // --max-problems: --check stops after this many

@@ -102,10 +102,10 @@ void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
     };
     switch (format) {
     case OutputFormat::Tsv:
-        WriteSpreadsheetText(form.grdSpecs.Table(), write);
+        WriteSpreadsheetText(form.ListedColumns(), write);
         return;
     case OutputFormat::Html:
-        WriteHtmlPage(form.grdSpecs.Table(), 3, write);
+        WriteHtmlPage(form.ListedColumns(), 3, write);
         return;
     case OutputFormat::Text:
         WriteTextTable(form.grdSpecs, write);
@@ -114,8 +114,8 @@ void WriteResults(TfrmMain& form, OutputFormat format, std::ostream& out) {
         return; // a file, written by RunQuery
     case OutputFormat::Json:
         WriteJson(
-            form.grdSpecs, form.ConnectorHeadings(), [&form](int row) { return ConnectorsOf(form, row); },
-            form.Result(), write);
+            form.ListedColumns(), form.ConnectorHeadings(),
+            [&form](int row) { return ConnectorsOf(form, row); }, form.Result(), write);
         return;
     }
 }
@@ -217,6 +217,8 @@ int RunQuery(const QueryOptions& options, const ToolEnvironment& tool, std::ostr
         form.FormCreate();
         if (form.TerminateRequested || !form.Loaded)
             return kFailed;
+        if (options.sort)
+            form.SortBy(*options.sort);
         const SearchResult& result = form.Result();
         if (result.Outcome == SearchOutcome::Refused)
             return kRefused;

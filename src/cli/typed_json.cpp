@@ -41,7 +41,8 @@ void AppendQueryJson(std::string& out, const QueryEcho& query) {
     out += ", \"vswr\": " + Number(query.Vswr);
     out += ", \"connector_1\": " + Text(query.Connector1);
     out += ", \"connector_2\": " + Text(query.Connector2);
-    out += ", \"families\": " + Strings(query.Families) + "}";
+    out += ", \"families\": " + Strings(query.Families);
+    out += ", \"sort\": " + Text(query.Sort) + "}";
 }
 
 void AppendLineJson(std::string& out, const LineResult& line, const std::string& currency) {
@@ -57,6 +58,12 @@ void AppendLineJson(std::string& out, const LineResult& line, const std::string&
     for (const TConnector& connector : l.Connectors)
         connectors.emplace_back(connector.ConnectorName);
     out += ", \"connectors\": " + Strings(connectors);
+    out += ", \"cost_of_run\": {\"currency\": " + JsonString(currency) +
+           ", \"amount\": " + Number(line[Figure::CostOfRun].Value) + ", \"part_numbers\": [";
+    for (std::size_t i = 0; i < line.CostParts.size(); ++i)
+        out += (i ? ", " : "") + JsonString(line.CostParts[i].PartNumber);
+    const std::string& reason = line[Figure::CostOfRun].Reason;
+    out += "], \"reason\": " + (reason.empty() ? std::string("null") : JsonString(reason)) + '}';
     out += ", \"longest_run_within_budget\": " + Number(line[Figure::LongestRun].Value);
     if (l.UserLine)
         out += ", \"source\": \"user\"";

@@ -10,7 +10,7 @@
 namespace dorvik::cli {
 
 // Raised whenever a name, a type or the meaning of a value changes.
-inline constexpr int kJsonFormatVersion = 3;
+inline constexpr int kJsonFormatVersion = 4;
 
 void AppendQueryJson(std::string& out, const QueryEcho& query);
 // Every member in every line: null where the grid shows "N/A" or the query asked for no such figure.

@@ -5,6 +5,8 @@
 #include "core/errors.h"
 #include "core/text/numbers.h"
 
+#include <algorithm>
+
 namespace dorvik {
 
 namespace {
@@ -73,6 +75,50 @@ void ComputeFigures(LineComputer& c, LineResult& result, const TTransmissionLine
     c.Set(Figure::Efficiency, [&] { return Efficiency(line, feet, query.Length, f1, f2); });
 }
 
+// The lowest-priced part number of the line's connector of that name: the reason when there is none.
+std::string CheapestPart(const TTransmissionLine& line, const std::string& name,
+                         const PartPriceLookup& partPrice, std::vector<CostPart>& parts) {
+    const auto connector = std::find_if(line.Connectors.begin(), line.Connectors.end(),
+                                        [&](const TConnector& c) { return c.ConnectorName == name; });
+    if (connector == line.Connectors.end())
+        return std::string(line.PartNumber) + " has no " + name + " connector.";
+    std::optional<CostPart> cheapest;
+    connector->ForEachPartNumber([&](std::string_view part) {
+        if (const auto price = partPrice ? partPrice(part) : std::nullopt;
+            price && (!cheapest || *price < cheapest->Price))
+            cheapest = CostPart{name, std::string(part), *price};
+    });
+    if (!cheapest)
+        return "No part number of the " + name + " connector of " + std::string(line.PartNumber) +
+               " has a list price.";
+    parts.push_back(std::move(*cheapest));
+    return {};
+}
+
+// The run's length of the line at its list price, and the cheapest part number of each connector the query
+// names; the reason when a named connector has no priced part number.
+std::string ComputeCost(LineResult& result, const TTransmissionLine& line, const SearchCriteria& query,
+                        const PriceBasis& prices, const PartPriceLookup& partPrice) {
+    // A line without a price line shows a list price of 0, which costs nothing: no cost rather than 0.
+    if (partPrice && !partPrice(line.PartNumber))
+        return std::string(line.PartNumber) + " has no list price.";
+    double usd = query.Length * line.ListPrice * (query.Feet() ? 1.0 : kFeetPerMeter);
+    std::vector<CostPart> parts;
+    if (!query.PartNumber) {
+        for (const auto& [named, name] : {std::pair{query.ByConnector1, &query.ConnectorName1},
+                                          std::pair{query.ByConnector2, &query.ConnectorName2}}) {
+            if (!named)
+                continue;
+            if (std::string reason = CheapestPart(line, *name, partPrice, parts); !reason.empty())
+                return reason;
+            usd += parts.back().Price;
+        }
+    }
+    result.CostParts = std::move(parts);
+    result[Figure::CostOfRun].Value = AsShown(prices.Rate ? usd / *prices.Rate : usd);
+    return {};
+}
+
 } // namespace
 
 std::string SearchResult::Note() const {
@@ -89,8 +135,14 @@ std::string SearchResult::Note() const {
     return note;
 }
 
+std::string SearchResult::CostNote() const {
+    if (LinesWithoutCost == 0)
+        return {};
+    return LineCount(LinesWithoutCost) + " without a cost of run: " + FirstCostReason;
+}
+
 SearchResult ComputeResult(const SearchCriteria& query, const HitList& hits, UnjudgedLines unjudged,
-                           const PriceBasis& prices) {
+                           const PriceBasis& prices, const PartPriceLookup& partPrice) {
     SearchResult result;
     result.Query = query;
     result.Unjudged = std::move(unjudged);
@@ -100,10 +152,12 @@ SearchResult ComputeResult(const SearchCriteria& query, const HitList& hits, Unj
     // A part-number lookup computes the losses for a length of 0 too; a query only for a length.
     const bool losses = partLookup ? query.PartHasLength : query.Length != 0;
     const bool byLoss = !partLookup && query.ByLoss;
+    result.CostComputed = losses;
     result.Lines.reserve(hits.size());
     for (const TTransmissionLine* line : hits) {
         LineResult& r = result.Lines.emplace_back();
         r.Line = line;
+        r.CatalogueIndex = result.Lines.size() - 1;
         LineComputer computer(r);
         if (result.FiguresComputed)
             ComputeFigures(computer, r, *line, query, losses);
@@ -112,6 +166,13 @@ SearchResult ComputeResult(const SearchCriteria& query, const HitList& hits, Unj
         r[Figure::PricePerMeter].Value = AsShown(price * kFeetPerMeter);
         if (!computer.FirstReason().empty() && result.LinesWithoutFigures++ == 0)
             result.FirstReason = computer.FirstReason();
+        if (!result.CostComputed) {
+            r[Figure::CostOfRun].Reason = "The query gives no length.";
+        } else if (std::string reason = ComputeCost(r, *line, query, prices, partPrice); !reason.empty()) {
+            if (result.LinesWithoutCost++ == 0)
+                result.FirstCostReason = reason;
+            r[Figure::CostOfRun].Reason = std::move(reason);
+        }
         if (byLoss) {
             try {
                 if (const auto run = LongestRunWithinBudget(*line, query.Feet(), query.MaxLoss,
@@ -125,6 +186,23 @@ SearchResult ComputeResult(const SearchCriteria& query, const HitList& hits, Unj
         }
     }
     return result;
+}
+
+} // namespace dorvik
+
+namespace dorvik {
+
+std::string CostBreakdown(const SearchResult& result, const LineResult& line) {
+    if (!result.CostComputed)
+        return {};
+    const FigureValue& cost = line[Figure::CostOfRun];
+    if (!cost.Value)
+        return "No cost of run: " + cost.Reason;
+    std::string text = "Cost of run: " + FormatGeneral(result.Query.Length, '.') +
+                       (result.Query.Feet() ? " ft of " : " m of ") + std::string(line.Line->PartNumber);
+    for (const CostPart& part : line.CostParts)
+        text += ", " + part.ConnectorName + " " + part.PartNumber;
+    return text;
 }
 
 } // namespace dorvik

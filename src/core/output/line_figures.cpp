@@ -31,4 +31,11 @@ QueryEcho EchoOf(const SearchCriteria& q) {
     return echo;
 }
 
+QueryEcho EchoOf(const SearchResult& result) {
+    QueryEcho echo = EchoOf(result.Query);
+    if (result.Order.Key)
+        echo.Sort = SortOrderText(result.Order);
+    return echo;
+}
+
 } // namespace dorvik

@@ -41,7 +41,9 @@ struct QueryEcho {
     std::optional<double> Vswr;
     std::optional<std::string> Connector1, Connector2; // the connectors queried by
     std::vector<std::string> Families;                 // "foam", "air", "waveguide" as chosen
+    std::optional<std::string> Sort;                   // "KEY" or "KEY:desc" when the lines are sorted
 };
 QueryEcho EchoOf(const SearchCriteria& query);
+QueryEcho EchoOf(const SearchResult& result); // with the lines' order
 
 } // namespace dorvik

@@ -36,13 +36,14 @@ std::string BuildListPrintData(const TextTable& specs, int firstRow, int lastRow
 
 std::string BuildSelectedPrintData(const TextTable& specs, const std::string& connector1,
                                    const TextTable& partNumbers1, const std::string& connector2,
-                                   const TextTable& partNumbers2) {
+                                   const TextTable& partNumbers2, const std::string& costOfRun) {
     std::string text;
     AppendRow(text, specs, specs.CurrentRow);
     AppendField(text, connector1);
     AppendRow(text, partNumbers1, partNumbers1.CurrentRow);
     AppendField(text, connector2);
     AppendRow(text, partNumbers2, partNumbers2.CurrentRow);
+    AppendField(text, costOfRun);
     text += kRecordEnd;
     return text;
 }

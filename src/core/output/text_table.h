@@ -28,4 +28,13 @@ struct TextTable {
     bool HasCurrentRow() const { return CurrentRow >= 1 && CurrentRow <= RowCount(); }
 };
 
+// The table's first count columns.
+inline TextTable FirstColumns(const TextTable& table, int count) {
+    TextTable first{{table.Columns.begin(), table.Columns.begin() + count}, {}, table.CurrentRow};
+    first.Rows.reserve(table.Rows.size());
+    for (const auto& row : table.Rows)
+        first.Rows.emplace_back(row.begin(), row.begin() + count);
+    return first;
+}
+
 } // namespace dorvik

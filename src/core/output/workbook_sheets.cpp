@@ -58,6 +58,9 @@ std::vector<WorkbookColumn> LineColumns(const SearchResult& result) {
                        [](const LineResult& l) { return Number(l[Figure::PricePerFoot].Value); }});
     columns.push_back({"List Price Per Meter " + code, CellStyle::Price,
                        [](const LineResult& l) { return Number(l[Figure::PricePerMeter].Value); }});
+    // Every line's cost, "N/A" where it has none (no length, a connector without a price).
+    columns.push_back({"Cost Of Run " + code, CellStyle::Price,
+                       [](const LineResult& l) { return Number(l[Figure::CostOfRun].Value); }});
     if (EchoOf(result.Query).MaxLossDb) {
         columns.push_back({std::string("Longest Run Within Budget (") + UnitName(result.Query.Feet()) + ")",
                            CellStyle::Fixed2,

@@ -178,6 +178,11 @@ int HeadingRowHeight(const QTableView& view, const TGrid& grid) {
 void SyncGridView(QTableView& view, const TGrid& grid) {
     for (int col = 1; col <= grid.ColCount(); ++col)
         view.setColumnHidden(col - 1, !grid.Column(col).Visible);
+    QHeaderView& header = *view.horizontalHeader();
+    header.setSortIndicatorShown(grid.SortColumn() > 0);
+    if (grid.SortColumn() > 0)
+        header.setSortIndicator(grid.SortColumn() - 1,
+                                grid.SortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
     // The designed heading height, or more where a wrapped heading needs it (a font's metrics differ).
     if (const int height = HeadingRowHeight(view, grid); view.horizontalHeader()->height() != height)
         view.horizontalHeader()->setFixedHeight(height);

@@ -16,6 +16,7 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -228,6 +229,12 @@ void MainWindowView::BindGrid(TGrid& grid, QTableView& view) {
         if (index.isValid())
             Act([&grid, row = index.row() + 1] { grid.UserClick(row); });
     });
+    if (grid.OnHeadingClick) {
+        view.horizontalHeader()->setSectionsClickable(true);
+        QObject::connect(
+            view.horizontalHeader(), &QHeaderView::sectionClicked, &view,
+            [this, &grid](int section) { Act([&grid, col = section + 1] { grid.OnHeadingClick(col); }); });
+    }
     refreshers_.push_back([model, &view, &grid, scrolled = grid.ScrollRevision]() mutable {
         model->Sync();
         SyncGridView(view, grid);

@@ -15,8 +15,8 @@ const QString kTitle = QStringLiteral("Veltrane Corporation Insertion Loss Calcu
 
 std::vector<PipelineField> Fields(const std::vector<QString>& names) {
     // Declared lengths of the positions: part numbers 15, descriptions 150, the rest 10.
-    static const int lengths[] = {15, 10, 150, 10, 10, 10,  10, 10, 10, 10,  10,
-                                  10, 10, 10,  10, 15, 150, 10, 10, 15, 150, 10};
+    static const int lengths[] = {15, 10, 150, 10, 10,  10, 10, 10, 10,  10, 10, 10,
+                                  10, 10, 10,  15, 150, 10, 10, 15, 150, 10, 15};
     std::vector<PipelineField> fields;
     for (std::size_t i = 0; i < names.size(); ++i)
         fields.push_back({names[i], static_cast<int>(i), lengths[i]});
@@ -73,7 +73,7 @@ std::vector<PipelineField> SelectionPipelineFields() {
                    u"Efficiency"_s,    u"PeakPower"_s,     u"AveragePower"_s,     u"VSWR DeratedPower"_s,
                    u"ListPriceF"_s,    u"ListPriceM"_s,    u"C1Type"_s,           u"C1PartNumber"_s,
                    u"C1Description"_s, u"C1Price"_s,       u"C2Type"_s,           u"C2PartNumber"_s,
-                   u"C2Description"_s, u"C2Price"_s});
+                   u"C2Description"_s, u"C2Price"_s,       u"CostOfRun"_s});
 }
 
 ReportDefinition ListReport() {
@@ -180,6 +180,7 @@ ReportDefinition DataSheetReport() {
     sheet.Row(u"VSWR Derated Avg. Power:"_s, u"VSWR DeratedPower"_s);
     sheet.Row(u"List Price Per Foot:"_s, u"ListPriceF"_s);
     sheet.Row(u"List Price Per Meter:"_s, u"ListPriceM"_s);
+    sheet.Row(u"Cost Of Run:"_s, u"CostOfRun"_s);
     for (const QString& end : {u"1"_s, u"2"_s}) {
         const QString prefix = QStringLiteral("C") + end;
         sheet.Rule();

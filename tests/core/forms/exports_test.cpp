@@ -55,7 +55,9 @@ TEST_F(ExportsTest, SpreadsheetIsWrittenAndOpenedWithItsDefaultExtension) {
     EXPECT_EQ(shown.Filter, "MS Excel Files (*.xls)|*.xls");
     EXPECT_TRUE(std::filesystem::is_directory(programFolder / "xls"));
     const auto written = folder.Path() / "results.xls";
-    EXPECT_EQ(ReadWholeFile(written), BuildSpreadsheetText(f.grdSpecs.Table()));
+    // The fourteen columns other programs read: no cost of run.
+    EXPECT_EQ(ReadWholeFile(written), BuildSpreadsheetText(f.ListedColumns()));
+    EXPECT_EQ(f.ListedColumns().ColCount(), 14);
     EXPECT_THAT(services.Events, ElementsAre("open: " + written.string()));
     // The dialog keeps the name for the next export.
     EXPECT_EQ(f.ExcelSave.FileName, written.string());
@@ -139,7 +141,7 @@ TEST_F(ExportsTest, HtmlDialogIsPreparedAfresh) {
     EXPECT_EQ(shown.InitialDir, (programFolder / "html").string());
     EXPECT_TRUE(std::filesystem::is_directory(programFolder / "html"));
     const auto written = folder.Path() / "page.html";
-    EXPECT_EQ(ReadWholeFile(written), BuildHtmlPage(f.grdSpecs.Table(), 3));
+    EXPECT_EQ(ReadWholeFile(written), BuildHtmlPage(f.ListedColumns(), 3));
     EXPECT_THAT(services.Events, ElementsAre("open: " + written.string()));
 }
 
@@ -149,7 +151,7 @@ TEST_F(ExportsTest, ChosenExtensionIsKeptAndAnExistingFileReplaced) {
     WriteFile(chosen, std::string(100000, 'x'));
     services.DialogAnswers.push_back(chosen.string());
     User([&] { f.CreateHtml("html", 3); });
-    EXPECT_EQ(ReadWholeFile(chosen), BuildHtmlPage(f.grdSpecs.Table(), 3));
+    EXPECT_EQ(ReadWholeFile(chosen), BuildHtmlPage(f.ListedColumns(), 3));
 }
 
 TEST_F(ExportsTest, UnwritableFileIsReportedAndNotOpened) {

@@ -80,7 +80,8 @@ TEST_F(PrintOptionsTest, CurrentSelectionPrintsTheDataSheetOfTheSelectedLine) {
     EXPECT_EQ(
         reports.Printed.back(),
         "TC-100|800-1000|Test foam cable 1/2 in|900|3.90|12.80|3.90|3.99|39.86|10.00|10.00|9.94|USD 10.00|"
-        "USD 32.81|N Male|NM-1|N male connector|USD 45.00|N Male|NM-1|N male connector|USD 45.00|\r\n");
+        "USD 32.81|N Male|NM-1|N male connector|USD 45.00|N Male|NM-1|N male connector|USD 45.00|USD "
+        "1000.00|\r\n");
     EXPECT_FALSE(reports.Open[TReportKind::DataSheet]) << "the pipeline is closed after the report";
     EXPECT_EQ(reports.PrintedAt.hour, 14);
     EXPECT_EQ(reports.PrintedAt.date.year, 2026);

@@ -64,7 +64,7 @@ TEST_F(QueryFilesTest, ValuesAreAppliedWithTheirRules) {
     EXPECT_EQ(f.cbxBeginningFrequency.Items().back(), "123.4");
     EXPECT_EQ(f.cbxBeginningFrequency.Text(), "123.4");
     EXPECT_EQ(f.cbxEndingFrequency.Text(), "0"); // missing: default, appended
-    EXPECT_TRUE(f.rbMeters.Checked());           // only "F" means feet
+    EXPECT_TRUE(f.rbFeet.Checked());             // "F", "FT", "feet"
     EXPECT_TRUE(f.chkAir.Checked());
     EXPECT_FALSE(f.chkFoam.Checked());
     EXPECT_FALSE(f.chkWaveguide.Checked()); // missing flags are false

@@ -21,10 +21,11 @@ protected:
 // Worked by hand: sqrt(900) * 0.1 + 900 * 0.001 = 3.9 dB/100 ft; connector pair 0.1 * sqrt(0.9).
 TEST_F(ResultsTest, InteractiveFillOverFeet) {
     auto& f = SearchAt("100");
-    EXPECT_THAT(Row(f.grdSpecs, 1),
-                ElementsAre("TC-100", "800-1000", "Test foam cable 1/2 in", "900", "3.90", "12.80", "3.90",
-                            "3.99", "39.86", "10.00", "10.00", "9.94", "USD 10.00", "USD 32.81"));
+    EXPECT_THAT(Row(f.grdSpecs, 1), ElementsAre("TC-100", "800-1000", "Test foam cable 1/2 in", "900", "3.90",
+                                                "12.80", "3.90", "3.99", "39.86", "10.00", "10.00", "9.94",
+                                                "USD 10.00", "USD 32.81", "USD 1000.00"));
     EXPECT_EQ(f.grdSpecs.Heading(13), "List Price Per Foot (USD)");
+    EXPECT_EQ(f.grdSpecs.Heading(15), "Cost Of Run (USD)");
     EXPECT_EQ(f.grdSpecs.Heading(14), "List Price Per Meter (USD)");
 }
 
@@ -33,7 +34,7 @@ TEST_F(ResultsTest, WaveguideRowAndMeters) {
     // ln(0.5) gives 1.7200811 dB/100 ft; 30 / 1.72 = 17.44 kW; derated 2V / (V^2 + 1).
     EXPECT_THAT(Row(f.grdSpecs, 2),
                 ElementsAre("TW-300", "200-3000", "", "900", "1.72", "5.64", "5.64", "5.74", "26.68", "20.00",
-                            "17.44", "17.36", "USD 0.00", "USD 0.00"));
+                            "17.44", "17.36", "USD 0.00", "USD 0.00", "N/A"));
     EXPECT_EQ(f.grdSpecs.Cell(7, 1), "12.80");
 }
 
@@ -103,9 +104,10 @@ TEST_F(ResultsTest, PartNumberModeWithoutFigures) {
     EXPECT_TRUE(services.Events.empty());
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 1);
     EXPECT_THAT(Row(f.grdSpecs, 1), ElementsAre("TC-100", "800-1000", "Test foam cable 1/2 in", "", "", "",
-                                                "", "", "", "", "", "", "$10.00", "$32.81"));
+                                                "", "", "", "", "", "", "$10.00", "$32.81", "N/A"));
     for (int col = 4; col <= 12; ++col)
         EXPECT_FALSE(f.grdSpecs.Column(col).Visible) << col;
+    EXPECT_FALSE(f.grdSpecs.Column(15).Visible); // no length, no cost
     EXPECT_TRUE(f.cbxBeginningFrequency.Items().empty());
 }
 

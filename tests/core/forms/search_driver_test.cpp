@@ -145,7 +145,8 @@ TEST_F(SearchDriverTest, WaveguideBelowCutoffIsListedWithNA) {
     EXPECT_EQ(f.grdSpecs.Cell(10, 3), "20.00");
     EXPECT_EQ(f.StatusNote.Caption(),
               "1 line shows N/A: Cannot compute the attenuation of TW-300 at 200 MHz: the "
-              "frequency is at or below its cutoff of 600 MHz.");
+              "frequency is at or below its cutoff of 600 MHz.  1 line without a cost of run: TW-300 has no "
+              "list price.  Cost of run: 100 ft of TC-100");
     // The hint line is another panel: hints do not hide the count.
     User([&] { f.ApplicationEvents1Hint("Exit"); });
     EXPECT_FALSE(f.StatusNote.Caption().empty());
@@ -243,14 +244,15 @@ TEST_F(SearchDriverTest, QueryByLossLeavesOutAndCountsLinesItCannotJudge) {
     EXPECT_EQ(f.StatusNote.Caption(),
               "1 line left out, its insertion loss cannot be judged: Cannot compute the "
               "attenuation of TW-300 at 250 MHz: the frequency is at or below its cutoff "
-              "of 600 MHz.");
+              "of 600 MHz.  Cost of run: 100 ft of TA-200");
     // A search with nothing to say clears the note.
     User([&] { f.btnNewQueryClick(); });
     User([&] { f.chkInsertionLoss.SetChecked(false); });
     f.cbxBeginningFrequency.SetTextByProgram("800");
     f.cbxEndingFrequency.SetTextByProgram("1000");
     Search();
-    EXPECT_EQ(f.StatusNote.Caption(), "");
+    EXPECT_EQ(f.StatusNote.Caption(),
+              "1 line without a cost of run: TW-300 has no list price.  Cost of run: 100 ft of TC-100");
 }
 
 TEST_F(SearchDriverTest, NewSearchStartsOnTheFirstRowInView) {

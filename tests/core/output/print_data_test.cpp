@@ -37,20 +37,20 @@ TEST(PrintDataTest, SelectionIsTheCurrentRowsAndSelectedConnectors) {
     grids.connectors2.CurrentRow = 1;
     EXPECT_EQ(
         BuildSelectedPrintData(grids.specs, "N Female", grids.connectors1, "7/16 DIN Female",
-                               grids.connectors2),
+                               grids.connectors2, "USD 1,234.50"),
         kRow2 + "N Female|NM-2|N male connector, right angle|USD 52.13|7/16 DIN Female|DF-7|7/16 DIN female|"
-                "USD 61.00|\r\n");
+                "USD 61.00|USD 1,234.50|\r\n");
 }
 
-TEST(PrintDataTest, SelectionWithoutConnectorsStillHasTwentyTwoFields) {
+TEST(PrintDataTest, SelectionWithoutConnectorsStillHasEveryField) {
     ResultGrids grids; // connectors2 has no rows; no connector is selected
     const std::string record =
-        BuildSelectedPrintData(grids.specs, "", grids.connectors1, "", grids.connectors2);
-    EXPECT_EQ(record, kRow2 + "|NM-2|N male connector, right angle|USD 52.13|||||\r\n");
+        BuildSelectedPrintData(grids.specs, "", grids.connectors1, "", grids.connectors2, "");
+    EXPECT_EQ(record, kRow2 + "|NM-2|N male connector, right angle|USD 52.13||||||\r\n");
     EXPECT_EQ(std::count(record.begin(), record.end(), '|'), kSelectedFieldCount);
 
     const TextTable empty{SpecsHeadings(), {}, 0};
-    EXPECT_EQ(BuildSelectedPrintData(empty, "", grids.connectors2, "", grids.connectors2),
+    EXPECT_EQ(BuildSelectedPrintData(empty, "", grids.connectors2, "", grids.connectors2, ""),
               std::string(kSelectedFieldCount, '|') + "\r\n");
 }
 

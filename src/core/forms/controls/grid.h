@@ -5,6 +5,7 @@
 #include "core/output/text_table.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,16 @@ public:
 
     TNotifyEvent OnClick;
     TNotifyEvent OnRowChanged;
+    // A click on the heading of a column (from 1); none: the headings are not buttons.
+    std::function<void(int col)> OnHeadingClick;
+    // The column the rows are sorted by (0: none) and its direction, for the heading's mark.
+    int SortColumn() const { return sortColumn_; }
+    bool SortDescending() const { return sortDescending_; }
+    void SetSortMark(int col, bool descending) {
+        sortColumn_ = col;
+        sortDescending_ = descending;
+        Touch();
+    }
     TColor CellTextColor = clBlack;
     int DefaultRowHeight = 24;
     int HeadingHeight = 24;
@@ -80,6 +91,8 @@ private:
     std::vector<int> widths_;
     std::vector<TColor> rowColors_;
     std::vector<bool> rowMarks_;
+    int sortColumn_ = 0;
+    bool sortDescending_ = false;
 };
 
 } // namespace dorvik

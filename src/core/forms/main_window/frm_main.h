@@ -230,6 +230,18 @@ public:
     void tsQueryValuesShow();
     void SetResultsMenus(bool results);
     void grdSpecsClick();
+    // Sorts the lines by the column, or reverses the order when they are sorted by it already.
+    void grdSpecsHeadingClick(int col);
+    // The lines in this order from now on (a new search starts in catalogue order); the current line stays.
+    void SortBy(SortOrder order);
+    SortOrder SortOrderShown() const { return sortOrder_; }
+    // The line of row (from 1) of grdSpecs.
+    const TTransmissionLine& LineAt(int row) const;
+    // The grid's columns that the clipboard, the spreadsheet and HTML exports and the printed list write:
+    // all but the cost of run, which other programs reading them do not expect.
+    TextTable ListedColumns() const;
+    // The cost-of-run cell of row (from 1), "N/A" when the query gives no length; empty without the row.
+    std::string CostOfRunText(int row) const;
     // Makes the line of row (from 1) current, with its connector lists and part-number grids.
     void SelectLine(int row);
     void FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, TComboBox& combo);
@@ -318,12 +330,20 @@ private:
     PriceList LoadPriceFiles(const std::filesystem::path& pricePath) const;
     void ReportCatalogueProblems(const std::vector<std::string>& problems);
     void ReadSharedDataFolder();
-    TTransmissionLine& CurrentLine(); // item (current row - 1) of the hit list
+    const TTransmissionLine& CurrentLine() const; // the line of the current row
     std::optional<double> TryReadPageNumber(const std::string& text) const;
     PriceBasis CurrentPriceBasis() const;
     void CheckCurrencyItem(TMenuItem& item); // the menu's check on the item alone
     std::optional<int> chosenCurrencyTag_;
     void FillSpecsGridRows(); // FillSpecsGrid without the highlight
+    void WriteSpecsRows();    // the grid's cells from result_
+    // The sort and heading mark, with the same line current after it.
+    void ApplySort(SortOrder order, int column);
+    void MarkSort(SortOrder order, int column); // the order and the heading's mark only
+    // A new search's order: catalogue order, or the sort its query file gives.
+    void StartSearchOrder();
+    SortOrder sortOrder_;
+    std::optional<SortOrder> fileSort_; // the sort of an opened query file, for its search
     // A negative length or maximum loss, or a VSWR below 1: the message, and true.
     bool RefuseValuesOutOfRange();
 

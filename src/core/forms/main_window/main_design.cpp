@@ -20,7 +20,8 @@ std::vector<TGridColumn> SpecsColumns() {
             {"Avg. Power (kW)", 73},
             {"VSWR Derated Avg. Pwr. (kW)", 84},
             {"List Price Per Foot ($US)", 80},
-            {"List Price Per Meter ($US)", 75}};
+            {"List Price Per Meter ($US)", 75},
+            {"Cost Of Run ($US)", 90, false}};
 }
 
 std::vector<TGridColumn> ConnectorColumns(int descriptionWidth, int priceWidth) {
@@ -260,6 +261,7 @@ void TfrmMain::BindEvents() {
     Button1.OnClick = [this] { btnCloseClick(); };
     grdSpecs.OnClick = [this] { grdSpecsClick(); };
     grdSpecs.OnRowChanged = [this] { grdSpecsRowChanged(); };
+    grdSpecs.OnHeadingClick = [this](int col) { grdSpecsHeadingClick(col); };
     grdConnectors.OnRowChanged = [this] { grdConnectorsRowChanged(); };
     grdConnectors2.OnRowChanged = [this] { grdConnectors2RowChanged(); };
     lstConnectors.OnClick = [this] { lstConnectorsClick(); };

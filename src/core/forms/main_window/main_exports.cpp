@@ -64,7 +64,7 @@ void ExportThroughDialog(IPlatformServices& services, TFileDialog& dialog,
 void TfrmMain::btnClipboardClick() {
     // Built completely before the clipboard is touched, so a failure leaves the clipboard as it was. The
     // clipboard of this platform is Unicode and breaks lines at line feeds.
-    const std::string text = BuildClipboardText(grdSpecs.Table(), grdConnectors.Table(),
+    const std::string text = BuildClipboardText(ListedColumns(), grdConnectors.Table(),
                                                 grdConnectors2.Table(), "\n", CellBytes::Utf8);
     if (!services_.SetClipboardText(text))
         services_.ShowMessage("Cannot open clipboard", MessageIcon::Error);
@@ -75,7 +75,7 @@ void TfrmMain::ToAMicrosoftExcelFile1Click() {
     // Written whether or not a spreadsheet program is registered; opened only where one is.
     ExportThroughDialog(
         services_, ExcelSave, UserFilesFolder("xls"), "xls",
-        [this](const auto& path) { WriteFileAtomically(path, BuildSpreadsheetText(grdSpecs.Table())); },
+        [this](const auto& path) { WriteFileAtomically(path, BuildSpreadsheetText(ListedColumns())); },
         ExcelInstalled());
 }
 
@@ -105,7 +105,7 @@ void TfrmMain::CreateHtml(const std::string& extension, int border) {
     const auto path = ChooseFile(services_, HtmlSave);
     if (path.empty())
         return;
-    WriteFileAtomically(path, BuildHtmlPage(grdSpecs.Table(), border));
+    WriteFileAtomically(path, BuildHtmlPage(ListedColumns(), border));
     services_.ShellOpen(path.string());
 }
 

@@ -76,7 +76,8 @@ void TfrmMain::OpenFile1Click() {
     edtMaxLoss.SetText(number("MaxLoss", "0"));
     edtLength.SetText(number("Length", "0"));
     edtVSWR.SetText(number("VSWR", kDefaultVswrText));
-    if (UpperCaseAscii(value("Units", "Meters")) == "F")
+    // The program writes "F"; "FT" and "Feet", as people write them by hand, are feet too.
+    if (UpperCaseAscii(value("Units", "Meters")).starts_with('F'))
         rbFeet.SetChecked(true);
     else
         rbMeters.SetChecked(true);
@@ -87,6 +88,8 @@ void TfrmMain::OpenFile1Click() {
     chkInsertionLoss.SetChecked(UpperCaseAscii(value("ByLoss", "False")) == "TRUE");
     chkConnector.SetChecked(UpperCaseAscii(value("ByC1", "False")) == "TRUE");
     chkConnector2.SetChecked(UpperCaseAscii(value("ByC2", "False")) == "TRUE");
+    // The order its search lists the lines in; a sort this program does not know lists them as found.
+    fileSort_ = ReadSortOrder(value("Sort", ""));
 }
 
 void TfrmMain::SaveQuerySettingsToFile1Click() {
@@ -103,7 +106,7 @@ void TfrmMain::SaveQuerySettingsToFile1Click() {
         path += ".dvk";
     HtmlSave.FileName = path.string();
     const char sep = DecimalSeparator();
-    const std::vector<std::string> entries{
+    std::vector<std::string> entries{
         "BegFreq=" + NumberForFile(cbxBeginningFrequency.Text(), sep),
         "EndFreq=" + NumberForFile(cbxEndingFrequency.Text(), sep),
         "C1=" + cbxConnector.Text(),
@@ -120,6 +123,8 @@ void TfrmMain::SaveQuerySettingsToFile1Click() {
         std::string("ByC1=") + TrueFalse(chkConnector.Checked()),
         std::string("ByC2=") + TrueFalse(chkConnector2.Checked()),
     };
+    if (sortOrder_.Key)
+        entries.push_back("Sort=" + SortOrderText(sortOrder_));
     WriteIniSection(path, "data", entries);
 }
 

@@ -6,7 +6,10 @@
 #include "core/forms/main_window/frm_main.h"
 #include "core/text/numbers.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 namespace dorvik {
 
@@ -26,8 +29,21 @@ enum SpecsColumn {
     colAveragePower,
     colDeratedPower,
     colPricePerFoot,
-    colPricePerMeter
+    colPricePerMeter,
+    colCostOfRun
 };
+constexpr int kListedColumns = colPricePerMeter;
+
+// The key of each column, in column order from colPartNumber.
+constexpr SortKey kColumnKeys[] = {
+    SortKey::Part,        SortKey::Band,    SortKey::Description, SortKey::MidBand,    SortKey::Attenuation,
+    SortKey::Attenuation, SortKey::Total,   SortKey::Loss,        SortKey::Efficiency, SortKey::Peak,
+    SortKey::Average,     SortKey::Derated, SortKey::Price,       SortKey::Price,      SortKey::Cost};
+
+int ColumnOf(SortKey key) {
+    const auto* at = std::find(std::begin(kColumnKeys), std::end(kColumnKeys), key);
+    return static_cast<int>(at - std::begin(kColumnKeys)) + colPartNumber;
+}
 
 void WriteIdentity(TGrid& grid, int r, const TTransmissionLine& line, char sep) {
     grid.SetCell(colPartNumber, r, std::string(line.PartNumber));
@@ -58,8 +74,20 @@ void HighlightCurrentRow(TGrid& grid, TColor color) {
 
 } // namespace
 
-TTransmissionLine& TfrmMain::CurrentLine() {
-    return *Hits.at(static_cast<std::size_t>(grdSpecs.CurrentRow() - 1));
+const TTransmissionLine& TfrmMain::CurrentLine() const {
+    return LineAt(grdSpecs.CurrentRow());
+}
+
+const TTransmissionLine& TfrmMain::LineAt(int row) const {
+    return *result_.Lines.at(static_cast<std::size_t>(row - 1)).Line;
+}
+
+TextTable TfrmMain::ListedColumns() const {
+    return FirstColumns(grdSpecs.Table(), kListedColumns);
+}
+
+std::string TfrmMain::CostOfRunText(int row) const {
+    return row >= 1 && row <= grdSpecs.RowCount() ? grdSpecs.Cell(colCostOfRun, row) : std::string();
 }
 
 void TfrmMain::FillSpecsGrid() {
@@ -77,8 +105,18 @@ PriceBasis TfrmMain::CurrentPriceBasis() const {
 
 void TfrmMain::FillSpecsGridRows() {
     const SearchOutcome outcome = result_.Outcome;
-    result_ = ComputeResult(query_, Hits, Unjudged, CurrentPriceBasis());
+    result_ = ComputeResult(query_, Hits, Unjudged, CurrentPriceBasis(),
+                            [this](std::string_view part) -> std::optional<double> {
+                                if (const auto entry = PriceLines.FindPriceLine(part))
+                                    return entry->Price;
+                                return std::nullopt;
+                            });
     result_.Outcome = outcome;
+    SortLines(result_, sortOrder_);
+    WriteSpecsRows();
+}
+
+void TfrmMain::WriteSpecsRows() {
     const char sep = DecimalSeparator();
     grdSpecs.SetRowCount(static_cast<int>(result_.Lines.size()));
     grdSpecs.ClearCells();
@@ -87,7 +125,9 @@ void TfrmMain::FillSpecsGridRows() {
         const std::string code = "(" + result_.Prices.Currency + ")";
         grdSpecs.SetHeading(colPricePerFoot, "List Price Per Foot " + code);
         grdSpecs.SetHeading(colPricePerMeter, "List Price Per Meter " + code);
+        grdSpecs.SetHeading(colCostOfRun, "Cost Of Run " + code);
     }
+    grdSpecs.SetColumnVisible(colCostOfRun, result_.CostComputed);
     // A part-number lookup without a length hides the figures it did not compute.
     if (!result_.FiguresComputed && !result_.Lines.empty())
         for (int col = colMidBand; col <= colDeratedPower; ++col)
@@ -105,8 +145,48 @@ void TfrmMain::FillSpecsGridRows() {
         }
         grdSpecs.SetCell(colPricePerFoot, r, pricePrefix + FigureText(line[Figure::PricePerFoot], sep));
         grdSpecs.SetCell(colPricePerMeter, r, pricePrefix + FigureText(line[Figure::PricePerMeter], sep));
+        const FigureValue& cost = line[Figure::CostOfRun];
+        grdSpecs.SetCell(colCostOfRun, r, cost.Value ? pricePrefix + FigureText(cost, sep) : "N/A");
     }
     StatusNote.SetCaption(result_.Note());
+}
+
+void TfrmMain::grdSpecsHeadingClick(int col) {
+    if (col < colPartNumber || col > colCostOfRun || result_.Lines.empty())
+        return;
+    const bool reverse = grdSpecs.SortColumn() == col;
+    ApplySort({kColumnKeys[col - colPartNumber], reverse && !sortOrder_.Descending}, col);
+}
+
+void TfrmMain::SortBy(SortOrder order) {
+    ApplySort(order, order.Key ? ColumnOf(*order.Key) : 0);
+}
+
+void TfrmMain::MarkSort(SortOrder order, int column) {
+    sortOrder_ = order;
+    grdSpecs.SetSortMark(order.Key ? column : 0, order.Descending);
+}
+
+void TfrmMain::StartSearchOrder() {
+    const SortOrder order = std::exchange(fileSort_, std::nullopt).value_or(SortOrder{});
+    MarkSort(order, order.Key ? ColumnOf(*order.Key) : 0);
+}
+
+void TfrmMain::ApplySort(SortOrder order, int column) {
+    MarkSort(order, column);
+    if (result_.Lines.empty())
+        return;
+    const int row = grdSpecs.CurrentRow();
+    const TTransmissionLine* current = row >= 1 ? &LineAt(row) : nullptr;
+    SortLines(result_, order);
+    WriteSpecsRows();
+    // The same line stays current, in view, with its connector lists.
+    for (std::size_t i = 0; i < result_.Lines.size(); ++i)
+        if (result_.Lines[i].Line == current)
+            grdSpecs.SetCurrentRow(static_cast<int>(i) + 1);
+    grdSpecs.ScrollCurrentRowIntoView();
+    HighlightCurrentRow(grdSpecs, clYellow);
+    grdSpecsClick();
 }
 
 void TfrmMain::SelectLine(int row) {
@@ -154,11 +234,21 @@ void TfrmMain::SetResultsMenus(bool results) {
 void TfrmMain::grdSpecsClick() {
     FillConnectorList(lstConnectors, chkConnector, grdConnectors, cbxConnector);
     FillConnectorList(lstConnectors2, chkConnector2, grdConnectors2, cbxConnector2);
+    // The note names the parts the current line's cost of run counts.
+    std::string note;
+    const int row = grdSpecs.CurrentRow();
+    const std::string current = row >= 1 && row <= static_cast<int>(result_.Lines.size())
+                                    ? CostBreakdown(result_, result_.Lines[static_cast<std::size_t>(row - 1)])
+                                    : std::string();
+    for (const std::string& part : {result_.Note(), result_.CostNote(), current})
+        if (!part.empty())
+            note += (note.empty() ? "" : "  ") + part;
+    StatusNote.SetCaption(note);
 }
 
 void TfrmMain::FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, TComboBox& combo) {
     // No current line (an empty grid): nothing to list, and nothing may index the hit list.
-    if (grdSpecs.CurrentRow() < 1 || grdSpecs.CurrentRow() > static_cast<int>(Hits.size())) {
+    if (grdSpecs.CurrentRow() < 1 || grdSpecs.CurrentRow() > static_cast<int>(result_.Lines.size())) {
         list.SetItems({});
         grid.SetRowCount(0);
         return;
@@ -186,7 +276,7 @@ void TfrmMain::FillConnectorList(TListBox& list, TCheckBox& check, TGrid& grid, 
 }
 
 void TfrmMain::FillPartNumberGrid(TGrid& grid, TListBox& list) {
-    if (grdSpecs.CurrentRow() < 1 || grdSpecs.CurrentRow() > static_cast<int>(Hits.size()) ||
+    if (grdSpecs.CurrentRow() < 1 || grdSpecs.CurrentRow() > static_cast<int>(result_.Lines.size()) ||
         list.ItemIndex() < 0) {
         grid.SetRowCount(0);
         return;
@@ -226,7 +316,7 @@ std::vector<TfrmMain::TPartNumberRow> TfrmMain::PartNumberRows(const TConnector&
 }
 
 std::vector<TfrmMain::TConnectorRows> TfrmMain::ConnectorRowsOf(int row) const {
-    const TTransmissionLine& line = *Hits.at(static_cast<std::size_t>(row - 1));
+    const TTransmissionLine& line = LineAt(row);
     std::vector<TConnectorRows> connectors;
     connectors.reserve(line.Connectors.size());
     for (const TConnector& connector : line.Connectors)

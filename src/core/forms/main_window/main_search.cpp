@@ -172,6 +172,7 @@ void TfrmMain::btnSearchClick() {
     result_.Outcome = SearchOutcome::Refused;
     if (ok) {
         query_ = ReadQuery();
+        StartSearchOrder();
         result_.Outcome = SearchOutcome::None;
         if (query_.PartNumber) {
             Unjudged = {};

@@ -95,17 +95,18 @@ void TfrmPrintOptions::PrintCurrentPage() {
 void TfrmPrintOptions::PrintCurrentSelection() {
     const auto file = DataFile(kSelectedDataFile);
     reports_.ClosePipeline(TReportKind::DataSheet);
-    WriteFileAtomically(
-        file, BuildSelectedPrintData(main_.grdSpecs.Table(), SelectedItem(main_.lstConnectors),
-                                     main_.grdConnectors.Table(), SelectedItem(main_.lstConnectors2),
-                                     main_.grdConnectors2.Table()));
+    WriteFileAtomically(file, BuildSelectedPrintData(main_.ListedColumns(), SelectedItem(main_.lstConnectors),
+                                                     main_.grdConnectors.Table(),
+                                                     SelectedItem(main_.lstConnectors2),
+                                                     main_.grdConnectors2.Table(),
+                                                     main_.CostOfRunText(main_.grdSpecs.CurrentRow())));
     RunReport(TReportKind::DataSheet, file);
 }
 
 void TfrmPrintOptions::PrintList(int firstRow, int lastRow) {
     const auto file = DataFile(kListDataFile);
     reports_.ClosePipeline(TReportKind::List);
-    WriteFileAtomically(file, BuildListPrintData(main_.grdSpecs.Table(), firstRow, lastRow));
+    WriteFileAtomically(file, BuildListPrintData(main_.ListedColumns(), firstRow, lastRow));
     RunReport(TReportKind::List, file);
 }
 
