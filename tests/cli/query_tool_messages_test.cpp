@@ -46,6 +46,11 @@ TEST_F(QueryToolMessagesTest, UsageErrorsNameTheirCauseBriefly) {
          "dorvik-query: cannot read the query file " + huge.substr(0, 60) + "...: File name too long\n"},
         {{}, {"--" + huge}, "dorvik-query: unknown option '--" + huge.substr(0, 58) + "...'\n"},
         {{},
+         {"--sort", "loss:up", Data("band_800_1000.dvk")},
+         "dorvik-query: unknown sort 'loss:up': KEY or KEY:desc, KEY one of part, band, description, "
+         "midband, "
+         "attenuation, total, loss, efficiency, peak, average, derated, price, cost\n"},
+        {{},
          {"--format", "a\x1b[2Jb", Data("band_800_1000.dvk")},
          "dorvik-query: unknown format 'a?[2Jb' (tsv, html, text, json or xlsx)\n"},
         {{{"TMPDIR", "/nonexistent"}},

@@ -151,3 +151,36 @@ TEST_F(QueryToolOutputTest, JsonOfAQueryByLossCarriesEachRowsLongestRun) {
 
 } // namespace
 } // namespace dorvik::testing
+
+namespace dorvik::testing {
+namespace {
+
+// Every output lists the lines in the order of --sort, which stands in place of the query file's Sort=.
+TEST_F(QueryToolOutputTest, SortOrdersEveryOutputAndOverridesTheQueryFile) {
+    const auto query = folder.Path() / "sorted.dvk";
+    WriteBytes(query, ReadBytes(data / "band_800_1000.dvk") + "Sort=part:desc\n");
+    const struct {
+        std::vector<std::string> args;
+        const char* first; // part number of the first line
+    } cases[] = {{{"--format", "tsv", query.string()}, "\nTW-300\t"},
+                 {{"--sort", "loss", "--format", "tsv", query.string()}, "\nTW-300\t"},
+                 {{"--sort", "part", "--format", "html", query.string()}, "<TR><TD>TC-100</TD>"},
+                 {{"--sort", "loss:desc", "--format", "json", query.string()},
+                  "\"lines\": [\n    {\"part_number\": \"TC-100\""}};
+    for (const auto& c : cases) {
+        const auto result = Run(WithTestFiles(c.args));
+        EXPECT_EQ(result.status, 0);
+        const auto first = result.out.find(c.first);
+        EXPECT_NE(first, std::string::npos) << result.out;
+        // The other line comes after it.
+        EXPECT_LT(first,
+                  result.out.find(std::string(c.first).find("TC") != std::string::npos ? "TW-300" : "TC-100",
+                                  first))
+            << result.out;
+    }
+    const auto json = Run(WithTestFiles({"--sort", "COST:DESC", "--format", "json", query.string()}));
+    EXPECT_NE(json.out.find("\"sort\": \"cost:desc\"}"), std::string::npos) << json.out;
+}
+
+} // namespace
+} // namespace dorvik::testing

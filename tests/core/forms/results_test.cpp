@@ -132,3 +132,46 @@ TEST_F(ResultsTest, PartNumberWithOneBarIsAConversionError) {
 
 } // namespace
 } // namespace dorvik::testing
+
+namespace dorvik::testing {
+namespace {
+
+// TC-100 (insertion loss 3.99 dB, a cost of run) and TW-300 (1.81 dB, no price line: no cost) over 100 ft.
+TEST_F(ResultsTest, HeadingClicksSortKeepTheCurrentLineAndASearchStartsInCatalogueOrder) {
+    auto& f = SearchAt("100");
+    ASSERT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TW-300"));
+    User([&] { f.SelectLine(2); });
+    struct Click {
+        int column;
+        std::vector<std::string> parts;
+        bool descending;
+        int currentRow; // of TW-300
+    };
+    const Click clicks[] = {{8, {"TW-300", "TC-100"}, false, 1},
+                            {8, {"TC-100", "TW-300"}, true, 2},
+                            {15, {"TC-100", "TW-300"}, false, 2}, // N/A last both ways
+                            {15, {"TC-100", "TW-300"}, true, 2},
+                            {3, {"TW-300", "TC-100"}, false, 1}}; // the empty description first
+    for (const Click& c : clicks) {
+        User([&] { f.grdSpecs.OnHeadingClick(c.column); });
+        EXPECT_EQ(Column(f.grdSpecs, 1), c.parts) << c.column;
+        EXPECT_EQ(f.grdSpecs.SortColumn(), c.column);
+        EXPECT_EQ(f.grdSpecs.SortDescending(), c.descending) << c.column;
+        EXPECT_EQ(f.grdSpecs.CurrentRow(), c.currentRow) << c.column;
+        EXPECT_THAT(f.lstConnectors.Items(), ElementsAre("CPR Flange")) << c.column;
+        // The outputs read the grid's order.
+        EXPECT_EQ(f.ListedColumns().Cell(1, 1), c.parts[0]);
+        EXPECT_EQ(f.Result().Lines[0].Line->PartNumber, c.parts[0]);
+    }
+    EXPECT_EQ(f.StatusNote.Caption(),
+              "1 line without a cost of run: TW-300 has no list price.  No cost of run: "
+              "TW-300 has no list price.");
+    User([&] { f.btnNewQueryClick(); });
+    Search();
+    EXPECT_THAT(Column(f.grdSpecs, 1), ElementsAre("TC-100", "TW-300"));
+    EXPECT_EQ(f.grdSpecs.SortColumn(), 0);
+    EXPECT_EQ(f.SortOrderShown(), SortOrder{});
+}
+
+} // namespace
+} // namespace dorvik::testing

@@ -123,7 +123,8 @@ void TfrmMain::SaveQuerySettingsToFile1Click() {
         std::string("ByC1=") + TrueFalse(chkConnector.Checked()),
         std::string("ByC2=") + TrueFalse(chkConnector2.Checked()),
     };
-    if (sortOrder_.Key)
+    // Other keys of the file are kept: an order saved before is emptied, not left to sort this query.
+    if (sortOrder_.Key || FindProfileValue(path, "data", "Sort"))
         entries.push_back("Sort=" + SortOrderText(sortOrder_));
     WriteIniSection(path, "data", entries);
 }
