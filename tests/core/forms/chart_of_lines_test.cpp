@@ -110,6 +110,11 @@ TEST(ChartOfLines, LegendCarriesTheLongestRunWhenQueryingByLoss) {
     query.MaxLoss = 0.05;
     EXPECT_EQ(TChartOfLines(query, Pointers(lines), 0).Figure().Series[0].Legend,
               "L1  (connectors exceed the budget)");
+    // With a length, each line's cost of run as the grid shows it.
+    query.CostsOfRun = {"EUR 1.234,50", "N/A"};
+    const ChartFigure costed = TChartOfLines(query, Pointers(lines), 0).Figure();
+    EXPECT_EQ(costed.Series[0].Legend, "L1  (connectors exceed the budget)  cost EUR 1.234,50");
+    EXPECT_EQ(costed.Series[1].Legend, "L2  (connectors exceed the budget)  cost N/A");
 }
 
 TEST(ChartOfLines, LegendReadsTheCatalogueBytesAsEveryOutputDoes) {

@@ -67,6 +67,8 @@ ChartFigure TChartOfLines::Figure() const {
                 // The legend then names the line alone; its curve shows why.
             }
         }
+        if (static_cast<std::size_t>(i) < query_.CostsOfRun.size())
+            series.Legend += "  cost " + query_.CostsOfRun[static_cast<std::size_t>(i)];
         figure.Series.push_back(std::move(series));
     }
     return figure;

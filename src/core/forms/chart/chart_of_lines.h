@@ -19,6 +19,8 @@ struct ChartQuery {
     bool Feet = true;                   // the page's unit
     std::optional<double> MaxLoss;      // set when the query was by maximum insertion loss
     char DecimalSeparator = '.';
+    // Each line's cost of run as the grid shows it, in line order; empty when the query has no length.
+    std::vector<std::string> CostsOfRun;
 };
 
 class TChartOfLines {

@@ -18,8 +18,11 @@ TChartOfLines TfrmMain::ChartOfLines() {
     }
     std::vector<const TTransmissionLine*> lines;
     lines.reserve(result_.Lines.size());
-    for (const LineResult& line : result_.Lines)
+    for (const LineResult& line : result_.Lines) {
         lines.push_back(line.Line);
+        if (result_.CostComputed)
+            query.CostsOfRun.push_back(CostOfRunText(static_cast<int>(lines.size())));
+    }
     return TChartOfLines(query, std::move(lines), grdSpecs.CurrentRow() - 1);
 }
 
