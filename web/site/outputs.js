@@ -21,7 +21,6 @@ export class Outputs {
       if (name === 'about') this.showAbout();
       else if (name === 'chart') this.view.chart.show(outbox.chart);
       else if (name === 'print') this.showPrintOptions(outbox.printOptions);
-      else if (name === 'userLines' || name === 'datasheet') this.view.userLines.update();
     }
   }
 

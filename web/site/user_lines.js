@@ -70,8 +70,13 @@ export class UserLines {
   async send(control, action, value, answer = -1) {
     const result = await this.view.run('dialogEvent', control, action, String(value), answer);
     if (result.outbox.question !== undefined && answer === -1)
-      return this.send(control, action, value, window.confirm(result.outbox.question) ? 1 : 0);
-    return this.update();
+      await this.send(control, action, value, window.confirm(result.outbox.question) ? 1 : 0);
+  }
+
+  // After each answer of the engine, while a window is shown or one was asked for: its state drawn anew.
+  async refresh(outbox) {
+    if (this.listBox.open || this.lineBox.open || outbox.windows.some((w) => w === 'userLines' || w === 'datasheet'))
+      await this.update();
   }
 
   async update() {
@@ -181,6 +186,5 @@ export class UserLines {
     if (!answer.accepted)
       this.view.outputs.showMessages([...answer.refused, { text: `Not used: ${Object.keys(chosen).join(', ')}. ` +
         'Your lines before stay.', icon: 'error', details: '' }]);
-    await this.update();
   }
 }

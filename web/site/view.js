@@ -96,6 +96,7 @@ export class View {
     const before = this.state ? this.state.page : -1;
     await this.render(JSON.parse(answer.state));
     this.outputs.take(answer.outbox);
+    await this.userLines.refresh(answer.outbox);
     this.saveSettings(answer.store);
     this.recordHistory(before, first);
     // How many answers were shown: the tests and the benchmark wait for them.
@@ -178,8 +179,11 @@ export class View {
     document.getElementById('ProgressBar1').value = s.progress;
     for (const [name, c] of Object.entries(s.controls)) await this.renderControl(name, c);
     this.menu.render(s.menu);
+    // The model's focus, unless the person is in the menu bar or a dialog, where the keys move on their own.
     const active = s.active && document.getElementById(s.active);
-    if (active && active !== document.activeElement && !active.disabled && active.offsetParent) active.focus();
+    const elsewhere = document.activeElement?.closest('#MainMenu1, dialog[open]');
+    if (active && active !== document.activeElement && !active.disabled && active.offsetParent && !elsewhere)
+      active.focus();
     this.showDetails();
   }
 
