@@ -356,6 +356,21 @@ try {
   await page.waitForFunction(() => document.querySelectorAll('#lstLines option').length === 1, { timeout: 10000 });
   check(/MY-78/.test(files['User_TLine_Connectors.dat']) && /MY-78/.test(files['User_M_lom.dat']),
     'the user\'s two files are downloaded and uploaded again: ' + Object.keys(files));
+  // Uploaded files are read as the desktop reads them: a line with the maker's part number is left out of the
+  // search with its message (and listed, to be corrected or removed); a line that does not read is named.
+  for (const [what, text, said, kept] of [
+    ['the maker\'s part number', files['User_TLine_Connectors.dat'].replace(/MY-78/g, 'VF1-50'), /one of the maker's/, ['VF1-50']],
+    ['a line that does not read', 'Low MHz|High MHz\r\nPK\u0003\u0004 not a line\r\n', /line 2/, []]]) {
+    writeFileSync(join(userFolder, 'User_TLine_Connectors.dat'), text, 'latin1');
+    await page.$eval('#openUserFiles', (input) => { input.value = ''; });
+    await (await page.$('#openUserFiles')).uploadFile(join(userFolder, 'User_TLine_Connectors.dat'));
+    await page.waitForSelector('#messageBox[open]', { timeout: 10000 });
+    await idle(page);
+    const told = await messages(page);
+    await click(page, '#messageOk');
+    check(told.some((m) => said.test(m)) && JSON.stringify(await listed()) === JSON.stringify(kept),
+      `an upload with ${what} says so (${told.join(' / ')}) and lists ${await listed()}`);
+  }
   await click(page, '#ulClose');
   check(page.errors.length === 0, 'the user\'s lines raise no error on the page: ' + page.errors);
 
