@@ -193,8 +193,8 @@ const ops = {
   userFiles() {
     return userFiles();
   },
-  // The user's files from disk, {name: File}: the catalogue is read again with them; when it cannot be
-  // used, the files before stay.
+  // The user's files from disk, {name: File}: the catalogue is read again with them (and they are kept, see
+  // snapshot); when it cannot be used, the files before stay.
   async useUserFiles(chosen) {
     const before = userFiles();
     writeUserFiles({ ...before, ...(await readFiles(chosen)) });
@@ -205,7 +205,6 @@ const ops = {
       app.reloadUserLines();
       return { accepted: false, refused, ...snapshot() };
     }
-    keptFiles.save(userFiles(), 'user');
     return { accepted: true, ...snapshot() };
   },
   // The program again, with the query of a link.
