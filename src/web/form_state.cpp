@@ -47,6 +47,11 @@ void Grid(JsonWriter& json, const TGrid& grid) {
     for (int col = 1; col <= grid.ColCount(); ++col)
         if (grid.Column(col).Visible)
             json.String(DecodeForDisplay(grid.Heading(col)));
+    // The rows of the user's own lines, which the page marks as the desktop does.
+    json.EndArray().Key("marked").BeginArray();
+    for (int row = 1; row <= grid.RowCount(); ++row)
+        if (grid.RowMarked(row))
+            json.Number(row);
     json.EndArray().EndObject();
 }
 

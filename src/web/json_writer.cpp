@@ -61,4 +61,10 @@ JsonWriter& JsonWriter::Bool(bool value) {
     return *this;
 }
 
+JsonWriter& JsonWriter::Null() {
+    Separate();
+    out_ += "null";
+    return *this;
+}
+
 } // namespace dorvik::web

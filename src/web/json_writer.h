@@ -17,6 +17,7 @@ public:
     JsonWriter& String(std::string_view utf8);
     JsonWriter& Number(long long value);
     JsonWriter& Bool(bool value);
+    JsonWriter& Null();
 
     // The shorthand for a key and its value.
     template <typename T> JsonWriter& Field(std::string_view key, const T& value) {

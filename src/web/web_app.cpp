@@ -35,6 +35,9 @@ TAppEnvironment MakeEnvironment(const std::string& separator, const std::string&
     std::error_code ignored;
     std::filesystem::create_directories(kOutputFolder, ignored);
     std::filesystem::create_directories(kInputFolder, ignored);
+    std::filesystem::create_directories(kUserFolder, ignored);
+    env.UserCatalogueFile = std::filesystem::path(kUserFolder) / kUserCatalogueFileName;
+    env.UserPriceFile = std::filesystem::path(kUserFolder) / kUserPriceFileName;
     return env;
 }
 
@@ -47,7 +50,8 @@ int ReadIndex(const std::string& value) {
 WebApp::WebApp(const std::string& fragment, const std::string& separator, const std::string& dataFolder)
     : store_(
           std::make_unique<RegistryFileStore>(kStoreFile, ReadSystemStores({WriteSystemStore(dataFolder)}))),
-      form_(std::make_unique<TfrmMain>(MakeEnvironment(separator, dataFolder), *store_, services_)) {
+      form_(std::make_unique<TfrmMain>(MakeEnvironment(separator, dataFolder), *store_, services_)),
+      userLines_(*form_, outbox_, services_) {
     Act([this] { form_->FormCreate(); });
     // No Quick Update: a web page is always current. No Exit: the browser closes its tabs, and Ctrl+X cuts.
     for (TControl* control : std::initializer_list<TControl*>{form_->Update1, form_->N3, form_->Exit1,
@@ -95,6 +99,7 @@ WebApp::~WebApp() {
 
 void WebApp::Act(const std::function<void()>& action) {
     form_->Dispatch(action);
+    userLines_.Adopt();
     if (outbox_.chart)
         chart_ = std::make_unique<WebChart>(*outbox_.chart, services_, form_->ChartSaveDialog);
     outbox_.chart.reset();
@@ -120,6 +125,15 @@ std::string WebApp::ChartReadOut(double x, double y, double tolerance) {
 
 std::string WebApp::ChartSvg() {
     return chart_ ? chart_->SavedSvg() : std::string();
+}
+
+void WebApp::DialogEvent(const std::string& control, const std::string& action, const std::string& value,
+                         int answer) {
+    userLines_.Event(control, action, value, answer);
+}
+
+void WebApp::ReloadUserLines() {
+    userLines_.Changed();
 }
 
 void WebApp::Event(const std::string& control, const std::string& action, const std::string& value) {
@@ -213,6 +227,7 @@ std::string WebApp::TakeOutbox() {
     json.EndArray();
     if (outbox_.clipboard)
         json.Field("clipboard", *outbox_.clipboard);
+    json.Field("userFilesChanged", outbox_.userFilesChanged);
     json.Key("links").BeginArray();
     for (const auto& link : outbox_.links)
         json.String(link);

@@ -6,6 +6,7 @@
 #include "core/store/registry_file_store.h"
 #include "web/web_chart.h"
 #include "web/web_services.h"
+#include "web/web_user_lines.h"
 
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@ inline constexpr const char* kDataFolder = "/dorvik/data";                 // ca
 inline constexpr const char* kStoreFile = "/dorvik/settings/registry.reg"; // the page keeps it in storage
 inline constexpr const char* kOutputFolder = "/dorvik/out";                // files written for downloads
 inline constexpr const char* kInputFolder = "/dorvik/in";                  // files the person opened
+inline constexpr const char* kUserFolder = "/dorvik/user"; // the user's own lines; the page keeps them
 
 class WebApp {
 public:
@@ -63,6 +65,14 @@ public:
     std::string ChartReadOut(double x, double y, double tolerance);
     std::string ChartSvg();
 
+    // The windows of the user's own lines (see WebUserLines).
+    std::string Dialog(double width, double height) const { return userLines_.Json(width, height); }
+    void DialogEvent(const std::string& control, const std::string& action, const std::string& value,
+                     int answer);
+    void CloseDialogs() { userLines_.CloseAll(); }
+    // The user's files were replaced (uploaded): the catalogue is read again.
+    void ReloadUserLines();
+
 private:
     void Act(const std::function<void()>& action);
 
@@ -71,6 +81,7 @@ private:
     std::unique_ptr<RegistryFileStore> store_;
     std::unique_ptr<TfrmMain> form_;
     std::unique_ptr<WebChart> chart_;
+    WebUserLines userLines_;
     bool destroyed_ = false;
 };
 

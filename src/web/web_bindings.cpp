@@ -42,9 +42,14 @@ EMSCRIPTEN_BINDINGS(dorvik) {
         .function("chartChoose", &WebApp::ChartChoose)
         .function("chartQuantity", &WebApp::ChartQuantity)
         .function("chartReadOut", &WebApp::ChartReadOut)
-        .function("chartSvg", &WebApp::ChartSvg);
+        .function("chartSvg", &WebApp::ChartSvg)
+        .function("dialog", &WebApp::Dialog)
+        .function("dialogEvent", &WebApp::DialogEvent)
+        .function("closeDialogs", &WebApp::CloseDialogs)
+        .function("reloadUserLines", &WebApp::ReloadUserLines);
     emscripten::function("aboutBox", &AboutJson);
     emscripten::constant("dataFolder", std::string(dorvik::web::kDataFolder));
     emscripten::constant("storeFile", std::string(dorvik::web::kStoreFile));
     emscripten::constant("inputFolder", std::string(dorvik::web::kInputFolder));
+    emscripten::constant("userFolder", std::string(dorvik::web::kUserFolder));
 }

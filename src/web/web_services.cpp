@@ -1,6 +1,8 @@
 #include "web/web_services.h"
 
 #include "core/forms/chart/frm_chart.h"
+#include "core/forms/datasheet/frm_datasheet_line.h"
+#include "core/forms/datasheet/frm_user_lines.h"
 #include "core/forms/printing/frm_print_options.h"
 #include "core/text/text_file.h"
 
@@ -108,6 +110,11 @@ TModalResult WebServices::ShowModal(TForm& form) {
     } else if (const auto* chart = dynamic_cast<const TfrmChart*>(&form)) {
         outbox_.windows.emplace_back("chart");
         outbox_.chart = chart->Lines();
+    } else if (const auto* line = dynamic_cast<const TfrmDatasheetLine*>(&form)) {
+        outbox_.windows.emplace_back("datasheet");
+        outbox_.editedLine = line->Edited();
+    } else if (dynamic_cast<const TfrmUserLines*>(&form)) {
+        outbox_.windows.emplace_back("userLines");
     }
     return TModalResult::Cancel;
 }

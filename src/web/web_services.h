@@ -2,6 +2,7 @@
 // The platform services of the web page, which runs the program in a worker. What the page must do after a
 // handler returns is collected in the outbox: messages to show, files written for the user (offered as
 // downloads), the clipboard's new text, links to open and windows to show.
+#include "core/catalogue/user_catalogue.h"
 #include "core/forms/chart/chart_of_lines.h"
 #include "core/forms/printing/report_engine.h"
 #include "core/forms/services.h"
@@ -29,7 +30,7 @@ struct Outbox {
     std::vector<const TFileDialog*> saveDialogs;
     std::optional<std::string> clipboard;
     std::vector<std::string> links;
-    std::vector<std::string> windows;   // "about", "print", "chart"
+    std::vector<std::string> windows;   // "about", "print", "chart", "userLines", "datasheet"
     std::optional<TChartOfLines> chart; // the chart window's lines when "chart" is shown
     // The print options window's choices when "print" is shown: its caption, items and the item chosen.
     std::string printCaption;
@@ -43,6 +44,9 @@ struct Outbox {
         std::string printedAt;
     };
     std::optional<Report> report;
+    // The user's line the datasheet window was shown to edit; whether the user's files were written.
+    std::optional<UserLineEntry> editedLine;
+    bool userFilesChanged = false;
     // The file the next open dialog answers with: the page has read it from the user's disk already.
     std::optional<std::string> openAnswer;
 };

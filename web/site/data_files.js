@@ -1,5 +1,7 @@
 // The data files the engine reads, by the names the desktop program gives them.
 export const dataNames = ['Freq_TLine_Connectors.dat', 'M_lom.dat', 'xcngrate.dat'];
+// The user's own lines and their prices, read after the maker's.
+export const userNames = ['User_TLine_Connectors.dat', 'User_M_lom.dat'];
 
 async function fetchBytes(url) {
   const response = await fetch(url);

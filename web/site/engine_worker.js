@@ -1,7 +1,7 @@
 // The engine in a worker, so that reading a large catalogue or searching it never holds up the page. The page
 // asks with {id, op, args}; every answer to an action carries the window's state, the outbox (the files
 // written for download read out as bytes) and the settings as they stand now.
-import { dataNames } from './data_files.js';
+import { dataNames, userNames } from './data_files.js';
 import { keptFiles } from './kept_files.js';
 import createDorvik from './dorvik.mjs';
 
@@ -86,10 +86,30 @@ function dataInUse() {
   return { source, files };
 }
 
+// The user's own lines, {name: bytes}, as the engine's files hold them now.
+function userFiles() {
+  const files = {};
+  for (const name of userNames) {
+    const path = engine.userFolder + '/' + name;
+    if (engine.FS.analyzePath(path).exists) files[name] = engine.FS.readFile(path);
+  }
+  return files;
+}
+
+function writeUserFiles(files) {
+  for (const name of userNames) {
+    const path = engine.userFolder + '/' + name;
+    if (files[name]) engine.FS.writeFile(path, files[name]);
+    else if (engine.FS.analyzePath(path).exists) engine.FS.unlink(path);
+  }
+}
+
 function snapshot() {
   app.saveSettings();
   const FS = engine.FS;
   const outbox = JSON.parse(app.takeOutbox());
+  // Where the browser keeps nothing, the lines last for the session only.
+  if (outbox.userFilesChanged) keptFiles.save(userFiles(), 'user');
   outbox.files = outbox.downloads.map((path) => {
     const bytes = FS.readFile(path);
     FS.unlink(path);
@@ -119,6 +139,8 @@ const ops = {
     const storeFolder = engine.storeFile.substring(0, engine.storeFile.lastIndexOf('/'));
     engine.FS.mkdirTree(storeFolder);
     if (options.store !== null) engine.FS.writeFile(engine.storeFile, options.store);
+    engine.FS.mkdirTree(engine.userFolder);
+    writeUserFiles((await keptFiles.load('user')) || {});
     given = options.files;
     folder = writeSet(await readFiles(options.files));
     source = options.source;
@@ -157,6 +179,33 @@ const ops = {
   },
   chartSvg() {
     return app.chartSvg();
+  },
+  dialog(width, height) {
+    return app.dialog(width, height);
+  },
+  dialogEvent(control, action, value, answer) {
+    app.dialogEvent(control, action, value, answer);
+    return snapshot();
+  },
+  closeDialogs() {
+    app.closeDialogs();
+  },
+  userFiles() {
+    return userFiles();
+  },
+  // The user's files from disk, {name: File}: the catalogue is read again with them (and they are kept, see
+  // snapshot); when it cannot be used, the files before stay.
+  async useUserFiles(chosen) {
+    const before = userFiles();
+    writeUserFiles({ ...before, ...(await readFiles(chosen)) });
+    app.reloadUserLines();
+    if (!app.usable()) {
+      const refused = JSON.parse(app.takeOutbox()).messages;
+      writeUserFiles(before);
+      app.reloadUserLines();
+      return { accepted: false, refused, ...snapshot() };
+    }
+    return { accepted: true, ...snapshot() };
   },
   // The program again, with the query of a link.
   restart(fragment) {

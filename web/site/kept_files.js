@@ -1,5 +1,6 @@
-// The person's own data files, kept in this browser (IndexedDB) until they choose the site's data again.
-// Where the browser keeps no site data, nothing is kept and nothing fails.
+// The person's own files, kept in this browser (IndexedDB): under 'set' the data files until they choose the
+// site's data again, under 'user' their own lines. Where the browser keeps no site data, nothing is kept and
+// nothing fails.
 const dbName = 'dorvik';
 const storeName = 'files';
 
@@ -29,16 +30,16 @@ async function transact(mode, work) {
 
 export const keptFiles = {
   // {name: bytes} or null.
-  async load() {
+  async load(key = 'set') {
     try {
-      return (await transact('readonly', (s) => s.get('set'))) || null;
+      return (await transact('readonly', (s) => s.get(key))) || null;
     } catch {
       return null;
     }
   },
-  async save(files) {
+  async save(files, key = 'set') {
     try {
-      await transact('readwrite', (s) => s.put(files, 'set'));
+      await transact('readwrite', (s) => s.put(files, key));
       return true;
     } catch {
       return false;

@@ -1,6 +1,7 @@
 // The main menu as the engine describes it: top-level items in a bar, their items in drop-down lists, check
 // marks, short-cut keys. Choosing an item sends its click to the engine.
 import { plainCaption } from './captions.js';
+import { MenuKeys } from './menu_keys.js';
 
 function visibleItems(item) {
   return item.items.filter((i) => i.visible);
@@ -13,7 +14,8 @@ export class Menu {
     this.shown = '';
     this.model = null;
     document.addEventListener('click', (e) => { if (!this.bar.contains(e.target)) this.closeAll(); });
-    this.bar.addEventListener('keydown', (e) => { if (e.key === 'Escape') this.closeAll(); });
+    this.bar.setAttribute('role', 'menubar');
+    this.keys = new MenuKeys(this.bar, () => this.closeAll());
   }
 
   closeAll() {
@@ -29,13 +31,16 @@ export class Menu {
     if (key === this.shown) return;
     this.shown = key;
     this.bar.replaceChildren(...visibleItems(menu).map((item) => this.topItem(item)));
+    this.keys.reset();
   }
 
   topItem(item) {
     const wrap = document.createElement('div');
     wrap.className = 'menu';
+    wrap.setAttribute('role', 'none');
     const button = document.createElement('button');
     button.type = 'button';
+    button.setAttribute('role', 'menuitem');
     button.id = 'menu-' + item.name;
     button.textContent = plainCaption(item.caption);
     button.disabled = !item.enabled;
@@ -88,6 +93,7 @@ export class Menu {
       li.append(button);
       if (child.items.length > 0) {
         li.className = 'submenu';
+        button.setAttribute('aria-haspopup', 'true');
         li.append(this.list(child));
       } else {
         button.addEventListener('click', () => {

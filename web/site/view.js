@@ -6,6 +6,7 @@ import { Outputs } from './outputs.js';
 import { plainCaption, accessKey } from './captions.js';
 import { GridKeys } from './grid_keys.js';
 import { Chart } from './chart.js';
+import { UserLines } from './user_lines.js';
 
 const rowsPerBatch = 60; // grid rows added to the page at a time, more as the person scrolls
 
@@ -25,6 +26,7 @@ export class View {
     });
     this.outputs = new Outputs(this);
     this.chart = new Chart(this);
+    this.userLines = new UserLines(this);
     this.wire();
   }
 
@@ -94,6 +96,7 @@ export class View {
     const before = this.state ? this.state.page : -1;
     await this.render(JSON.parse(answer.state));
     this.outputs.take(answer.outbox);
+    await this.userLines.refresh(answer.outbox);
     this.saveSettings(answer.store);
     this.recordHistory(before, first);
     // How many answers were shown: the tests and the benchmark wait for them.
@@ -176,8 +179,11 @@ export class View {
     document.getElementById('ProgressBar1').value = s.progress;
     for (const [name, c] of Object.entries(s.controls)) await this.renderControl(name, c);
     this.menu.render(s.menu);
+    // The model's focus, unless the person is in the menu bar or a dialog, where the keys move on their own.
     const active = s.active && document.getElementById(s.active);
-    if (active && active !== document.activeElement && !active.disabled && active.offsetParent) active.focus();
+    const elsewhere = document.activeElement?.closest('#MainMenu1, dialog[open]');
+    if (active && active !== document.activeElement && !active.disabled && active.offsetParent && !elsewhere)
+      active.focus();
     this.showDetails();
   }
 
@@ -232,7 +238,7 @@ export class View {
       table.tHead.replaceChildren(tr);
       table.tBodies[0].replaceChildren();
       this.grids[name] = { layoutRevision: c.layoutRevision, revision: c.revision, rowCount: c.rowCount, shown: 0,
-        headings: c.headings };
+        headings: c.headings, marked: new Set(c.marked) };
       await this.fillGrid(name, true);
     }
     const grid = this.grids[name];
@@ -279,6 +285,11 @@ export class View {
     const fragment = document.createDocumentFragment();
     for (const cells of rows) {
       const tr = document.createElement('tr');
+      // A line of the user's own catalogue, marked for the eye as on the desktop.
+      if (grid.marked.has(grid.shown + fragment.childElementCount + 1)) {
+        tr.className = 'user';
+        tr.title = 'A line of your own catalogue';
+      }
       for (const cell of cells) {
         const td = document.createElement('td');
         td.textContent = cell;

@@ -1,7 +1,7 @@
 // Browser tests of the page as an application: site data blocked, links and pick lists, the keyboard, the
-// person's own data files, menus, history, the clipboard, messages, the chart, the layout, offline use and
-// axe-core. Usage: node app_test.mjs SITE_FOLDER DATA_FOLDER [SCREENSHOT_FOLDER]
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+// person's own data files, menus and their keys, history, the clipboard, messages, the chart, the layout, the
+// user's own lines, offline use, a new version and axe-core. Usage: node app_test.mjs SITE_FOLDER DATA_FOLDER [SCREENSHOT_FOLDER]
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -256,6 +256,143 @@ try {
   const headings = await page.$$eval('#grdSpecs th', (h) => h.length);
   check(pinned && details === headings, `on a phone the part number stays in view (${pinned}) and the details list ${details} of ${headings} figures`);
   if (shots) await page.screenshot({ path: join(shots, 'results-phone.png'), fullPage: true });
+
+  // The menu bar's keys on the results page, each from where the key before left the focus.
+  page = await newPage();
+  await open(page, example);
+  const focused = () => page.evaluate(() => document.activeElement.id);
+  const T = await page.$$eval('#MainMenu1 > .menu > button:not([disabled])', (bs) => bs.map((b) => b.id));
+  const F = await page.$$eval('#menu-File1 + ul > li > button:not([disabled])', (bs) => bs.map((b) => b.id));
+  const second = await page.$eval(`#${T[1]}`, (b) => b.nextElementSibling?.querySelector('button:not([disabled])')?.id || b.id);
+  await page.focus('#menu-File1');
+  for (const [key, want] of [['ArrowRight', T[1]], ['ArrowLeft', T[0]], ['End', T[T.length - 1]], ['Home', T[0]],
+    ['ArrowLeft', T[T.length - 1]], ['ArrowRight', T[0]], ['ArrowDown', F[0]], ['ArrowUp', F[F.length - 1]],
+    ['ArrowDown', F[0]], ['End', F[F.length - 1]], ['Home', F[0]], ['ArrowRight', second], ['Escape', T[1]],
+    ['ArrowLeft', T[0]], ['ArrowDown', F[0]], ['Escape', T[0]]]) {
+    const before = await focused();
+    await page.keyboard.press(key);
+    check(await focused() === want, `menu key ${key} from ${before}: ${await focused()}`);
+  }
+  const submenu = await page.$eval('#menu-File1 + ul li.submenu > button:not([disabled])', (b) => b.id);
+  await page.keyboard.press('ArrowDown');
+  for (let i = 0; i < F.length && await focused() !== submenu; i += 1) await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowRight');
+  const inner = await focused();
+  await page.keyboard.press('ArrowLeft');
+  check(inner !== submenu && await focused() === submenu && await page.$eval('#' + submenu, (b) => b.nextElementSibling.offsetParent === null),
+    `Right enters the submenu of ${submenu} (${inner}), Left leaves and closes it`);
+  await page.keyboard.press('Escape');
+  check(await page.$$eval('#MainMenu1 button', (bs) => bs.filter((b) => b.tabIndex === 0).length) === 1, 'the menu bar is one Tab stop');
+
+  // The user's own lines: the datasheet table fitted as it is typed, whatever the separator.
+  const fill = async (selector, value) => {
+    await page.$eval(selector, (e, v) => { e.value = v; e.dispatchEvent(new Event(e.tagName === 'INPUT' && e.closest('table') ? 'change' : 'input', { bubbles: true })); }, value);
+    await idle(page);
+  };
+  const menuCommand = async (name, box) => {
+    await click(page, '#menu-File1');
+    await click(page, '#menu-' + name);
+    await page.waitForSelector(box + '[open]', { timeout: 10000 });
+    await idle(page);
+  };
+  await click(page, '#btnNewQuery');
+  await menuCommand('NewLineFromDatasheet1', '#datasheetBox');
+  const example78 = readFileSync(join(data, 'examples', 'foam-7-8.csv'), 'utf8');
+  const tabbed = example78.replace(/,/g, '\t');
+  for (const [what, table, fit, points] of [
+    ['a spreadsheet\'s cells (TABs)', tabbed, /^K1 .* average power constant .*Largest error/, 20],
+    ['a PDF\'s text (blanks)', 'MHz dB/100m\n10 0.49\n100 1.6\n1000 5.6\n', /^K1 .*Largest error/, 3],
+    ['one point', 'MHz,dB/100ft\n100,1.1\n', /^Cannot fit the table/, 0]]) {
+    await fill('#memTable', table);
+    const said = await page.$eval('#lblFit', (e) => e.textContent);
+    const rowsShown = await page.$eval('#grdPoints tbody', (b) => b.rows.length);
+    check(fit.test(said) && rowsShown === points, `the table of ${what} shows ${said} with ${rowsShown} points`);
+  }
+  await fill('#memTable', example78);
+  check(await page.$$eval('#chtFit svg circle[fill="none"]', (c) => c.length) === 10, 'the chart marks the ten published attenuations');
+  for (const [id, value] of [['#edtPartNumber', 'VF1-50'], ['#edtSize', '7/8 in'], ['#edtFamily', 'Foam Coax'],
+    ['#edtLowFrequency', '1'], ['#edtHighFrequency', '3000'], ['#edtPeakPower', '40'], ['#edtListPrice', '5.5'],
+    ['#dsConnectors input[data-col="1"]', 'N Male']])
+    await fill(id, value);
+  check((await axe(page)).length === 0, 'axe: the datasheet window ' + await axe(page));
+  if (shots) await page.screenshot({ path: join(shots, 'datasheet.png') });
+  await click(page, '#btnSave');
+  const refusal = await messages(page);
+  check(refusal.some((m) => /one of the maker's/.test(m)), 'a line with the maker\'s part number is refused: ' + refusal);
+  await click(page, '#messageOk');
+  await fill('#edtPartNumber', 'MY-78');
+  await click(page, '#btnSave');
+  check(!await page.$eval('#datasheetBox', (d) => d.open), 'Save closes the window');
+  const userRows = () => page.$$eval('#grdSpecs tr.user', (r) => r.map((x) => x.cells[0].textContent));
+  const ownQuery = '#BegFreq=824&EndFreq=960&C1=N%20Male&ByFreq=True&ByC1=True&Foam=True&Air=True&Waveguide=False';
+  await page.goto(base() + ownQuery);
+  await page.waitForFunction(() => Number(document.body.dataset.answers) > 0, { timeout: 20000 });
+  await idle(page);
+  check(JSON.stringify(await userRows()) === '["MY-78"]', 'after a reload the query finds the saved line, marked: ' + await userRows());
+  await click(page, '#btnNewQuery');
+  await menuCommand('UserLines1', '#userLinesBox');
+  const listed = () => page.$$eval('#lstLines option', (o) => o.map((x) => x.textContent));
+  check(JSON.stringify(await listed()) === '["MY-78"]' && (await axe(page)).length === 0, 'User Lines lists the line ' + await axe(page));
+  await page.evaluate(() => {
+    window.saved = {};
+    HTMLAnchorElement.prototype.click = function () {
+      fetch(this.href).then((r) => r.text()).then((t) => { window.saved[this.download] = t; });
+    };
+  });
+  await page.select('#lstLines', 'MY-78');
+  await idle(page);
+  await click(page, '#btnEdit');
+  check(await page.$eval('#datasheetTitle', (e) => e.textContent) === 'Edit MY-78' && await page.$eval('#edtPeakPower', (e) => e.value) === '40',
+    'Edit opens the line with its figures');
+  await click(page, '#btnCancel');
+  await click(page, '#userFilesDownload');
+  await page.waitForFunction(() => Object.keys(window.saved).length === 2, { timeout: 10000 });
+  const files = await page.evaluate(() => window.saved);
+  await click(page, '#btnRemove');
+  check((await listed()).length === 0, 'Remove takes the line out after asking');
+  const userFolder = mkdtempSync(join(scratch, 'user'));
+  for (const [name, text] of Object.entries(files)) writeFileSync(join(userFolder, name), text);
+  await (await page.$('#openUserFiles')).uploadFile(...Object.keys(files).map((name) => join(userFolder, name)));
+  await page.waitForFunction(() => document.querySelectorAll('#lstLines option').length === 1, { timeout: 10000 });
+  check(/MY-78/.test(files['User_TLine_Connectors.dat']) && /MY-78/.test(files['User_M_lom.dat']),
+    'the user\'s two files are downloaded and uploaded again: ' + Object.keys(files));
+  // Uploaded files are read as the desktop reads them: a line with the maker's part number is left out of the
+  // search with its message (and listed, to be corrected or removed); a line that does not read is named.
+  for (const [what, text, said, kept] of [
+    ['the maker\'s part number', files['User_TLine_Connectors.dat'].replace(/MY-78/g, 'VF1-50'), /one of the maker's/, ['VF1-50']],
+    ['a line that does not read', 'Low MHz|High MHz\r\nPK\u0003\u0004 not a line\r\n', /line 2/, []]]) {
+    writeFileSync(join(userFolder, 'User_TLine_Connectors.dat'), text, 'latin1');
+    await page.$eval('#openUserFiles', (input) => { input.value = ''; });
+    await (await page.$('#openUserFiles')).uploadFile(join(userFolder, 'User_TLine_Connectors.dat'));
+    await page.waitForSelector('#messageBox[open]', { timeout: 10000 });
+    await idle(page);
+    const told = await messages(page);
+    await click(page, '#messageOk');
+    check(told.some((m) => said.test(m)) && JSON.stringify(await listed()) === JSON.stringify(kept),
+      `an upload with ${what} says so (${told.join(' / ')}) and lists ${await listed()}`);
+  }
+  await click(page, '#ulClose');
+  check(page.errors.length === 0, 'the user\'s lines raise no error on the page: ' + page.errors);
+
+  // A new version of the site is picked up on the next visit: the service worker's version is stamped anew,
+  // and two reloads later the page is the new one, its old files dropped.
+  const copy = mkdtempSync(join(scratch, 'site'));
+  cpSync(site, copy, { recursive: true });
+  const versioned = await serve(copy);
+  page = await newPage();
+  await page.goto(`http://127.0.0.1:${versioned.address().port}/`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const sw = readFileSync(join(copy, 'sw.js'), 'utf8');
+  writeFileSync(join(copy, 'sw.js'), sw.replace(/const version = '[^']*'/, "const version = 'next-version'"));
+  writeFileSync(join(copy, 'index.html'), readFileSync(join(copy, 'index.html'), 'utf8').replace('<head>', '<head><meta name="edition" content="next">'));
+  await page.reload();
+  // The new worker is active once it has dropped the old version's files.
+  await page.waitForFunction(async () => JSON.stringify(await caches.keys()) === '["dorvik-next-version"]', { timeout: 20000 });
+  await page.reload();
+  const edition = await page.$eval('meta[name=edition]', (m) => m.content).catch(() => 'old');
+  check(edition === 'next', `two visits after a new version the page is the new one (${edition})`);
+  versioned.close();
+  versioned.closeAllConnections();
 
   // Offline: after one visit the page opens and searches with the site gone (the browser's offline mode
   // does not reach the engine's worker here).

@@ -52,6 +52,8 @@ public:
     // Fit()'s attenuation points.
     ChartFigure FitFigure() const;
     int FitRevision() const { return fitRevision_; }
+    // The user's line opened with Edit; none for a new line.
+    const std::optional<UserLineEntry>& Edited() const { return kept_; }
 
     void memTableChange();
     void cbxTypeChange();
