@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,6 +82,8 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
     widget.setInsertPolicy(QComboBox::NoInsert);
     widget.setMaxVisibleItems(16);
     if (editable) {
+        // Completions are offered as a list to pick from: completing inline would replace the number typed.
+        widget.completer()->setCompletionMode(QCompleter::PopupCompletion);
         QObject::connect(widget.lineEdit(), &QLineEdit::textEdited, &widget,
                          [&combo, act](const QString& text) {
                              act([&combo, text] { combo.UserType(FromQString(text)); });
