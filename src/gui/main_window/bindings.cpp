@@ -3,6 +3,7 @@
 #include "core/forms/controls/combo_box.h"
 #include "gui/platform/qt_text.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -109,6 +110,8 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
         }
         widget.setCurrentIndex(combo.ItemIndex());
         if (editable) {
+            // The list is a window of its own: it takes the field's font, not the application's.
+            widget.completer()->popup()->setFont(widget.font());
             const QString text = ToQString(combo.Text());
             if (widget.currentText() != text) {
                 widget.setEditText(text);
