@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include <functional>
+#include <map>
 #include <random>
 
 namespace dorvik::testing {
@@ -161,6 +162,47 @@ TEST_F(HostileFilesTest, SmallHostileFilesGiveTheirMessageAndStatus) {
     };
     for (const auto& c : cases)
         Expect(c, RunMeasured(c.args), InputBytes(c.args));
+}
+
+// Every file a query reads, the maker's and the user's alike, says where a NUL cut it.
+TEST_F(HostileFilesTest, EveryFileCutAtANulSaysWhere) {
+    const std::filesystem::path sample = DORVIK_SAMPLE_DATA;
+    // A copy of the sample file with a NUL inside its line 3.
+    const auto cut = [&](const std::string& name) {
+        std::string bytes = ReadBytes(sample / name);
+        const std::size_t line3 = bytes.find('\n', bytes.find('\n') + 1) + 1;
+        bytes.insert(line3 + 1, 1, '\0');
+        const auto path = folder.Path() / ("cut_" + name);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"--catalogue", "Freq_TLine_Connectors.dat"},
+        {"--prices", "M_lom.dat"},
+        {"--rates", "xcngrate.dat"},
+        {"--user-catalogue", "Freq_TLine_Connectors.dat"},
+        {"--user-prices", "M_lom.dat"},
+        {"", "example.dvk"}, // the query file
+    };
+    for (const auto& [option, name] : cases) {
+        SCOPED_TRACE(name + " " + option);
+        const std::string file = cut(name);
+        std::map<std::string, std::string> files{
+            {"--catalogue", (sample / "Freq_TLine_Connectors.dat").string()},
+            {"--prices", (sample / "M_lom.dat").string()},
+            {"--rates", (sample / "xcngrate.dat").string()}};
+        std::string query = (sample / "example.dvk").string();
+        (option.empty() ? query : files[option]) = file;
+        std::vector<std::string> args{"--currency", "EUR"};
+        for (const auto& [key, path] : files)
+            args.insert(args.end(), {key, path});
+        args.push_back(query);
+        const ToolResult run = Run(args);
+        EXPECT_NE(
+            run.err.find("cut_" + name + ": the file holds a NUL byte at line 3; the rest was not read"),
+            std::string::npos)
+            << run.err;
+    }
 }
 
 TEST_F(HostileFilesTest, LargeHostileFilesStayWithinMemoryAndGiveTheirMessage) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -68,6 +69,7 @@ TEST_F(MainWindowViewTest, TypingAndSwitchesGoThroughTheRules) {
 
 TEST_F(MainWindowViewTest, LeavingAFrequencyFieldCompletesItsEntry) {
     view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     form->cbxBeginningFrequency.SetTextByProgram("800");
     view->Refresh();
     auto* end = Widget<QComboBox>(form->cbxEndingFrequency);
@@ -75,13 +77,71 @@ TEST_F(MainWindowViewTest, LeavingAFrequencyFieldCompletesItsEntry) {
     end->lineEdit()->selectAll();
     QTest::keyClicks(end->lineEdit(), QStringLiteral("1000"));
     EXPECT_TRUE(form->cbxEndingFrequency.EntryPending());
-    QTest::keyClick(end->lineEdit(), Qt::Key_Tab);
-    QCoreApplication::processEvents();
+    // After a person's pause the completions are shown, and they have the keyboard. Where they closed as
+    // nothing matched, a window system gives the window back its activation; the offscreen one does not.
+    QTest::qWait(100);
+    QWidget* popup = end->completer()->popup();
+    if (!popup->isVisible()) {
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    }
+    QTest::keyClick(popup->isVisible() ? popup : end->lineEdit(), Qt::Key_Tab);
+    QTest::qWait(100);
     EXPECT_FALSE(form->cbxEndingFrequency.EntryPending());
     EXPECT_EQ(form->cbxBeginningFrequency.Text(), "800");
     EXPECT_EQ(Widget<QComboBox>(form->cbxBeginningFrequency)->count(),
               static_cast<int>(form->cbxBeginningFrequency.Items().size()));
     EXPECT_EQ(view->focusWidget(), Widget<QWidget>(form->edtMaxLoss)); // the focus went on
+    EXPECT_TRUE(services.Messages().empty());
+}
+
+// A typed frequency stays as typed: completions are a list to pick from, never text put in the field.
+TEST_F(MainWindowViewTest, FrequencyFieldsOfferCompletionsWithoutReplacingTheTypedNumber) {
+    struct Case {
+        const char* name;
+        TComboBox* field;
+        const char* typed;
+        Qt::Key key; // after typing; Key_Down picks the first completion with Enter
+        const char* expected;
+        TControl* focusAfter; // nullptr: the field keeps the focus
+    };
+    const Case cases[] = {
+        {"Tab leaves the beginning", &form->cbxBeginningFrequency, "80", Qt::Key_Tab, "80",
+         &form->cbxEndingFrequency},
+        {"Enter keeps the typed text", &form->cbxBeginningFrequency, "80", Qt::Key_Enter, "80", nullptr},
+        {"a completion picked", &form->cbxBeginningFrequency, "80", Qt::Key_Down, "806", nullptr},
+        {"Tab leaves the end", &form->cbxEndingFrequency, "10", Qt::Key_Tab, "10", &form->edtMaxLoss},
+    };
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form->cbxBeginningFrequency.SetItemIndex(0);
+        form->cbxEndingFrequency.SetItemIndex(0);
+        view->Refresh();
+        auto* combo = Widget<QComboBox>(*c.field);
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), QString::fromLatin1(c.typed));
+        QWidget* popup = combo->completer()->popup();
+        QTest::qWait(100); // a person's pause: the window system has shown the list
+        EXPECT_EQ(combo->lineEdit()->text().toStdString(), c.typed);
+        ASSERT_TRUE(popup->isVisible()) << "the completions are offered";
+        if (c.key == Qt::Key_Down) {
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Enter);
+        } else {
+            QTest::keyClick(popup, c.key);
+        }
+        QTest::qWait(100);
+        EXPECT_FALSE(popup->isVisible());
+        EXPECT_EQ(c.field->Text(), c.expected);
+        EXPECT_EQ(combo->lineEdit()->text().toStdString(), c.expected);
+        EXPECT_EQ(view->focusWidget(), c.focusAfter ? Widget<QWidget>(*c.focusAfter) : combo)
+            << (view->focusWidget() ? view->focusWidget()->objectName().toStdString() : "none") << " app "
+            << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                            : "none");
+    }
     EXPECT_TRUE(services.Messages().empty());
 }
 

@@ -127,6 +127,7 @@ public:
     // With user, the lines are the user's: marked so, and refused where the part number is the maker's.
     void Add(std::span<const std::string_view> fileLines, FileBytes block, const std::string& fileName,
              bool user = false) {
+        auto nulByte = NulByteProblem(block.View(), fileName);
         result_.Lines.KeepBlock(std::move(block));
         result_.Lines.ReserveConnectors(fileLines.size());
         if (user)
@@ -174,6 +175,8 @@ public:
                 result_.Problems.push_back(Problem(fileName, lineNumber, error));
             }
         }
+        if (nulByte)
+            result_.Problems.push_back(std::move(*nulByte));
     }
 
     LoadedCatalogue Finish() {
@@ -217,12 +220,8 @@ TConnector ParseConnector(std::string_view text, char separator, PickList& conne
 }
 
 LoadedCatalogue LoadCatalogue(FileBytes file, char separator, const std::string& fileName) {
-    const std::size_t nulLine = NulByteLine(file.View());
     const auto lines = LineViews(file.View());
-    LoadedCatalogue result = LoadLines(lines, std::move(file), separator, fileName);
-    if (nulLine > 0)
-        result.Problems.push_back(fileName + ": " + NulByteMessage(nulLine));
-    return result;
+    return LoadLines(lines, std::move(file), separator, fileName);
 }
 
 LoadedCatalogue LoadCatalogue(FileBytes file, FileBytes userFile, char separator, const std::string& fileName,

@@ -236,10 +236,7 @@ std::string KeyName(std::string_view key) {
     return Sanitized(TrimBlanks(key));
 }
 
-} // namespace
-
-std::vector<std::string> ReadIniSection(const std::string& section, const std::filesystem::path& file) {
-    const auto lines = ReadLinesOrNone(file);
+std::vector<std::string> EntriesOfSection(const std::vector<std::string>& lines, const std::string& section) {
     std::vector<std::string> entries;
     const auto range = FindSection(lines, section);
     if (!range)
@@ -252,6 +249,16 @@ std::vector<std::string> ReadIniSection(const std::string& section, const std::f
         entries.push_back(std::string(line->key) + "=" + std::string(line->value));
     }
     return entries;
+}
+
+} // namespace
+
+std::vector<std::string> ReadIniSection(const std::string& section, const std::filesystem::path& file) {
+    return EntriesOfSection(ReadLinesOrNone(file), section);
+}
+
+std::vector<std::string> ReadIniSectionOfText(const std::string& section, std::string_view text) {
+    return EntriesOfSection(SplitLines(text), section);
 }
 
 void WriteIniSection(const std::filesystem::path& file, const std::string& section,

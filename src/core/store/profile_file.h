@@ -18,6 +18,8 @@ namespace dorvik {
 // One "key=value" entry per key of the section, in file order. A missing or unreadable file, or a missing
 // section, gives an empty list.
 std::vector<std::string> ReadIniSection(const std::string& section, const std::filesystem::path& file);
+// The same of a file's text already read.
+std::vector<std::string> ReadIniSectionOfText(const std::string& section, std::string_view text);
 
 // Sets each "key=value" entry as a key of the section, in list order: a key's line is replaced where it
 // stands, a new key is added at the end of the section, and the section and the file are created when

@@ -2,6 +2,7 @@
 // The line rules of the data files over a text in memory, as views into it: split at CR LF, at a lone CR and
 // at a lone LF; a NUL ends the text; a line break after the last line does not make an empty last line.
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,14 @@ inline std::size_t NulByteLine(std::string_view text) {
 // What a reader says of a file cut at a NUL, so the lines it lost are never lost silently.
 inline std::string NulByteMessage(std::size_t line) {
     return "the file holds a NUL byte at line " + std::to_string(line) + "; the rest was not read";
+}
+
+// "NAME: " and that message when the text holds a NUL, else nothing: what every loader of a file says.
+inline std::optional<std::string> NulByteProblem(std::string_view text, std::string_view fileName) {
+    const std::size_t line = NulByteLine(text);
+    if (line == 0)
+        return std::nullopt;
+    return std::string(fileName) + ": " + NulByteMessage(line);
 }
 
 // The line that starts at p, up to its line break, its NUL or the end of the text.

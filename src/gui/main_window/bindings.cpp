@@ -3,8 +3,10 @@
 #include "core/forms/controls/combo_box.h"
 #include "gui/platform/qt_text.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,6 +83,8 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
     widget.setInsertPolicy(QComboBox::NoInsert);
     widget.setMaxVisibleItems(16);
     if (editable) {
+        // Completions are offered as a list to pick from: completing inline would replace the number typed.
+        widget.completer()->setCompletionMode(QCompleter::PopupCompletion);
         QObject::connect(widget.lineEdit(), &QLineEdit::textEdited, &widget,
                          [&combo, act](const QString& text) {
                              act([&combo, text] { combo.UserType(FromQString(text)); });
@@ -106,6 +110,8 @@ Refresher BindComboBox(TComboBox& combo, QComboBox& widget, const Action& act) {
         }
         widget.setCurrentIndex(combo.ItemIndex());
         if (editable) {
+            // The list is a window of its own: it takes the field's font, not the application's.
+            widget.completer()->popup()->setFont(widget.font());
             const QString text = ToQString(combo.Text());
             if (widget.currentText() != text) {
                 widget.setEditText(text);

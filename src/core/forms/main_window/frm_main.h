@@ -328,6 +328,8 @@ private:
     // The maker's file and the user's, where it exists.
     LoadedCatalogue LoadCatalogueFiles(const std::filesystem::path& cataloguePath) const;
     PriceList LoadPriceFiles(const std::filesystem::path& pricePath) const;
+    // A file cut at a NUL is read up to it, and the user is told so.
+    void WarnOfNulByte(std::string_view bytes, const std::string& fileName) const;
     void ReportCatalogueProblems(const std::vector<std::string>& problems);
     void ReadSharedDataFolder();
     const TTransmissionLine& CurrentLine() const; // the line of the current row

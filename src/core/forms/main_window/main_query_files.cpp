@@ -1,6 +1,7 @@
 // Query settings files (*.dvk) and the command-line set-up.
 #include "core/forms/main_window/frm_main.h"
 #include "core/store/profile_file.h"
+#include "core/text/file_bytes.h"
 #include "core/text/letter_case.h"
 #include "core/text/numbers.h"
 
@@ -62,7 +63,14 @@ void TfrmMain::OpenFile1Click() {
     }
     if (path.empty())
         return;
-    const auto section = ReadIniSection("data", path);
+    // Read once: a query file may be a pipe. One that cannot be read runs as an empty query, as before.
+    FileBytes bytes;
+    try {
+        bytes = FileBytes::Read(path);
+    } catch (const FileError&) {
+    }
+    WarnOfNulByte(bytes.View(), path);
+    const auto section = ReadIniSectionOfText("data", bytes.View());
     const auto value = [&section](std::string_view key, std::string_view defaultText) {
         return ReadValueOrDefault(section, key, defaultText);
     };

@@ -81,6 +81,11 @@ void TfrmMain::ReportCatalogueProblems(const std::vector<std::string>& problems)
     services_.ShowDetailedMessage(text, MessageIcon::Warning, JoinLines(problems, problems.size()));
 }
 
+void TfrmMain::WarnOfNulByte(std::string_view bytes, const std::string& fileName) const {
+    if (const auto problem = NulByteProblem(bytes, fileName))
+        services_.ShowMessage(*problem, MessageIcon::Warning);
+}
+
 LoadedCatalogue TfrmMain::LoadCatalogueFiles(const std::filesystem::path& cataloguePath) const {
     FileBytes maker = FileBytes::Read(cataloguePath, env_.DataFileAccess);
     const auto userPath = ExistingFile(env_.UserCatalogueFile);
@@ -93,9 +98,7 @@ LoadedCatalogue TfrmMain::LoadCatalogueFiles(const std::filesystem::path& catalo
 
 PriceList TfrmMain::LoadPriceFiles(const std::filesystem::path& pricePath) const {
     FileBytes maker = FileBytes::Read(pricePath, env_.DataFileAccess);
-    if (const std::size_t nulLine = NulByteLine(maker.View()); nulLine > 0)
-        services_.ShowMessage(pricePath.filename().string() + ": " + NulByteMessage(nulLine),
-                              MessageIcon::Warning);
+    WarnOfNulByte(maker.View(), pricePath.filename().string());
     const auto userPath = ExistingFile(env_.UserPriceFile);
     if (!userPath)
         return PriceList(std::move(maker), DecimalSeparator());
@@ -104,7 +107,9 @@ PriceList TfrmMain::LoadPriceFiles(const std::filesystem::path& pricePath) const
     const auto text = [](std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); };
     std::string joined(text(maker.View()));
     joined += '\n';
-    joined += text(FileBytes::Read(*userPath, FileBytes::Access::Copy).View());
+    const FileBytes user = FileBytes::Read(*userPath, FileBytes::Access::Copy);
+    WarnOfNulByte(user.View(), userPath->filename().string());
+    joined += text(user.View());
     return PriceList(FileBytes(std::move(joined)), DecimalSeparator());
 }
 
@@ -119,7 +124,9 @@ void TfrmMain::LoadDataFiles() {
     CurrencyAvailable = FileExists(ratesPath);
     if (CurrencyAvailable) {
         try {
-            ExchangeRates = ReadTextLines(ratesPath);
+            const FileBytes rates = FileBytes::Read(ratesPath);
+            WarnOfNulByte(rates.View(), ratesPath.filename().string());
+            ExchangeRates = SplitLines(rates.View());
         } catch (const FileError& error) {
             // The rates are optional: without them the program runs in US dollars.
             CurrencyAvailable = false;
