@@ -47,8 +47,17 @@ void Grid(JsonWriter& json, const TGrid& grid) {
     for (int col = 1; col <= grid.ColCount(); ++col)
         if (grid.Column(col).Visible)
             json.String(DecodeForDisplay(grid.Heading(col)));
+    // The grid's own numbers of the columns shown, for a click on a heading that sorts by it.
+    json.EndArray().Key("columns").BeginArray();
+    for (int col = 1; col <= grid.ColCount(); ++col)
+        if (grid.Column(col).Visible)
+            json.Number(col);
+    json.EndArray()
+        .Field("sortable", static_cast<bool>(grid.OnHeadingClick))
+        .Field("sortColumn", grid.SortColumn())
+        .Field("sortDescending", grid.SortDescending());
     // The rows of the user's own lines, which the page marks as the desktop does.
-    json.EndArray().Key("marked").BeginArray();
+    json.Key("marked").BeginArray();
     for (int row = 1; row <= grid.RowCount(); ++row)
         if (grid.RowMarked(row))
             json.Number(row);

@@ -169,6 +169,9 @@ void WebApp::Event(const std::string& control, const std::string& action, const 
                 radio->SetChecked(value == "true");
         } else if (action == "hint") {
             form_->ApplicationEvents1Hint(EncodeForFile(value));
+        } else if (action == "heading") {
+            if (TGrid* grid = Named(controls.grids, control); grid && grid->OnHeadingClick)
+                grid->OnHeadingClick(ReadIndex(value));
         } else if (action == "row") {
             if (TGrid* grid = Named(controls.grids, control))
                 grid->UserClick(ReadIndex(value));

@@ -14,7 +14,7 @@ const sheetLine = [['Part Number:', 0], ['Description:', 2], ['Frequency Band, M
   ['Mid Band Frequency, MHz:', 3], ['Attenuation dB/100ft:', 4], ['Attenuation dB/100m:', 5],
   ['Total Attenuation:', 6], ['Insertion Loss:', 7], ['Efficiency %:', 8], ['Peak Power:', 9],
   ['Average Power:', 10], ['VSWR Derated Avg. Power:', 11], ['List Price Per Foot:', 12],
-  ['List Price Per Meter:', 13]];
+  ['List Price Per Meter:', 13], ['Cost Of Run:', 22]];
 const sheetConnector = (first) => [['Part Number:', first + 1], ['Type:', first], ['Description:', first + 2],
   ['Price:', first + 3]];
 

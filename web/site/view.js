@@ -229,12 +229,24 @@ export class View {
     const known = this.grids[name];
     if (!known || known.layoutRevision !== c.layoutRevision || known.revision !== c.revision) {
       const tr = document.createElement('tr');
-      for (const heading of c.headings) {
+      c.headings.forEach((heading, i) => {
         const th = document.createElement('th');
         th.scope = 'col';
-        th.textContent = heading;
+        if (c.sortable) {
+          // A click sorts by the column, a second one reverses; the heading says which way.
+          const column = c.columns[i];
+          const button = document.createElement('button');
+          button.type = 'button';
+          button.className = 'sort';
+          button.textContent = heading;
+          button.addEventListener('click', () => this.send(name, 'heading', column));
+          th.append(button);
+          if (column === c.sortColumn) th.setAttribute('aria-sort', c.sortDescending ? 'descending' : 'ascending');
+        } else {
+          th.textContent = heading;
+        }
         tr.append(th);
-      }
+      });
       table.tHead.replaceChildren(tr);
       table.tBodies[0].replaceChildren();
       this.grids[name] = { layoutRevision: c.layoutRevision, revision: c.revision, rowCount: c.rowCount, shown: 0,

@@ -98,6 +98,30 @@ try {
   await idle(page);
   check(await rows(page) === linkLines, 'Forward shows the results again');
 
+  // A heading sorts by its column and a second click reverses; the current line stays; a link may carry the sort.
+  const column = (name) => page.$eval('#grdSpecs', (t, n) => {
+    const i = [...t.tHead.rows[0].cells].findIndex((c) => c.textContent.startsWith(n));
+    return { sort: t.tHead.rows[0].cells[i]?.getAttribute('aria-sort'),
+      values: [...t.tBodies[0].rows].map((r) => r.cells[i]?.textContent) };
+  }, name);
+  const currentPart = () => page.$eval('#grdSpecs tbody tr.current', (r) => r.cells[0].textContent);
+  check((await column('Cost Of Run (')).values.every((v) => /^USD [\d,.]+$|^N\/A$/.test(v)),
+    'a query with a length shows the cost of the run');
+  await click(page, '#grdSpecs tbody tr:nth-child(2) td');
+  const held = await currentPart();
+  for (const [want, sorted] of [['ascending', (a, b) => a <= b], ['descending', (a, b) => a >= b]]) {
+    await page.$$eval('#grdSpecs thead button.sort', (bs) => bs.find((b) => b.textContent.startsWith('Insertion Loss')).click());
+    await idle(page);
+    const loss = await column('Insertion Loss');
+    const numbers = loss.values.filter((v) => v !== 'N/A').map(Number);
+    check(loss.sort === want && numbers.every((v, i) => i === 0 || sorted(numbers[i - 1], v)) && await currentPart() === held,
+      `a click on Insertion Loss sorts ${want} (${loss.sort}) and keeps ${held} current (${await currentPart()})`);
+  }
+  await open(page, example + '&Sort=loss:desc');
+  const linked = await column('Insertion Loss');
+  check(linked.sort === 'descending' && Number(linked.values[0]) >= Number(linked.values.at(-1)),
+    `a link with Sort=loss:desc lists the highest loss first (${linked.values[0]}, ${linked.values.at(-1)})`);
+
   // Links that do not read are refused with a message naming the pair; nothing is searched.
   for (const bad of ['#BegFreq=8%2G4&EndFreq=960&ByFreq=True&Foam=True', '#C1=%E0%A4%A&ByC1=True&Foam=True']) {
     page = await newPage();
