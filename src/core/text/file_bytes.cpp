@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -141,6 +142,18 @@ void FileBytes::ReleasePages([[maybe_unused]] std::size_t offset, [[maybe_unused
     if (mapped_ && offset < size_)
         AdvisePages(data_.get(), offset, std::min(size, size_ - offset), MADV_DONTNEED);
 #endif
+}
+
+std::size_t FileBytes::FindNul() const {
+    constexpr std::size_t kBlock = std::size_t{4} << 20;
+    for (std::size_t offset = 0; offset < size_; offset += kBlock) {
+        const std::size_t size = std::min(kBlock, size_ - offset);
+        LoadPages(offset, size);
+        if (const void* nul = std::memchr(data_.get() + offset, '\0', size))
+            return static_cast<std::size_t>(static_cast<const char*>(nul) - data_.get());
+        ReleasePages(offset, size);
+    }
+    return std::string_view::npos;
 }
 
 } // namespace dorvik

@@ -27,6 +27,9 @@ public:
     // file when read again (ReleasePages). Nothing changes for bytes read into memory (Copy).
     void LoadPages(std::size_t offset, std::size_t size) const;
     void ReleasePages(std::size_t offset, std::size_t size) const;
+    // Where the first NUL is, or npos. The pages of a mapped file it has searched leave memory as it goes, so
+    // a search over a large list does not hold it whole.
+    std::size_t FindNul() const;
 
 private:
     FileBytes(std::shared_ptr<const char> data, std::size_t size, bool mapped = false)

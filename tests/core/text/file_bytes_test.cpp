@@ -38,6 +38,26 @@ TEST(FileBytes, ReadEveryByteAsItIsEitherWay) {
     }
 }
 
+// The NUL is found wherever it is, past the blocks whose pages the search lets go too, and the bytes read the
+// same afterwards.
+TEST(FileBytes, FindNulSearchesTheWholeFileEitherWay) {
+    const TempFolder folder;
+    const std::size_t size = 9 * 1024 * 1024 + 7;
+    for (const auto access : kAccesses) {
+        for (const std::size_t at : {std::size_t{0}, std::size_t{4} << 20, size - 1, std::string::npos}) {
+            std::string content(size, 'x');
+            if (at != std::string::npos)
+                content[at] = '\0';
+            const auto path = folder / "data.dat";
+            dorvik::testing::WriteBytes(path, content);
+            const FileBytes bytes = FileBytes::Read(path, access);
+            EXPECT_EQ(bytes.FindNul(), at) << at;
+            EXPECT_EQ(bytes.View(), content) << at;
+        }
+    }
+    EXPECT_EQ(FileBytes(std::string()).FindNul(), std::string::npos);
+}
+
 TEST(FileBytes, AFileThatCannotBeReadIsAnErrorNamingIt) {
     const TempFolder folder;
     for (const auto access : kAccesses) {

@@ -98,7 +98,9 @@ LoadedCatalogue TfrmMain::LoadCatalogueFiles(const std::filesystem::path& catalo
 
 PriceList TfrmMain::LoadPriceFiles(const std::filesystem::path& pricePath) const {
     FileBytes maker = FileBytes::Read(pricePath, env_.DataFileAccess);
-    WarnOfNulByte(maker.View(), pricePath.filename().string());
+    // Searched for its NUL without holding the whole list in memory: most of it is never read again.
+    if (const std::size_t nul = maker.FindNul(); nul != std::string_view::npos)
+        WarnOfNulByte(maker.View().substr(0, nul + 2), pricePath.filename().string());
     const auto userPath = ExistingFile(env_.UserPriceFile);
     if (!userPath)
         return PriceList(std::move(maker), DecimalSeparator());
