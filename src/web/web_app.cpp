@@ -1,6 +1,7 @@
 #include "web/web_app.h"
 
 #include "core/forms/printing/frm_print_options.h"
+#include "core/output/report_layout.h"
 #include "core/store/system_store.h"
 #include "core/text/text_file.h"
 #include "core/text/whole_number.h"
@@ -10,6 +11,7 @@
 #include "web/query_link.h"
 
 #include <filesystem>
+#include <span>
 #include <system_error>
 
 namespace dorvik::web {
@@ -200,6 +202,33 @@ void WebApp::Print(int choice, int answer) {
     outbox_.answer.reset();
 }
 
+namespace {
+
+void WriteFields(JsonWriter& json, std::string_view key, std::span<const ReportField> fields) {
+    json.Key(key).BeginArray();
+    for (const ReportField& field : fields)
+        json.BeginArray().String(field.Caption).Number(field.Field).Number(field.Lines).EndArray();
+    json.EndArray();
+}
+
+// The reports' captions and fields as the core names them: the page only places them on paper.
+void WriteReportLayout(JsonWriter& json) {
+    json.Key("layout").BeginObject().Field("title", std::string(kReportTitle));
+    json.Field("recordsPerPage", kListRecordsPerPage)
+        .Field("partNumberField", kListPartNumberField)
+        .Field("descriptionField", kListDescriptionField);
+    WriteFields(json, "listRow3", kListRow3);
+    WriteFields(json, "listRow4", kListRow4);
+    WriteFields(json, "sheetLine", kSheetLineRows);
+    WriteFields(json, "sheetConnector", kSheetConnectorRows);
+    json.Key("connectorFirstFields").BeginArray();
+    for (const int first : kSheetConnectorFirstField)
+        json.Number(first);
+    json.EndArray().EndObject();
+}
+
+} // namespace
+
 std::string WebApp::State() {
     return FormStateJson(*form_);
 }
@@ -247,6 +276,7 @@ std::string WebApp::TakeOutbox() {
     }
     if (outbox_.report) {
         json.Key("report").BeginObject().Field("kind", outbox_.report->kind);
+        WriteReportLayout(json);
         json.Field("printedAt", outbox_.report->printedAt).Key("records").BeginArray();
         for (const auto& record : outbox_.report->records) {
             json.BeginArray();

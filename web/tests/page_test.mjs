@@ -125,8 +125,10 @@ try {
   let page = await newPage();
   await page.goto(base + '#' + fragmentOf(example));
   await page.waitForSelector('table#grdSpecs tbody tr', { timeout: 15000 });
-  check(JSON.stringify(await gridCells(page)) === JSON.stringify(cellsOfTsv(expected.tsv)),
-    'the example link shows the lines of dorvik-query');
+  // The grid's fourteen columns are the export's; the cost of the run comes after them.
+  const shown = await gridCells(page);
+  check(JSON.stringify(shown.map((r) => r.slice(0, 14))) === JSON.stringify(cellsOfTsv(expected.tsv)) &&
+    shown[0][14] === 'Cost Of Run (USD)', 'the example link shows the lines of dorvik-query, then their cost');
   const download = await exported(page);
   check(Buffer.from(download.bytes).equals(expected.tsv), `the example's spreadsheet export (${download.name}) equals the tool's TSV`);
   const onTheWay = [...page.messages, ...await messagesOf(page)];
@@ -197,8 +199,10 @@ try {
   }
   await printWith(0);
   const sheet = await page.$eval('#printArea', (a) => [a.dataset.kind, a.querySelectorAll('.report-page').length, a.textContent]);
-  check(sheet[0] === 'datasheet' && sheet[1] === 1 && sheet[2].includes('VF45-50') && sheet[2].includes('Connector #2:'),
-    'Current Selection prints the data sheet of the current line');
+  const cost = shownGrid => shownGrid[1][14];
+  check(sheet[0] === 'datasheet' && sheet[1] === 1 && sheet[2].includes('VF45-50') && sheet[2].includes('Connector #2:') &&
+    sheet[2].includes('Cost Of Run:' + cost(await gridCells(page))),
+    'Current Selection prints the data sheet of the current line, with its cost of the run');
   if (shots) {
     await page.emulateMediaType('print');
     await page.pdf({ path: join(shots, 'print-sheet.pdf'), format: 'letter', preferCSSPageSize: true });

@@ -1,5 +1,6 @@
 #include "report/layouts/print_layouts.h"
 
+#include "core/output/report_layout.h"
 #include "report/logo.h"
 
 using namespace Qt::StringLiterals;
@@ -11,7 +12,7 @@ namespace {
 constexpr double kWidth = 576; // Letter width less both margins, in points
 const QColor kNavy(0, 0, 128);
 const QColor kBlue(0, 0, 255);
-const QString kTitle = QStringLiteral("Veltrane Corporation Insertion Loss Calculator");
+const QString kTitle = QString::fromUtf8(kReportTitle);
 
 std::vector<PipelineField> Fields(const std::vector<QString>& names) {
     // Declared lengths of the positions: part numbers 15, descriptions 150, the rest 10.
@@ -89,32 +90,30 @@ ReportDefinition ListReport() {
         Label{{0, 0, kWidth, 13}, u"Part Number"_s, Style(9, true, Qt::black, centred)});
     header.elements.push_back(
         Label{{0, 13, kWidth, 13}, u"Description"_s, Style(9, true, Qt::black, centred)});
-    const QString row3[] = {u"Attenuation dB/100ft"_s, u"Attenuation dB/100m"_s, u"Total Attenuation"_s,
-                            u"Insertion Loss"_s,       u"Efficiency"_s,          u"Frequency Band"_s};
-    const QString row4[] = {u"Mid Band Frequency"_s,     u"Peak Power"_s,          u"Average Power"_s,
-                            u"VSWR Derated AVG Power"_s, u"List Price Per Foot"_s, u"List Price Per Meter"_s};
     for (int i = 0; i < 6; ++i) {
-        header.elements.push_back(Label{Column(i, 28, 13), row3[i], Style(8, false, Qt::black, centred)});
-        header.elements.push_back(Label{Column(i, 42, 13), row4[i], Style(8, false, kNavy, centred)});
+        header.elements.push_back(Label{Column(i, 28, 13), QString::fromUtf8(kListRow3[i].Caption),
+                                        Style(8, false, Qt::black, centred)});
+        header.elements.push_back(Label{Column(i, 42, 13), QString::fromUtf8(kListRow4[i].Caption),
+                                        Style(8, false, kNavy, centred)});
     }
     report.pageHeader = header;
 
     Band& detail = report.detail;
     detail.height = 86;
     detail.elements.push_back(Rule{{0, 0, kWidth, 4}, 0.5});
+    // The pipeline's name of each field the layout shows.
+    const auto fields = ListPipelineFields();
+    const auto field = [&fields](int index) { return fields.at(static_cast<std::size_t>(index)).name; };
     detail.elements.push_back(
-        FieldText{{0, 5, kWidth, 17}, u"Part Number"_s, Style(12, true, Qt::black, centred)});
+        FieldText{{0, 5, kWidth, 17}, field(kListPartNumberField), Style(12, true, Qt::black, centred)});
     detail.elements.push_back(FieldText{{0, 23, kWidth, 26},
-                                        u"Description"_s,
+                                        field(kListDescriptionField),
                                         Style(10, true, Qt::black, Qt::AlignHCenter | Qt::AlignTop, true)});
-    const QString fields3[] = {u"AttenuationF"_s,   u"AttenuationM"_s, u"TotalAttenuation"_s,
-                               u"Insertion Loss"_s, u"Efficiency"_s,   u"Frequency Band"_s};
-    const QString fields4[] = {u"Mid Band Frequency"_s, u"PeakPower"_s,    u"AveragePower"_s,
-                               u"VSWR Derated Power"_s, u"List Price F"_s, u"List Price M"_s};
     for (int i = 0; i < 6; ++i) {
         detail.elements.push_back(
-            FieldText{Column(i, 51, 15), fields3[i], Style(9, false, Qt::black, centred)});
-        detail.elements.push_back(FieldText{Column(i, 67, 15), fields4[i], Style(9, false, kNavy, centred)});
+            FieldText{Column(i, 51, 15), field(kListRow3[i].Field), Style(9, false, Qt::black, centred)});
+        detail.elements.push_back(
+            FieldText{Column(i, 67, 15), field(kListRow4[i].Field), Style(9, false, kNavy, centred)});
     }
     report.pageFooter = Footer();
     return report;
@@ -164,31 +163,20 @@ ReportDefinition DataSheetReport() {
     report.pageHeader = LogoAndTitle();
     report.pageHeader->elements.push_back(Rule{{0, 46, kWidth, 4}, 1});
 
+    const auto fields = SelectionPipelineFields();
     SheetWriter sheet(report.detail);
+    const auto row = [&](const ReportField& shown, int first) {
+        sheet.Row(QString::fromUtf8(shown.Caption),
+                  fields.at(static_cast<std::size_t>(first + shown.Field)).name, shown.Lines);
+    };
     sheet.Heading(u"Transmission Line:"_s);
-    sheet.Row(u"Part Number:"_s, u"PartNumber"_s);
-    sheet.Row(u"Description:"_s, u"Description"_s, 3);
-    sheet.Row(u"Frequency Band, MHz:"_s, u"FrequencyBand"_s);
-    sheet.Row(u"Mid Band Frequency, MHz:"_s, u"MidBandFrequency"_s);
-    sheet.Row(u"Attenuation dB/100ft:"_s, u"AttenuationF"_s);
-    sheet.Row(u"Attenuation dB/100m:"_s, u"AttenuationM"_s);
-    sheet.Row(u"Total Attenuation:"_s, u"TotalAttenuation"_s);
-    sheet.Row(u"Insertion Loss:"_s, u"InsertionLoss"_s);
-    sheet.Row(u"Efficiency %:"_s, u"Efficiency"_s);
-    sheet.Row(u"Peak Power:"_s, u"PeakPower"_s);
-    sheet.Row(u"Average Power:"_s, u"AveragePower"_s);
-    sheet.Row(u"VSWR Derated Avg. Power:"_s, u"VSWR DeratedPower"_s);
-    sheet.Row(u"List Price Per Foot:"_s, u"ListPriceF"_s);
-    sheet.Row(u"List Price Per Meter:"_s, u"ListPriceM"_s);
-    sheet.Row(u"Cost Of Run:"_s, u"CostOfRun"_s);
-    for (const QString& end : {u"1"_s, u"2"_s}) {
-        const QString prefix = QStringLiteral("C") + end;
+    for (const ReportField& shown : kSheetLineRows)
+        row(shown, 0);
+    for (std::size_t end = 0; end < std::size(kSheetConnectorFirstField); ++end) {
         sheet.Rule();
-        sheet.Heading(QStringLiteral("Connector #") + end + u':');
-        sheet.Row(u"Part Number:"_s, prefix + u"PartNumber"_s);
-        sheet.Row(u"Type:"_s, prefix + u"Type"_s);
-        sheet.Row(u"Description:"_s, prefix + u"Description"_s, 3);
-        sheet.Row(u"Price:"_s, prefix + u"Price"_s);
+        sheet.Heading(QStringLiteral("Connector #%1:").arg(end + 1));
+        for (const ReportField& shown : kSheetConnectorRows)
+            row(shown, kSheetConnectorFirstField[end]);
     }
     report.detail.height = sheet.Bottom();
     report.pageFooter = Footer();
