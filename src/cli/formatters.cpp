@@ -50,10 +50,6 @@ void AppendArray(std::string& out, const Items& items, Write write) {
     out += ']';
 }
 
-void AppendStrings(std::string& out, const std::vector<std::string>& texts) {
-    AppendArray(out, texts, [&out](const std::string& text) { out += JsonString(text); });
-}
-
 void AppendConnectors(std::string& out, const std::vector<ConnectorParts>& connectors) {
     AppendArray(out, connectors, [&out](const ConnectorParts& connector) {
         out += "{\"connector\": " + JsonString(connector.name) + ", \"part_numbers\": ";
@@ -114,7 +110,7 @@ void WriteJson(const TextTable& specs, const std::vector<std::string>& connector
     for (int col = 1; col <= specs.ColCount(); ++col)
         texts.push_back(specs.Heading(col));
     std::string out = "{\n  \"headings\": ";
-    AppendStrings(out, texts);
+    out += JsonStrings(texts);
     out += ",\n  \"rows\": [";
     write(out);
     for (int row = 1; row <= specs.RowCount(); ++row) {
@@ -122,11 +118,11 @@ void WriteJson(const TextTable& specs, const std::vector<std::string>& connector
         for (int col = 1; col <= specs.ColCount(); ++col)
             texts.push_back(specs.Cell(col, row));
         out = row == 1 ? "\n    " : ",\n    ";
-        AppendStrings(out, texts);
+        out += JsonStrings(texts);
         write(out);
     }
     out = "\n  ],\n  \"connector_headings\": ";
-    AppendStrings(out, connectorHeadings);
+    out += JsonStrings(connectorHeadings);
     out += ",\n  \"connectors\": [";
     write(out);
     for (int row = 1; row <= specs.RowCount(); ++row) {

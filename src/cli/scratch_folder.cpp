@@ -2,29 +2,35 @@
 
 #include "core/errors.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <system_error>
 
 namespace dorvik::cli {
 
-ScratchFolder::ScratchFolder() {
-    // TMPDIR as the system's own tools read it: unset or empty means /tmp.
+namespace {
+
+// TMPDIR as the system's own tools read it: unset or empty means /tmp.
+const char* TmpdirOfEnvironment() {
     const char* tmpdir = std::getenv("TMPDIR");
-    const bool fromEnvironment = tmpdir && *tmpdir;
-    const std::filesystem::path parent = fromEnvironment ? tmpdir : "/tmp";
-    std::string pattern = (parent / "dorvik-query-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw FileError("cannot create a temporary folder in " + QuotedExcerpt(parent.string()) + ": " +
-                        std::strerror(errno) + (fromEnvironment ? " (the folder of TMPDIR)" : ""));
-    path_ = pattern;
-    removedOnInterrupt_.emplace(path_);
+    return tmpdir && *tmpdir ? tmpdir : nullptr;
 }
 
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+TemporaryFolder MakeFolder() {
+    const char* tmpdir = TmpdirOfEnvironment();
+    const std::filesystem::path parent = tmpdir ? tmpdir : "/tmp";
+    try {
+        return TemporaryFolder(parent, "dorvik-query-");
+    } catch (const std::system_error& error) {
+        throw FileError("cannot create a temporary folder in " + QuotedExcerpt(parent.string()) + ": " +
+                        error.code().message() + (tmpdir ? " (the folder of TMPDIR)" : ""));
+    }
+}
+
+} // namespace
+
+ScratchFolder::ScratchFolder() : folder_(MakeFolder()) {
+    removedOnInterrupt_.emplace(folder_.Path());
 }
 
 } // namespace dorvik::cli

@@ -1,5 +1,6 @@
 #pragma once
 #include "cli/interrupt_cleanup.h"
+#include "core/text/temporary_folder.h"
 
 #include <filesystem>
 #include <optional>
@@ -11,15 +12,14 @@ namespace dorvik::cli {
 class ScratchFolder {
 public:
     ScratchFolder(); // throws FileError, naming the folder and the reason, when it cannot be made
-    ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return folder_.Path(); }
 
 private:
-    std::filesystem::path path_;
     // Destroyed after the folder is removed, so no signal finds it left behind.
     std::optional<RemovedOnInterrupt> removedOnInterrupt_;
+    TemporaryFolder folder_;
 };
 
 } // namespace dorvik::cli

@@ -23,14 +23,14 @@ std::string Price(const std::string& currency, const std::optional<double>& amou
     return "{\"currency\": " + JsonString(currency) + ", \"amount\": " + Number(amount) + "}";
 }
 
-std::string Strings(const std::vector<std::string>& texts) {
+} // namespace
+
+std::string JsonStrings(const std::vector<std::string>& texts) {
     std::string out = "[";
     for (std::size_t i = 0; i < texts.size(); ++i)
         out += (i ? ", " : "") + JsonString(texts[i]);
     return out + "]";
 }
-
-} // namespace
 
 void AppendQueryJson(std::string& out, const QueryEcho& query) {
     out += "{\"part_number\": " + Text(query.PartNumber);
@@ -41,7 +41,7 @@ void AppendQueryJson(std::string& out, const QueryEcho& query) {
     out += ", \"vswr\": " + Number(query.Vswr);
     out += ", \"connector_1\": " + Text(query.Connector1);
     out += ", \"connector_2\": " + Text(query.Connector2);
-    out += ", \"families\": " + Strings(query.Families);
+    out += ", \"families\": " + JsonStrings(query.Families);
     out += ", \"sort\": " + Text(query.Sort) + "}";
 }
 
@@ -57,7 +57,7 @@ void AppendLineJson(std::string& out, const LineResult& line, const std::string&
     std::vector<std::string> connectors;
     for (const TConnector& connector : l.Connectors)
         connectors.emplace_back(connector.ConnectorName);
-    out += ", \"connectors\": " + Strings(connectors);
+    out += ", \"connectors\": " + JsonStrings(connectors);
     out += ", \"cost_of_run\": {\"currency\": " + JsonString(currency) +
            ", \"amount\": " + Number(line[Figure::CostOfRun].Value) + ", \"part_numbers\": [";
     for (std::size_t i = 0; i < line.CostParts.size(); ++i)

@@ -6,11 +6,15 @@
 #include "core/output/line_figures.h"
 
 #include <string>
+#include <vector>
 
 namespace dorvik::cli {
 
 // Raised whenever a name, a type or the meaning of a value changes.
 inline constexpr int kJsonFormatVersion = 4;
+
+// An array of texts of the catalogue, on one line.
+std::string JsonStrings(const std::vector<std::string>& texts);
 
 void AppendQueryJson(std::string& out, const QueryEcho& query);
 // Every member in every line: null where the grid shows "N/A" or the query asked for no such figure.

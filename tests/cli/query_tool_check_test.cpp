@@ -1,5 +1,6 @@
 // dorvik-query --check on files with many problems: written as found, bounded by --max-problems, the codes
 // the rates lack named, and values far outside a catalogue's range warned about without failing the check.
+#include "core/text/text_file.h"
 #include "tool_runner.h"
 
 namespace dorvik::testing {
@@ -19,15 +20,6 @@ protected:
         all.insert(all.end(), args.begin(), args.end());
         return Run(all);
     }
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        for (std::size_t start = 0; start < text.size();) {
-            const auto end = text.find('\n', start);
-            lines.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-        return lines;
-    }
 };
 
 TEST_F(QueryToolCheckTest, StopsAfterMaxProblemsSayingThereAreMore) {
@@ -38,7 +30,7 @@ TEST_F(QueryToolCheckTest, StopsAfterMaxProblemsSayingThereAreMore) {
     testing::WriteBytes(catalogue, text);
     const auto rates = sample / "xcngrate.dat";
 
-    const auto limited = Lines(Check(rates, {}, catalogue).out);
+    const auto limited = SplitLines(Check(rates, {}, catalogue).out);
     ASSERT_EQ(limited.size(), 1001u);
     EXPECT_EQ(limited[0],
               catalogue.string() + ":2: the line has 0 of its 22 fields (each field ends with \"|\")");
@@ -47,10 +39,10 @@ TEST_F(QueryToolCheckTest, StopsAfterMaxProblemsSayingThereAreMore) {
 
     const auto three = Check(rates, {"--max-problems", "3"}, catalogue);
     EXPECT_EQ(three.status, 1);
-    EXPECT_EQ(Lines(three.out).size(), 4u);
-    EXPECT_EQ(Lines(three.out).back().rfind("and more: ", 0), 0u);
+    EXPECT_EQ(SplitLines(three.out).size(), 4u);
+    EXPECT_EQ(SplitLines(three.out).back().rfind("and more: ", 0), 0u);
     // All of them: no "and more".
-    const auto all = Lines(Check(rates, {"--max-problems", "1500"}, catalogue).out);
+    const auto all = SplitLines(Check(rates, {"--max-problems", "1500"}, catalogue).out);
     EXPECT_EQ(all.size(), 1500u);
     EXPECT_EQ(all.back().rfind(catalogue.string() + ":1501: ", 0), 0u);
 
@@ -64,7 +56,7 @@ TEST_F(QueryToolCheckTest, MissingRatesAreProblemsAndImplausibleValuesWarnings) 
     testing::WriteBytes(rates, "EUR|0.5|\n");
     const auto missing = Check(rates);
     EXPECT_EQ(missing.status, 1);
-    const auto lines = Lines(missing.out);
+    const auto lines = SplitLines(missing.out);
     EXPECT_EQ(lines.size(), 34u); // every code but USD and EUR
     EXPECT_EQ(lines.front(),
               rates.string() +
@@ -75,9 +67,9 @@ TEST_F(QueryToolCheckTest, MissingRatesAreProblemsAndImplausibleValuesWarnings) 
     testing::WriteBytes(rates, all);
     const auto warned = Check(rates);
     EXPECT_EQ(warned.status, 0) << "warnings alone leave the check clean";
-    EXPECT_THAT(Lines(warned.out), ::testing::ElementsAre(::testing::HasSubstr(
-                                       ": warning: the exchange rate for EUR reads '1e-300', "
-                                       "far outside the plausible range")));
+    EXPECT_THAT(SplitLines(warned.out), ::testing::ElementsAre(::testing::HasSubstr(
+                                            ": warning: the exchange rate for EUR reads '1e-300', "
+                                            "far outside the plausible range")));
 }
 
 } // namespace

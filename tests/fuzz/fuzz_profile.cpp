@@ -3,9 +3,10 @@
 // file as it was, or the key then reads back as the value (without surrounding blanks, line breaks as
 // blanks); every other section reads the same before and after; reading never fails.
 #include "core/errors.h"
-#include "core/store/letter_case.h"
 #include "core/store/profile_file.h"
+#include "core/text/letter_case.h"
 #include "core/text/text_file.h"
+#include "core/text/trim.h"
 #include "fuzz_support.h"
 
 #include <algorithm>
@@ -20,14 +21,6 @@ std::string Blanked(std::string_view text) {
     std::replace_if(
         out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
     return out;
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
 }
 
 // The names of the sections of the file other than the one written, at most a few.

@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(restarted.KeyExists(key), "the key of a value exists");
     const auto keptAfter = restarted.ReadValue(kSettingsKey, "Length");
     Require(kept.has_value() == keptAfter.has_value(), "other values survive a write");
-    const bool overwritten = FoldCase(CurrentUserPath(key)) == FoldCase(CurrentUserPath(kSettingsKey)) &&
-                             EqualsNoCase(name, "Length");
+    const bool overwritten =
+        LowerCaseAscii(CurrentUserPath(key)) == LowerCaseAscii(CurrentUserPath(kSettingsKey)) &&
+        EqualsNoCase(name, "Length");
     if (kept && !overwritten)
         Require(SameValue(*kept, *keptAfter), "other values keep their content");
     return 0;

@@ -1,14 +1,16 @@
 #pragma once
 // Shared by the fuzz targets: a failed property aborts with its description (libFuzzer keeps the input), and
 // a scratch folder for the targets that go through files.
+#include "core/text/temporary_folder.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace dorvik::fuzz {
@@ -43,23 +45,17 @@ inline std::vector<std::string_view> Parts(std::string_view text, std::size_t co
 // One folder per process, in memory where the system has it, so that files cost little per run; removed when
 // the process ends normally.
 inline const std::filesystem::path& ScratchFolder() {
-    struct Folder {
-        std::filesystem::path path;
-        ~Folder() {
-            std::error_code ignored;
-            std::filesystem::remove_all(path, ignored);
-        }
-    };
-    static const Folder folder{[] {
-        std::filesystem::path base = std::filesystem::exists("/dev/shm")
-                                         ? std::filesystem::path("/dev/shm")
-                                         : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "dorvik-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
+    static const TemporaryFolder folder = [] {
+        try {
+            return TemporaryFolder(std::filesystem::exists("/dev/shm")
+                                       ? std::filesystem::path("/dev/shm")
+                                       : std::filesystem::temp_directory_path(),
+                                   "dorvik-fuzz-");
+        } catch (const std::exception&) {
             std::abort();
-        return std::filesystem::path(pattern);
-    }()};
-    return folder.path;
+        }
+    }();
+    return folder.Path();
 }
 
 inline void WriteFile(const std::filesystem::path& file, std::string_view bytes) {

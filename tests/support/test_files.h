@@ -1,12 +1,13 @@
 #pragma once
 // Temporary folders, file bytes and write failures for the tests. Tests run as root, where read-only folders
 // still accept writes, so failures are made with a file-size limit or a path below a regular file.
+#include "core/text/temporary_folder.h"
+
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
@@ -14,26 +15,10 @@
 
 namespace dorvik::testing {
 
-class TempFolder {
+class TempFolder : public TemporaryFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dorvik-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
+    TempFolder() : TemporaryFolder(std::filesystem::temp_directory_path(), "dorvik-test-") {}
+    std::filesystem::path operator/(std::string_view name) const { return Path() / name; }
 };
 
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {

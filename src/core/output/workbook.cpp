@@ -2,12 +2,10 @@
 
 #include "core/errors.h"
 #include "core/output/workbook_sheets.h"
+#include "core/text/temporary_folder.h"
 #include "core/text/text_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <system_error>
 
 #ifdef DORVIK_HAVE_XLSXWRITER
@@ -23,31 +21,19 @@ namespace {
 constexpr double kMaxColumnWidth = 60;
 
 // A folder of this write alone: the library builds the workbook there, in its own temporary files too.
-class ScratchDirectory {
-public:
-    explicit ScratchDirectory(std::filesystem::path parent) {
-        std::error_code ec;
-        if (parent.empty())
-            parent = std::filesystem::temp_directory_path(ec);
-        if (ec)
-            throw FileError("Cannot create a temporary folder for the workbook: " + ec.message() + ".");
-        std::string pattern = (parent / "dorvik-xlsx-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw FileError("Cannot create a temporary folder for the workbook in " +
-                            QuotedExcerpt(parent.string()) + ": " + std::strerror(errno) + ".");
-        path_ = pattern;
+TemporaryFolder MakeScratchFolder(std::filesystem::path parent) {
+    std::error_code ec;
+    if (parent.empty())
+        parent = std::filesystem::temp_directory_path(ec);
+    if (ec)
+        throw FileError("Cannot create a temporary folder for the workbook: " + ec.message() + ".");
+    try {
+        return TemporaryFolder(parent, "dorvik-xlsx-");
+    } catch (const std::system_error& error) {
+        throw FileError("Cannot create a temporary folder for the workbook in " +
+                        QuotedExcerpt(parent.string()) + ": " + error.code().message() + ".");
     }
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+}
 
 struct Formats {
     lxw_format* heading;
@@ -135,7 +121,7 @@ bool WorkbooksAvailable() {
 
 void WriteWorkbook(const SearchResult& figures, const std::filesystem::path& path,
                    const std::filesystem::path& scratchParent) {
-    const ScratchDirectory scratch(scratchParent);
+    const TemporaryFolder scratch = MakeScratchFolder(scratchParent);
     const auto built = scratch.Path() / "lines.xlsx";
     std::string tmpdir = scratch.Path().string();
     lxw_workbook_options options{};

@@ -1,8 +1,9 @@
 #include "core/store/profile_file.h"
 
 #include "core/errors.h"
-#include "core/store/letter_case.h"
+#include "core/text/letter_case.h"
 #include "core/text/text_file.h"
+#include "core/text/trim.h"
 
 #include <iterator>
 #include <system_error>
@@ -14,14 +15,6 @@ namespace dorvik {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
 
 // The name of a section header line ("[name]", blanks allowed around it and the name), else nothing.
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -177,7 +170,7 @@ void SetKeys(std::vector<RawLine>& lines, const std::string& section, const std:
     std::size_t insertAt = range->header + 1;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
         if (const auto line = ReadKeyLine(lines[i].text))
-            existing.try_emplace(FoldCase(line->key), i);
+            existing.try_emplace(LowerCaseAscii(line->key), i);
         if (!TrimBlanks(lines[i].text).empty())
             insertAt = i + 1;
     }
@@ -185,7 +178,7 @@ void SetKeys(std::vector<RawLine>& lines, const std::string& section, const std:
     std::unordered_map<std::string, std::size_t> addedAt; // folded key -> its place in added
     for (const auto& [key, value] : keys) {
         std::string line = key + "=" + value;
-        auto folded = FoldCase(key);
+        auto folded = LowerCaseAscii(key);
         if (const auto it = existing.find(folded); it != existing.end()) {
             lines[it->second].text = std::move(line);
         } else if (const auto at = addedAt.find(folded); at != addedAt.end()) {
@@ -244,7 +237,7 @@ std::vector<std::string> EntriesOfSection(const std::vector<std::string>& lines,
     std::unordered_set<std::string> seen; // folded keys
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
         const auto line = ReadKeyLine(lines[i]);
-        if (!line || !seen.insert(FoldCase(line->key)).second)
+        if (!line || !seen.insert(LowerCaseAscii(line->key)).second)
             continue;
         entries.push_back(std::string(line->key) + "=" + std::string(line->value));
     }

@@ -1,4 +1,5 @@
 #include "core/store/registry_text.h"
+#include "core/text/trim.h"
 
 #include <array>
 #include <optional>
@@ -29,18 +30,6 @@ std::vector<std::string_view> SplitAnyLineEnd(std::string_view text) {
     if (start < text.size())
         lines.push_back(text.substr(start));
     return lines;
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
 }
 
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {

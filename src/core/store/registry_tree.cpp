@@ -39,7 +39,7 @@ bool RegistryTree::HasKey(std::string_view path) const {
         return false;
     if (normalized.find('\\') == std::string::npos)
         return true; // a root always exists
-    const auto folded = FoldCase(normalized);
+    const auto folded = LowerCaseAscii(normalized);
     // In tree order the key itself, or else its first subkey, is the first entry not before the path.
     const auto it = keys_.lower_bound(folded);
     if (it == keys_.end())
@@ -57,11 +57,11 @@ bool RegistryTree::CreateKey(std::string_view path) {
 }
 
 const RegistryValue* RegistryTree::FindValue(std::string_view path, std::string_view name) const {
-    const auto it = keys_.find(FoldCase(NormalizeKeyPath(path)));
+    const auto it = keys_.find(LowerCaseAscii(NormalizeKeyPath(path)));
     if (it == keys_.end())
         return nullptr;
     const auto& key = it->second;
-    const auto found = key.index.find(FoldCase(name));
+    const auto found = key.index.find(LowerCaseAscii(name));
     return found == key.index.end() ? nullptr : &key.values[found->second];
 }
 
@@ -70,7 +70,7 @@ void RegistryTree::SetValue(std::string_view path, RegistryValue value) {
     if (normalized.empty())
         return;
     auto& key = Key(normalized);
-    const auto [found, inserted] = key.index.try_emplace(FoldCase(value.name), key.values.size());
+    const auto [found, inserted] = key.index.try_emplace(LowerCaseAscii(value.name), key.values.size());
     if (!inserted) {
         auto& existing = key.values[found->second];
         existing.data = std::move(value.data);
@@ -81,7 +81,7 @@ void RegistryTree::SetValue(std::string_view path, RegistryValue value) {
 }
 
 RegistryKey& RegistryTree::Key(std::string_view normalizedPath) {
-    auto [it, inserted] = keys_.try_emplace(FoldCase(normalizedPath));
+    auto [it, inserted] = keys_.try_emplace(LowerCaseAscii(normalizedPath));
     if (inserted)
         it->second.path = std::string(normalizedPath);
     return it->second;

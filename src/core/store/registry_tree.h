@@ -2,8 +2,8 @@
 // The key/value model behind the settings stores: a tree of keys under the registry's roots, each key with
 // named, typed values. Key and value names compare without regard to letter case, as in the registry; the
 // spelling of the first creation is kept for showing and writing out.
-#include "core/store/letter_case.h"
 #include "core/store/settings_store.h"
+#include "core/text/letter_case.h"
 
 #include <map>
 #include <string>

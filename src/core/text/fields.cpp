@@ -2,20 +2,6 @@
 
 namespace dorvik {
 
-namespace {
-bool IsBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= ' ' || c == '\x7f';
-}
-} // namespace
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlankOrControl(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlankOrControl(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string_view RawFieldOf(std::string_view line, int n) {
     if (n < 1)
         return {};

@@ -1,12 +1,11 @@
 #pragma once
 // The "|"-terminated field syntax shared by the three data files.
+#include "core/text/trim.h"
+
 #include <string>
 #include <string_view>
 
 namespace dorvik {
-
-// Leading and trailing blanks and control characters removed.
-std::string_view Trim(std::string_view text);
 
 // Field n (from 1) as it stands: the text between the (n-1)-th and the n-th '|'. A field whose terminating
 // '|' is missing reads as empty.

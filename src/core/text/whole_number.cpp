@@ -1,4 +1,5 @@
 #include "core/text/whole_number.h"
+#include "core/text/trim.h"
 
 #include <charconv>
 #include <limits>
@@ -6,10 +7,7 @@
 namespace dorvik {
 
 std::optional<int> TryReadWholeNumber(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
+    text = TrimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';

@@ -198,7 +198,7 @@ TEST_F(SearchDriverTest, NegativeLengthOrMaximumLossIsRefused) {
         f.edtLength.SetText(c.length);
         Search();
         EXPECT_EQ(services.Events, c.events) << c.maxLoss << " " << c.length;
-        EXPECT_EQ(f.QueryRefused, c.refused) << c.maxLoss << " " << c.length;
+        EXPECT_EQ(f.Outcome() == SearchOutcome::Refused, c.refused) << c.maxLoss << " " << c.length;
         EXPECT_EQ(f.PageControl1.ActivePageIndex(), c.refused ? 0 : 1) << c.maxLoss << " " << c.length;
         EXPECT_EQ(f.Hits.empty(), c.refused) << c.maxLoss << " " << c.length;
         if (c.refused) {
@@ -210,26 +210,26 @@ TEST_F(SearchDriverTest, NegativeLengthOrMaximumLossIsRefused) {
 TEST_F(SearchDriverTest, NegativeLengthOfThePartNumberParameterIsRefused) {
     auto& f = Start({"TC-100|-5|M"});
     EXPECT_THAT(services.Events, ElementsAre("beep", "warning: The length cannot be negative."));
-    EXPECT_TRUE(f.QueryRefused);
+    EXPECT_EQ(f.Outcome(), SearchOutcome::Refused);
     EXPECT_EQ(f.PageControl1.ActivePageIndex(), 0);
     services.Events.clear();
     auto& g = Start({"TC-100|0|M"});
     EXPECT_TRUE(services.Events.empty());
     EXPECT_EQ(g.PageControl1.ActivePageIndex(), 1);
-    EXPECT_FALSE(g.QueryRefused);
+    EXPECT_NE(g.Outcome(), SearchOutcome::Refused);
 }
 
 TEST_F(SearchDriverTest, ChecksThatFailMarkTheQueryRefused) {
     auto& f = StartAt("1000", "800"); // the frequency check
     Search();
-    EXPECT_TRUE(f.QueryRefused);
+    EXPECT_EQ(f.Outcome(), SearchOutcome::Refused);
     f.cbxBeginningFrequency.SetTextByProgram("5000");
     f.cbxEndingFrequency.SetTextByProgram("6000"); // passes, finds nothing
     Search();
-    EXPECT_FALSE(f.QueryRefused);
+    EXPECT_NE(f.Outcome(), SearchOutcome::Refused);
     f.chkInsertionLoss.SetChecked(true); // loss without length
     Search();
-    EXPECT_TRUE(f.QueryRefused);
+    EXPECT_EQ(f.Outcome(), SearchOutcome::Refused);
 }
 
 TEST_F(SearchDriverTest, QueryByLossLeavesOutAndCountsLinesItCannotJudge) {

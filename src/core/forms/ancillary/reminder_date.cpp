@@ -1,4 +1,5 @@
 #include "core/forms/ancillary/reminder_date.h"
+#include "core/text/trim.h"
 
 #include <algorithm>
 #include <charconv>
@@ -51,10 +52,7 @@ std::string FormatIsoDate(const CalendarDate& date) {
 }
 
 std::optional<CalendarDate> ReadIsoDate(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
+    text = TrimBlanks(text);
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
     const auto y = Digits(text.substr(0, 4));

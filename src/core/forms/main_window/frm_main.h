@@ -159,7 +159,6 @@ public:
     bool CurrencyAvailable = false;
     bool Loaded = false;
     HitList Hits;
-    UnjudgedLines Unjudged; // lines the last search by loss left out
     std::string LookupPartNumber;
     // A start with a part number (any parameters but the "FILE" form).
     bool PartNumberMode() const { return !LookupPartNumber.empty(); }
@@ -212,8 +211,6 @@ public:
 
     // --- search driver (main_search.cpp)
     void btnSearchClick();
-    // A check of the query page refused the last search (it then searched nothing).
-    bool QueryRefused = false;
     // The query page (or the part-number parameter) read once; throws when a number does not read.
     SearchCriteria ReadQuery() const;
     // The last search: its query, outcome and every figure of the lines the grid lists.

@@ -105,7 +105,7 @@ PriceBasis TfrmMain::CurrentPriceBasis() const {
 
 void TfrmMain::FillSpecsGridRows() {
     const SearchOutcome outcome = result_.Outcome;
-    result_ = ComputeResult(query_, Hits, Unjudged, CurrentPriceBasis(),
+    result_ = ComputeResult(query_, Hits, result_.Unjudged, CurrentPriceBasis(),
                             [this](std::string_view part) -> std::optional<double> {
                                 if (const auto entry = PriceLines.FindPriceLine(part))
                                     return entry->Price;

@@ -167,7 +167,6 @@ void TfrmMain::btnSearchClick() {
         ok = false;
         noLinesMessageArmed = false;
     }
-    QueryRefused = !ok;
     // A refused query searches nothing: the previous lines stay as they were.
     result_.Outcome = SearchOutcome::Refused;
     if (ok) {
@@ -175,13 +174,13 @@ void TfrmMain::btnSearchClick() {
         StartSearchOrder();
         result_.Outcome = SearchOutcome::None;
         if (query_.PartNumber) {
-            Unjudged = {};
+            result_.Unjudged = {};
             Hits = FindByPartNumber(TheCatalogue, *query_.PartNumber);
         } else {
             const BusyCursor busy(services_);
             UnjudgedLines unjudged;
             Hits = SearchCatalogue(TheCatalogue, query_, &unjudged);
-            Unjudged = std::move(unjudged);
+            result_.Unjudged = std::move(unjudged);
         }
         if (!Hits.empty()) {
             const BusyCursor busy(services_);
