@@ -150,7 +150,7 @@ std::size_t PriceList::AskedSlot(std::string_view key, std::uint32_t hash) const
 void PriceList::ResizeAsked(std::size_t count) {
     if (count * 3 <= asked_.size() * 2)
         return;
-    std::vector<Asked> old(count * 2 + 16);
+    decltype(asked_) old(count * 2 + 16);
     old.swap(asked_);
     for (const Asked& entry : old) {
         if (entry.Key == 0)

@@ -1,6 +1,7 @@
 #pragma once
 // M_lom.dat: part numbers with descriptions and US-dollar prices.
 #include "core/text/file_bytes.h"
+#include "core/text/large_memory.h"
 
 #include <cstdint>
 #include <optional>
@@ -69,12 +70,14 @@ private:
 
     FileBytes bytes_;
     char separator_ = '.';
-    std::vector<Asked> asked_; // open addressing, at most two in three used
+    using LargeString = std::basic_string<char, std::char_traits<char>, LargeAllocator<char>>;
+
+    std::vector<Asked, LargeAllocator<Asked>> asked_; // open addressing, at most two in three used
     std::size_t askedCount_ = 0;
-    std::string askedTexts_;
-    std::string found_; // the lines found for part numbers asked for, each with a line break
+    LargeString askedTexts_;
+    LargeString found_; // the lines found for part numbers asked for, each with a line break
     // The whole list, made at the first lookup that was not asked for.
-    mutable std::vector<Slot> slots_; // at most two in three used
+    mutable std::vector<Slot, LargeAllocator<Slot>> slots_; // at most two in three used
     mutable bool indexed_ = false;
 };
 

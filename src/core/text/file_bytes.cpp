@@ -1,6 +1,7 @@
 #include "core/text/file_bytes.h"
 
 #include "core/errors.h"
+#include "core/text/large_memory.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -24,21 +25,10 @@ namespace dorvik {
 
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t{1} << 21;
-
 // Memory for a large file in huge pages where the system grants them: taking the pages one by one costs more
 // than reading the file.
 std::shared_ptr<char> AllocateBlock(std::size_t size) {
-    if (size < kHugePage)
-        return std::shared_ptr<char>(new char[size == 0 ? 1 : size], std::default_delete<char[]>());
-    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    char* block = static_cast<char*>(std::aligned_alloc(kHugePage, rounded));
-    if (block == nullptr)
-        throw std::bad_alloc();
-#if DORVIK_HAS_MMAP && defined(MADV_HUGEPAGE)
-    madvise(block, rounded, MADV_HUGEPAGE); // advice only: without huge pages the block works the same
-#endif
-    return std::shared_ptr<char>(block, [](char* p) { std::free(p); });
+    return std::shared_ptr<char>(static_cast<char*>(AllocateLarge(size)), [](char* p) { FreeLarge(p); });
 }
 
 } // namespace
