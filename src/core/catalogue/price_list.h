@@ -22,10 +22,10 @@ struct PriceEntry {
 // The file's bytes are kept as read, in one block, and read no further until a lookup needs them. A search
 // asks for the part numbers it will show first (PrepareLookups): one pass over the lines finds them, stopping
 // once each has its line, so that the list is never indexed whole for a few thousand lookups. The pass turns
-// most lines away by a small filter before it hashes them, keeps a copy of the lines it finds and lets the
-// pages of a mapped file it has passed leave memory. A lookup that was not asked for first indexes the whole
-// list, once (12 bytes per line). Lookups remember what they found, so one list is not for several threads at
-// once.
+// most lines away by a small filter before it hashes them, keeps a copy of the lines it finds and reads a
+// mapped file through one buffer, never taking its pages in. A lookup that was not asked for first indexes
+// the whole list, once (12 bytes per line). Lookups remember what they found, so one list is not for several
+// threads at once.
 class PriceList {
 public:
     PriceList() = default;
