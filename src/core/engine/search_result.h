@@ -98,7 +98,7 @@ struct SearchResult {
     SearchCriteria Query;
     SearchOutcome Outcome = SearchOutcome::NotRun;
     std::vector<LineResult, LargeAllocator<LineResult>> Lines; // some megabytes for thousands of lines
-    UnjudgedLines Unjudged; // lines a search by loss left out
+    UnjudgedLines Unjudged;                                    // lines a search by loss left out
     PriceBasis Prices;
     // A part-number lookup without a length computes no figures: the grid hides their columns.
     bool FiguresComputed = true;
