@@ -22,7 +22,7 @@ public:
 
     std::string_view View() const { return {data_.get(), size_}; }
 
-    bool Mapped() const { return file_ >= 0; }
+    bool Mapped() const { return data_ && file_ >= 0; }
     // The bytes within [offset, offset + size) of the file: a view of the bytes held, or, for a mapped file,
     // read into buffer (room for size bytes). A pass that reads each byte once reads a mapped file this way:
     // taking the mapping's pages in, one by one, costs several times more than reading them. Throws FileError
