@@ -3,6 +3,7 @@
 #include "core/catalogue/key_filter.h"
 #include "core/errors.h"
 #include "core/text/fields.h"
+#include "core/text/line_blocks.h"
 #include "core/text/line_views.h"
 #include "core/text/numbers.h"
 
@@ -22,8 +23,7 @@ namespace {
 constexpr std::size_t kBytesPerAskedPartNumber = 256;
 constexpr std::size_t kAskedAlways = 4096;
 
-// A pass over a mapped list takes its pages in blocks of this size, one block ahead, and lets them leave
-// memory two blocks behind.
+// A pass reads a mapped list in blocks of this size, through one buffer.
 constexpr std::size_t kPassBlock = std::size_t{2} << 20;
 
 // About the bytes of count lines of the text, judged by its first lines.
@@ -71,15 +71,15 @@ struct KeyedLine {
     std::string_view Line;
     std::string_view Key;
     std::uint32_t Hash = 0;
-    std::uint32_t Start = 0; // where the line starts, + 1
+    std::uint32_t Start = 0; // where the line starts in the text visited, + 1
 };
 
 // Visits the lines that are not skipped and that keep(line, key) lets through, in line order, while visit
-// returns true; a line turned away is not hashed. A table far larger than the cache makes each probe wait on
-// memory, so each line is visited some lines after fetch(hash) was called for it: the slots of the next lines
-// are fetched while earlier lines are visited.
+// returns true, and says whether it did to the end; a line turned away is not hashed. A table far larger than
+// the cache makes each probe wait on memory, so each line is visited some lines after fetch(hash) was called
+// for it: the slots of the next lines are fetched while earlier lines are visited.
 template <typename Keep, typename Fetch, typename Visit>
-void ForEachKeyedLine(std::string_view text, Keep keep, Fetch fetch, Visit visit) {
+bool ForEachKeyedLine(std::string_view text, Keep keep, Fetch fetch, Visit visit) {
     constexpr std::size_t kAhead = 16;
     std::array<KeyedLine, kAhead> ahead{}; // a ring: the oldest at next once full
     std::size_t next = 0;
@@ -104,6 +104,7 @@ void ForEachKeyedLine(std::string_view text, Keep keep, Fetch fetch, Visit visit
     });
     for (std::size_t i = waiting == kAhead ? next : 0; more && waiting > 0; --waiting, i = (i + 1) % kAhead)
         more = visit(ahead[i]);
+    return more;
 }
 
 std::string JoinedLines(const std::vector<std::string>& lines) {
@@ -150,7 +151,7 @@ std::size_t PriceList::AskedSlot(std::string_view key, std::uint32_t hash) const
 void PriceList::ResizeAsked(std::size_t count) {
     if (count * 3 <= asked_.size() * 2)
         return;
-    std::vector<Asked> old(count * 2 + 16);
+    decltype(asked_) old(count * 2 + 16);
     old.swap(asked_);
     for (const Asked& entry : old) {
         if (entry.Key == 0)
@@ -197,36 +198,25 @@ void PriceList::PrepareLookups(std::span<const std::string_view> partNumbers) {
 }
 
 void PriceList::FindAskedLines(std::size_t remaining, const KeyFilter& newKeys) {
-    const std::string_view text = bytes_.View();
-    found_.reserve(found_.size() + BytesOfLines(text, remaining));
-    std::size_t loaded = 0;
-    std::size_t released = 0;
+    found_.reserve(found_.size() + BytesOfLines(bytes_.View(), remaining));
     // Every part number asked before has its line already, or has none in the whole list: only the new ones
     // can match a line still without one.
-    ForEachKeyedLine(
-        text,
-        [&](std::string_view line, std::string_view key) {
-            const auto offset = static_cast<std::size_t>(line.data() - text.data());
-            for (; offset + kPassBlock > loaded; loaded += kPassBlock)
-                bytes_.LoadPages(loaded, kPassBlock);
-            // Far enough behind the lines still waiting in the ring that they are seldom read again.
-            for (; offset - released >= 2 * kPassBlock; released += kPassBlock)
-                bytes_.ReleasePages(released, kPassBlock);
-            return newKeys.MayHold(key);
-        },
-        [this](std::uint32_t hash) { __builtin_prefetch(&asked_[HomeOf(hash, asked_.size())]); },
-        [&](const KeyedLine& line) {
-            Asked& slot = asked_[AskedSlot(line.Key, line.Hash)];
-            if (slot.Key == 0 || slot.Found != 0)
-                return true; // not asked for, or an earlier line of it came first
-            if (found_.size() + line.Line.size() >= std::numeric_limits<std::uint32_t>::max())
-                throw FileError("The price lines found are too large.");
-            slot.Found = static_cast<std::uint32_t>(found_.size()) + 1;
-            found_ += line.Line;
-            found_ += '\n';
-            return --remaining > 0;
-        });
-    bytes_.ReleasePages(released, text.size() - released);
+    ForEachLineBlock(bytes_, kPassBlock, [&](std::string_view block) {
+        return ForEachKeyedLine(
+            block, [&](std::string_view, std::string_view key) { return newKeys.MayHold(key); },
+            [this](std::uint32_t hash) { __builtin_prefetch(&asked_[HomeOf(hash, asked_.size())]); },
+            [&](const KeyedLine& line) {
+                Asked& slot = asked_[AskedSlot(line.Key, line.Hash)];
+                if (slot.Key == 0 || slot.Found != 0)
+                    return true; // not asked for, or an earlier line of it came first
+                if (found_.size() + line.Line.size() >= std::numeric_limits<std::uint32_t>::max())
+                    throw FileError("The price lines found are too large.");
+                slot.Found = static_cast<std::uint32_t>(found_.size()) + 1;
+                found_ += line.Line;
+                found_ += '\n';
+                return --remaining > 0;
+            });
+    });
 }
 
 void PriceList::IndexAll() const {

@@ -1,6 +1,7 @@
 #pragma once
 // M_lom.dat: part numbers with descriptions and US-dollar prices.
 #include "core/text/file_bytes.h"
+#include "core/text/large_memory.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,10 +22,10 @@ struct PriceEntry {
 // The file's bytes are kept as read, in one block, and read no further until a lookup needs them. A search
 // asks for the part numbers it will show first (PrepareLookups): one pass over the lines finds them, stopping
 // once each has its line, so that the list is never indexed whole for a few thousand lookups. The pass turns
-// most lines away by a small filter before it hashes them, keeps a copy of the lines it finds and lets the
-// pages of a mapped file it has passed leave memory. A lookup that was not asked for first indexes the whole
-// list, once (12 bytes per line). Lookups remember what they found, so one list is not for several threads at
-// once.
+// most lines away by a small filter before it hashes them, keeps a copy of the lines it finds and reads a
+// mapped file through one buffer, never taking its pages in. A lookup that was not asked for first indexes
+// the whole list, once (12 bytes per line). Lookups remember what they found, so one list is not for several
+// threads at once.
 class PriceList {
 public:
     PriceList() = default;
@@ -69,12 +70,14 @@ private:
 
     FileBytes bytes_;
     char separator_ = '.';
-    std::vector<Asked> asked_; // open addressing, at most two in three used
+    using LargeString = std::basic_string<char, std::char_traits<char>, LargeAllocator<char>>;
+
+    std::vector<Asked, LargeAllocator<Asked>> asked_; // open addressing, at most two in three used
     std::size_t askedCount_ = 0;
-    std::string askedTexts_;
-    std::string found_; // the lines found for part numbers asked for, each with a line break
+    LargeString askedTexts_;
+    LargeString found_; // the lines found for part numbers asked for, each with a line break
     // The whole list, made at the first lookup that was not asked for.
-    mutable std::vector<Slot> slots_; // at most two in three used
+    mutable std::vector<Slot, LargeAllocator<Slot>> slots_; // at most two in three used
     mutable bool indexed_ = false;
 };
 

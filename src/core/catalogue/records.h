@@ -3,6 +3,7 @@
 // holds them. Records keep their texts as views into blocks the catalogue owns (the file as read), and all
 // connectors sit in one array: a catalogue is a few blocks, not a few allocations per line.
 #include "core/text/file_bytes.h"
+#include "core/text/large_memory.h"
 
 #include <array>
 #include <cstdint>
@@ -94,9 +95,9 @@ public:
     void AddConnector(const TConnector& connector);
 
 private:
-    std::vector<TTransmissionLine> lines_;
-    std::vector<TConnector> connectors_;
-    std::vector<std::uint32_t> firstConnector_; // of each line, in connectors_
+    std::vector<TTransmissionLine, LargeAllocator<TTransmissionLine>> lines_;
+    std::vector<TConnector, LargeAllocator<TConnector>> connectors_;
+    std::vector<std::uint32_t, LargeAllocator<std::uint32_t>> firstConnector_; // of each line, in connectors_
     std::vector<FileBytes> blocks_;
 };
 

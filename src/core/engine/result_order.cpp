@@ -100,7 +100,7 @@ void SortLines(SearchResult& result, SortOrder order) {
             return !std::holds_alternative<std::monostate>(a) && std::holds_alternative<std::monostate>(b);
         return order.Descending ? b < a : a < b;
     });
-    std::vector<LineResult> sorted;
+    decltype(result.Lines) sorted;
     sorted.reserve(lines.size());
     for (const std::size_t i : place)
         sorted.push_back(std::move(lines[i]));

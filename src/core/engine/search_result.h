@@ -4,6 +4,7 @@
 // the chart, the typed JSON, the workbook and the command-line tool all read this one result, so no output
 // can disagree with the grid.
 #include "core/engine/search.h"
+#include "core/text/large_memory.h"
 
 #include <array>
 #include <functional>
@@ -96,8 +97,8 @@ struct PriceBasis {
 struct SearchResult {
     SearchCriteria Query;
     SearchOutcome Outcome = SearchOutcome::NotRun;
-    std::vector<LineResult> Lines;
-    UnjudgedLines Unjudged; // lines a search by loss left out
+    std::vector<LineResult, LargeAllocator<LineResult>> Lines; // some megabytes for thousands of lines
+    UnjudgedLines Unjudged;                                    // lines a search by loss left out
     PriceBasis Prices;
     // A part-number lookup without a length computes no figures: the grid hides their columns.
     bool FiguresComputed = true;

@@ -1,6 +1,7 @@
 #include "core/text/file_bytes.h"
 
 #include "core/errors.h"
+#include "core/text/large_memory.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #if __has_include(<sys/mman.h>) && __has_include(<fcntl.h>) && __has_include(<unistd.h>)
 #include <fcntl.h>
@@ -24,21 +26,10 @@ namespace dorvik {
 
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t{1} << 21;
-
 // Memory for a large file in huge pages where the system grants them: taking the pages one by one costs more
 // than reading the file.
 std::shared_ptr<char> AllocateBlock(std::size_t size) {
-    if (size < kHugePage)
-        return std::shared_ptr<char>(new char[size == 0 ? 1 : size], std::default_delete<char[]>());
-    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    char* block = static_cast<char*>(std::aligned_alloc(kHugePage, rounded));
-    if (block == nullptr)
-        throw std::bad_alloc();
-#if DORVIK_HAS_MMAP && defined(MADV_HUGEPAGE)
-    madvise(block, rounded, MADV_HUGEPAGE); // advice only: without huge pages the block works the same
-#endif
-    return std::shared_ptr<char>(block, [](char* p) { std::free(p); });
+    return std::shared_ptr<char>(static_cast<char*>(AllocateLarge(size)), [](char* p) { FreeLarge(p); });
 }
 
 } // namespace
@@ -76,12 +67,14 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
                 throw FileError("Cannot read file \"" + path.string() + "\".");
             return FileBytes(std::move(text));
         }
-        ::close(fd);
         if (mapped != MAP_FAILED)
-            return FileBytes(
-                std::shared_ptr<const char>(static_cast<const char*>(mapped),
-                                            [size](const char* p) { ::munmap(const_cast<char*>(p), size); }),
-                size, true);
+            return FileBytes(std::shared_ptr<const char>(static_cast<const char*>(mapped),
+                                                         [size, fd](const char* p) {
+                                                             ::munmap(const_cast<char*>(p), size);
+                                                             ::close(fd);
+                                                         }),
+                             size, fd);
+        ::close(fd);
         // An empty file, a device or a file system that cannot map: read it.
     }
 #endif
@@ -110,48 +103,33 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
     return FileBytes(std::move(block), got);
 }
 
-namespace {
-
-// Advice on the whole pages within a range of a mapped file.
-void AdvisePages([[maybe_unused]] const char* data, [[maybe_unused]] std::size_t offset,
-                 [[maybe_unused]] std::size_t size, [[maybe_unused]] int advice) {
+std::string_view FileBytes::Read(std::size_t offset, std::size_t size, [[maybe_unused]] char* buffer) const {
+    offset = std::min(offset, size_);
+    size = std::min(size, size_ - offset);
 #if DORVIK_HAS_MMAP
-    const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-    const auto base = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t first = (base + offset + page - 1) / page * page;
-    const std::uintptr_t last = (base + offset + size) / page * page;
-    // Advice only: a kernel without it reads the pages as they are touched.
-    if (first < last)
-        ::madvise(reinterpret_cast<void*>(first), last - first, advice);
+    if (Mapped()) {
+        std::size_t got = 0;
+        while (got < size) {
+            const ssize_t read = ::pread(file_, buffer + got, size - got, static_cast<off_t>(offset + got));
+            if (read < 0 && errno == EINTR)
+                continue;
+            if (read <= 0)
+                throw FileError("The file changed while it was read.");
+            got += static_cast<std::size_t>(read);
+        }
+        return {buffer, size};
+    }
 #endif
-}
-
-} // namespace
-
-void FileBytes::LoadPages([[maybe_unused]] std::size_t offset, [[maybe_unused]] std::size_t size) const {
-#if DORVIK_HAS_MMAP && defined(MADV_POPULATE_READ)
-    if (mapped_ && offset < size_)
-        AdvisePages(data_.get(), offset, std::min(size, size_ - offset), MADV_POPULATE_READ);
-#endif
-}
-
-void FileBytes::ReleasePages([[maybe_unused]] std::size_t offset, [[maybe_unused]] std::size_t size) const {
-#if DORVIK_HAS_MMAP
-    // Never written, the pages of a private mapping of a file are the file's: dropped, they read back the
-    // same.
-    if (mapped_ && offset < size_)
-        AdvisePages(data_.get(), offset, std::min(size, size_ - offset), MADV_DONTNEED);
-#endif
+    return View().substr(offset, size);
 }
 
 std::size_t FileBytes::FindNul() const {
-    constexpr std::size_t kBlock = std::size_t{4} << 20;
+    constexpr std::size_t kBlock = std::size_t{2} << 20;
+    std::vector<char, LargeAllocator<char>> buffer(Mapped() ? kBlock : 0);
     for (std::size_t offset = 0; offset < size_; offset += kBlock) {
-        const std::size_t size = std::min(kBlock, size_ - offset);
-        LoadPages(offset, size);
-        if (const void* nul = std::memchr(data_.get() + offset, '\0', size))
-            return static_cast<std::size_t>(static_cast<const char*>(nul) - data_.get());
-        ReleasePages(offset, size);
+        const std::string_view block = Read(offset, kBlock, buffer.data());
+        if (const auto nul = block.find('\0'); nul != std::string_view::npos)
+            return offset + nul;
     }
     return std::string_view::npos;
 }

@@ -22,23 +22,24 @@ public:
 
     std::string_view View() const { return {data_.get(), size_}; }
 
-    // For a pass over a mapped file: the pages within [offset, offset + size) come in at once, cheaper than
-    // one by one as they are first read (LoadPages), or leave the process's memory and come back from the
-    // file when read again (ReleasePages). Nothing changes for bytes read into memory (Copy).
-    void LoadPages(std::size_t offset, std::size_t size) const;
-    void ReleasePages(std::size_t offset, std::size_t size) const;
-    // Where the first NUL is, or npos. The pages of a mapped file it has searched leave memory as it goes, so
-    // a search over a large list does not hold it whole.
+    bool Mapped() const { return data_ && file_ >= 0; }
+    // The bytes within [offset, offset + size) of the file: a view of the bytes held, or, for a mapped file,
+    // read into buffer (room for size bytes). A pass that reads each byte once reads a mapped file this way:
+    // taking the mapping's pages in, one by one, costs several times more than reading them. Throws FileError
+    // when a mapped file was cut short while mapped.
+    std::string_view Read(std::size_t offset, std::size_t size, char* buffer) const;
+    // Where the first NUL is, or npos. A mapped file is read in blocks, so a search over a large list holds
+    // no more of it than a block.
     std::size_t FindNul() const;
 
 private:
-    FileBytes(std::shared_ptr<const char> data, std::size_t size, bool mapped = false)
-        : data_(std::move(data)), size_(size), mapped_(mapped) {}
+    FileBytes(std::shared_ptr<const char> data, std::size_t size, int file = -1)
+        : data_(std::move(data)), size_(size), file_(file) {}
 
     // Shared: the bytes never change, so copies of a holder (a copied price list) share one block.
     std::shared_ptr<const char> data_;
     std::size_t size_ = 0;
-    bool mapped_ = false;
+    int file_ = -1; // a mapped file's descriptor, open while data_ lives
 };
 
 } // namespace dorvik

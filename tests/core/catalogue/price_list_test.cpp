@@ -220,19 +220,26 @@ TEST(PriceList, FirstMatchingLineWinsInEveryOrderAndPlace) {
                 lookups.push_back({family[i], true, "family " + std::to_string(i), static_cast<double>(i)});
             lookups.push_back({"U9999", false, "", 0});
             ExpectLookups(PriceList(FileBytes(text), '.'), lookups);
-            // The whole family asked at once, as a search asks for the lines it shows.
-            PriceList prices(FileBytes(text), '.');
-            std::vector<std::string_view> asked(family.begin(), family.end());
-            asked.push_back("VF4-50");
-            prices.PrepareLookups(asked);
-            EXPECT_EQ(prices.FindPriceLine(family.back())->Description, "family 299");
-            EXPECT_EQ(prices.FindPriceLine("VF4-50").has_value(), place != Place::Absent);
+            // The whole family asked at once, as a search asks for the lines it shows, of the list in memory
+            // and of the list read from its file in blocks.
+            const testing::TempFolder folder;
+            testing::WriteBytes(folder / "M_lom.dat", text);
+            for (const auto access : {FileBytes::Access::Copy, FileBytes::Access::Map}) {
+                PriceList prices(FileBytes::Read(folder / "M_lom.dat", access), '.');
+                std::vector<std::string_view> asked(family.begin(), family.end());
+                asked.push_back("VF4-50");
+                prices.PrepareLookups(asked);
+                EXPECT_EQ(prices.FindPriceLine(family.back())->Description, "family 299");
+                const auto wanted = prices.FindPriceLine("VF4-50");
+                EXPECT_EQ(wanted.has_value(), place != Place::Absent);
+                EXPECT_EQ(wanted ? wanted->Description : "", place != Place::Absent ? "wanted" : "");
+            }
         }
     }
 }
 
-// A pass longer than the pages it lets go: the bytes read into memory stay for the index that follows, and
-// the pages of a mapped file come back when read again.
+// A pass over many blocks, its line breaks across their ends: the bytes read into memory stay for the index
+// that follows, and a mapped file is indexed from its mapping.
 TEST(PriceList, LongPassesKeepTheirLinesReadOrMapped) {
     std::string text;
     for (int i = 0; i < 140'000; ++i)
