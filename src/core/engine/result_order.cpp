@@ -11,56 +11,33 @@ namespace dorvik {
 
 namespace {
 
+// Each key's name, and the figure it sorts by (none for the part number, the band and the description).
 struct KeyName {
     SortKey Key;
     const char* Name;
+    std::optional<Figure> Sorted = std::nullopt;
 };
 constexpr KeyName kKeyNames[] = {{SortKey::Part, "part"},
                                  {SortKey::Band, "band"},
                                  {SortKey::Description, "description"},
-                                 {SortKey::MidBand, "midband"},
-                                 {SortKey::Attenuation, "attenuation"},
-                                 {SortKey::Total, "total"},
-                                 {SortKey::Loss, "loss"},
-                                 {SortKey::Efficiency, "efficiency"},
-                                 {SortKey::Peak, "peak"},
-                                 {SortKey::Average, "average"},
-                                 {SortKey::Derated, "derated"},
-                                 {SortKey::Price, "price"},
-                                 {SortKey::Cost, "cost"}};
+                                 {SortKey::MidBand, "midband", Figure::MidBand},
+                                 {SortKey::Attenuation, "attenuation", Figure::Attenuation},
+                                 {SortKey::Total, "total", Figure::TotalAttenuation},
+                                 {SortKey::Loss, "loss", Figure::InsertionLoss},
+                                 {SortKey::Efficiency, "efficiency", Figure::Efficiency},
+                                 {SortKey::Peak, "peak", Figure::PeakPower},
+                                 {SortKey::Average, "average", Figure::AveragePower},
+                                 {SortKey::Derated, "derated", Figure::DeratedPower},
+                                 {SortKey::Price, "price", Figure::PricePerFoot},
+                                 {SortKey::Cost, "cost", Figure::CostOfRun}};
+
+const KeyName& EntryOf(SortKey key) {
+    return *std::find_if(std::begin(kKeyNames), std::end(kKeyNames),
+                         [key](const KeyName& entry) { return entry.Key == key; });
+}
 
 // A line's sort key: nothing (sorts last), a number, a band (low edge, then high) or a text.
 using LineKey = std::variant<std::monostate, double, std::pair<double, double>, TextSortKey>;
-
-std::optional<Figure> FigureOf(SortKey key) {
-    switch (key) {
-    case SortKey::MidBand:
-        return Figure::MidBand;
-    case SortKey::Attenuation:
-        return Figure::Attenuation;
-    case SortKey::Total:
-        return Figure::TotalAttenuation;
-    case SortKey::Loss:
-        return Figure::InsertionLoss;
-    case SortKey::Efficiency:
-        return Figure::Efficiency;
-    case SortKey::Peak:
-        return Figure::PeakPower;
-    case SortKey::Average:
-        return Figure::AveragePower;
-    case SortKey::Derated:
-        return Figure::DeratedPower;
-    case SortKey::Price:
-        return Figure::PricePerFoot;
-    case SortKey::Cost:
-        return Figure::CostOfRun;
-    case SortKey::Part:
-    case SortKey::Band:
-    case SortKey::Description:
-        break;
-    }
-    return std::nullopt;
-}
 
 LineKey KeyOf(const LineResult& line, SortKey key) {
     switch (key) {
@@ -71,7 +48,7 @@ LineKey KeyOf(const LineResult& line, SortKey key) {
     case SortKey::Band:
         return std::pair{line.Line->LowFrequency, line.Line->HighFrequency};
     default:
-        if (const auto& value = line[*FigureOf(key)].Value)
+        if (const auto& value = line[*EntryOf(key).Sorted].Value)
             return *value;
         return std::monostate{};
     }
@@ -110,8 +87,8 @@ void SortLines(SearchResult& result, SortOrder order) {
 const std::vector<std::string>& SortKeyNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> all;
-        for (const auto& [key, name] : kKeyNames)
-            all.emplace_back(name);
+        for (const KeyName& entry : kKeyNames)
+            all.emplace_back(entry.Name);
         return all;
     }();
     return names;
@@ -128,9 +105,9 @@ std::optional<SortOrder> ReadSortOrder(std::string_view text) {
             return std::nullopt;
         order.Descending = direction == "desc";
     }
-    for (const auto& [key, keyName] : kKeyNames)
-        if (name == keyName) {
-            order.Key = key;
+    for (const KeyName& entry : kKeyNames)
+        if (name == entry.Name) {
+            order.Key = entry.Key;
             return order;
         }
     return std::nullopt;
@@ -139,9 +116,7 @@ std::optional<SortOrder> ReadSortOrder(std::string_view text) {
 std::string SortOrderText(SortOrder order) {
     if (!order.Key)
         return {};
-    const auto* entry = std::find_if(std::begin(kKeyNames), std::end(kKeyNames),
-                                     [&](const KeyName& k) { return k.Key == *order.Key; });
-    return std::string(entry->Name) + (order.Descending ? ":desc" : "");
+    return std::string(EntryOf(*order.Key).Name) + (order.Descending ? ":desc" : "");
 }
 
 } // namespace dorvik

@@ -181,9 +181,10 @@ void TfrmMain::ApplySort(SortOrder order, int column) {
     SortLines(result_, order);
     WriteSpecsRows();
     // The same line stays current, in view, with its connector lists.
-    for (std::size_t i = 0; i < result_.Lines.size(); ++i)
-        if (result_.Lines[i].Line == current)
-            grdSpecs.SetCurrentRow(static_cast<int>(i) + 1);
+    const auto kept = std::find_if(result_.Lines.begin(), result_.Lines.end(),
+                                   [current](const LineResult& line) { return line.Line == current; });
+    if (kept != result_.Lines.end())
+        grdSpecs.SetCurrentRow(static_cast<int>(kept - result_.Lines.begin()) + 1);
     grdSpecs.ScrollCurrentRowIntoView();
     HighlightCurrentRow(grdSpecs, clYellow);
     grdSpecsClick();
