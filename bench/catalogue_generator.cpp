@@ -253,15 +253,13 @@ GeneratedFiles GenerateCatalogueFiles(const std::filesystem::path& folder, const
 SearchCriteria BenchmarkCriteria() {
     SearchCriteria criteria;
     criteria.ByFrequency = true;
-    criteria.BeginFrequency = 824;
-    criteria.EndFrequency = 960;
+    criteria.Band = {824, 960};
     criteria.ByConnector1 = true;
     criteria.ConnectorName1 = "N Male";
     criteria.ByConnector2 = true;
     criteria.ConnectorName2 = "7-16 DIN Female";
     criteria.ByLoss = true;
-    criteria.Units = LengthUnit::Meters;
-    criteria.Length = 100;
+    criteria.Length = {100, LengthUnit::Meters};
     criteria.MaxLoss = 14.5; // 4.4 dB/100 ft
     criteria.Air = true;
     criteria.Foam = true;

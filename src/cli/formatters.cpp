@@ -133,7 +133,7 @@ void WriteJson(const TextTable& specs, const std::vector<std::string>& connector
     out = "\n  ]";
     if (query.MaxLossDb) {
         // The grid's texts of the runs, as "rows" holds the grid's.
-        out += ",\n  \"longest_run_within_budget\": {\"unit\": " + JsonString(UnitName(query.Feet)) +
+        out += ",\n  \"longest_run_within_budget\": {\"unit\": " + JsonString(UnitName(query.Unit)) +
                ", \"max_loss_db\": " + JsonString(FormatGeneral(*query.MaxLossDb, sep)) + ", \"rows\": ";
         AppendArray(out, result.Lines, [&out](const LineResult& line) {
             const auto& run = line[Figure::LongestRun].Value;

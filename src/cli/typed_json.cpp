@@ -37,7 +37,7 @@ void AppendQueryJson(std::string& out, const QueryEcho& query) {
     out += ", \"band_mhz\": " + (query.Band ? Band(*query.Band) : std::string("null"));
     out += ", \"max_loss_db\": " + Number(query.MaxLossDb);
     out += ", \"length\": " + Number(query.Length);
-    out += ", \"units\": " + JsonString(UnitName(query.Feet));
+    out += ", \"units\": " + JsonString(UnitName(query.Unit));
     out += ", \"vswr\": " + Number(query.Vswr);
     out += ", \"connector_1\": " + Text(query.Connector1);
     out += ", \"connector_2\": " + Text(query.Connector2);

@@ -37,16 +37,12 @@ void CheckLists(const LoadedCatalogue& loaded) {
 
 // Every figure the results page shows for a line, each either a value or a computation error.
 void Figures(const TTransmissionLine& line, const SearchCriteria& c) {
-    const bool feet = c.Units == LengthUnit::Feet;
     const std::vector<std::function<double()>> figures{
-        [&] { return Attenuation(line, c.BeginFrequency, c.EndFrequency); },
-        [&] { return InsertionLoss(line, feet, c.Length, c.BeginFrequency, c.EndFrequency); },
-        [&] { return Efficiency(line, feet, c.Length, c.BeginFrequency, c.EndFrequency); },
-        [&] { return AveragePower(line, c.BeginFrequency, c.EndFrequency); },
-        [&] {
-            return VswrDeratingFactor(line.CableType, 1.3, c.BeginFrequency, c.EndFrequency,
-                                      line.DeratingParameter);
-        },
+        [&] { return Attenuation(line, c.Band); },
+        [&] { return InsertionLoss(line, c.Length, c.Band); },
+        [&] { return Efficiency(line, c.Length, c.Band); },
+        [&] { return AveragePower(line, c.Band); },
+        [&] { return VswrDeratingFactor(line.CableType, 1.3, c.Band, line.DeratingParameter); },
     };
     for (const auto& figure : figures) {
         try {
@@ -80,11 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < std::min<std::size_t>(loaded.Lines.size(), 3); ++i) {
         const auto& line = loaded.Lines[i];
         SearchCriteria criteria;
-        criteria.BeginFrequency = line.LowFrequency;
-        criteria.EndFrequency = line.HighFrequency;
-        criteria.Length = static_cast<double>(i * 50 + 1);
+        criteria.Band = {line.LowFrequency, line.HighFrequency};
+        criteria.Length = {static_cast<double>(i * 50 + 1), i % 2 ? LengthUnit::Feet : LengthUnit::Meters};
         criteria.MaxLoss = 3;
-        criteria.Units = i % 2 ? LengthUnit::Feet : LengthUnit::Meters;
         criteria.ByFrequency = true;
         criteria.ByLoss = i != 1;
         criteria.ByConnector1 = true;

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto numbers = NumbersOf(lines[i]);
         if (i == 0) {
             if (numbers.size() >= 2)
-                figure.QueryBand = FrequencyRange{numbers[0], numbers[1]};
+                figure.QueryBand = FrequencyBand{numbers[0], numbers[1]};
             if (numbers.size() >= 3)
                 figure.MidBand = numbers[2];
             continue;

@@ -32,7 +32,7 @@ std::vector<TTransmissionLine> Lines() {
 
 ChartFigure Figure(const std::vector<TTransmissionLine>& lines, bool byLoss = true) {
     ChartQuery query;
-    query.Band = FrequencyRange{800, 1000};
+    query.Band = FrequencyBand{800, 1000};
     if (byLoss)
         query.MaxLoss = 6;
     std::vector<const TTransmissionLine*> pointers;
@@ -109,7 +109,7 @@ TEST(ChartLayout, ReadsTheCurveUnderThePoint) {
     const ChartFigure figure = Figure(lines, false);
     const ChartLayout layout(figure, QRectF(0, 0, 1000, 700));
     const double f = 900;
-    const double value = Attenuation(lines[1], f, f);
+    const double value = Attenuation(lines[1], {f, f});
     const QPointF at = layout.Map(f, value);
     EXPECT_TRUE(layout.Plot().contains(at));
     const auto hit = layout.CurveAt(figure, at + QPointF(0, 2));
@@ -122,7 +122,7 @@ TEST(ChartLayout, ReadsTheCurveUnderThePoint) {
     EXPECT_FALSE(layout.CurveAt(figure, layout.Map(f, value * 40)));
     EXPECT_FALSE(layout.CurveAt(figure, QPointF(-50, -50)));
     // Outside the waveguide's band its curve is not read.
-    const auto below = layout.CurveAt(figure, layout.Map(600, Attenuation(lines[0], 600, 600)));
+    const auto below = layout.CurveAt(figure, layout.Map(600, Attenuation(lines[0], {600, 600})));
     ASSERT_TRUE(below);
     EXPECT_EQ(below->Series, 0);
 }

@@ -21,7 +21,7 @@ struct ChartFigure {
     std::string YAxisLabel;
     std::string ValueUnit; // the read-out's unit: "dB/100 ft", "dB/100 m", "kW"
     std::vector<ChartSeries> Series;
-    std::optional<FrequencyRange> QueryBand;
+    std::optional<FrequencyBand> QueryBand;
     std::optional<double> MidBand; // MHz
     char DecimalSeparator = '.';
 };

@@ -99,8 +99,8 @@ private:
                     ys.Add(p.Value);
                 }
         if (figure_.QueryBand) {
-            xs.Add(figure_.QueryBand->From);
-            xs.Add(figure_.QueryBand->To);
+            xs.Add(figure_.QueryBand->Low);
+            xs.Add(figure_.QueryBand->High);
         }
         scene_.X = xs.Axis();
         scene_.Y = ys.Axis();
@@ -135,8 +135,8 @@ private:
     void Band() {
         if (!figure_.QueryBand)
             return;
-        const double a = Map(figure_.QueryBand->From, scene_.Y.Low).X;
-        const double b = Map(figure_.QueryBand->To, scene_.Y.Low).X;
+        const double a = Map(figure_.QueryBand->Low, scene_.Y.Low).X;
+        const double b = Map(figure_.QueryBand->High, scene_.Y.Low).X;
         const double from = std::max(std::min(a, b), scene_.Plot.Left);
         const double to = std::min(std::max(a, b), scene_.Plot.Right());
         // A band of one frequency still shows as a thin strip.

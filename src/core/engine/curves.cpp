@@ -15,12 +15,12 @@ constexpr double kAboveCutoff = 1.01;
 template <typename Formula>
 std::vector<CurvePoint> Sample(const TTransmissionLine& line, int count, Formula formula) {
     std::vector<CurvePoint> points;
-    const std::optional<FrequencyRange> band = ChartableBand(line);
+    const std::optional<FrequencyBand> band = ChartableBand(line);
     if (!band)
         return points;
-    for (const double f : LogFrequencyGrid(band->From, band->To, count)) {
+    for (const double f : LogFrequencyGrid(band->Low, band->High, count)) {
         try {
-            points.push_back({f, formula(f)});
+            points.push_back({f, formula(FrequencyBand{f, f})});
         } catch (const ComputationError&) {
             // A frequency without a value is a gap in the curve, not a failed chart.
         }
@@ -46,7 +46,7 @@ std::vector<double> LogFrequencyGrid(double from, double to, int count) {
     return grid;
 }
 
-std::optional<FrequencyRange> ChartableBand(const TTransmissionLine& line) {
+std::optional<FrequencyBand> ChartableBand(const TTransmissionLine& line) {
     double from = line.LowFrequency;
     const double to = line.HighFrequency;
     if (!(to > 0) || !std::isfinite(to))
@@ -57,29 +57,29 @@ std::optional<FrequencyRange> ChartableBand(const TTransmissionLine& line) {
         from = to / 100;
     if (!(from <= to))
         return std::nullopt;
-    return FrequencyRange{from, to};
+    return FrequencyBand{from, to};
 }
 
-std::vector<CurvePoint> AttenuationCurve(const TTransmissionLine& line, bool perMeter, int count) {
-    const double scale = perMeter ? kFeetPerMeter : 1.0;
-    return Sample(line, count, [&](double f) { return Attenuation(line, f, f) * scale; });
+std::vector<CurvePoint> AttenuationCurve(const TTransmissionLine& line, LengthUnit per, int count) {
+    const double scale = FeetPer(per);
+    return Sample(line, count, [&](FrequencyBand f) { return Attenuation(line, f) * scale; });
 }
 
 std::vector<CurvePoint> AveragePowerCurve(const TTransmissionLine& line, int count) {
-    return Sample(line, count, [&](double f) { return AveragePower(line, f, f); });
+    return Sample(line, count, [&](FrequencyBand f) { return AveragePower(line, f); });
 }
 
-std::optional<double> LongestRunWithinBudget(const TTransmissionLine& line, bool feet, double maxLoss,
-                                             double f1, double f2) {
-    const double budget = maxLoss - ConnectorPairLoss(f1, f2, line.PartNumber);
+std::optional<double> LongestRunWithinBudget(const TTransmissionLine& line, LengthUnit unit, double maxLoss,
+                                             FrequencyBand band) {
+    const double budget = maxLoss - ConnectorPairLoss(band, line.PartNumber);
     if (budget < 0)
         return std::nullopt;
-    const double attenuation = Attenuation(line, f1, f2);
+    const double attenuation = Attenuation(line, band);
     if (!(attenuation > 0))
         throw ComputationError("Cannot compute the longest run of " + std::string(line.PartNumber) +
                                ": its attenuation is not above 0 dB/100 ft.");
     const double lengthInFeet = budget / attenuation * 100;
-    return feet ? lengthInFeet : lengthInFeet / kFeetPerMeter;
+    return lengthInFeet / FeetPer(unit);
 }
 
 } // namespace dorvik

@@ -11,10 +11,6 @@ namespace dorvik {
 
 namespace {
 
-double MidBand(double f1, double f2) {
-    return (f1 + f2) / 2;
-}
-
 std::string Figure(double value) {
     return std::isfinite(value) ? FormatGeneral(value, '.')
                                 : std::string(value < 0 ? "-infinity" : "infinity");
@@ -78,8 +74,8 @@ std::size_t DeratingGroupIndex(long double x) {
 
 } // namespace
 
-double Attenuation(const TTransmissionLine& line, double f1, double f2) {
-    const double m = MidBand(f1, f2);
+double Attenuation(const TTransmissionLine& line, FrequencyBand band) {
+    const double m = band.Mid();
     const std::string_view quantity = "attenuation";
     if (line.CableType == "EW") {
         const double cutoff = line.AttenuationK1;
@@ -100,37 +96,36 @@ double Attenuation(const TTransmissionLine& line, double f1, double f2) {
     return Checked(std::sqrt(m) * line.AttenuationK1 + m * line.AttenuationK2, quantity, line.PartNumber, m);
 }
 
-double CableLoss(const TTransmissionLine& line, bool feet, double length, double f1, double f2) {
-    const double attenuation = Attenuation(line, f1, f2);
-    const double lengthInFeet = feet ? length : length * kFeetPerMeter;
-    return Checked(attenuation / 100 * lengthInFeet, "total attenuation", line.PartNumber, MidBand(f1, f2));
+double CableLoss(const TTransmissionLine& line, RunLength run, FrequencyBand band) {
+    const double attenuation = Attenuation(line, band);
+    return Checked(attenuation / 100 * run.Feet(), "total attenuation", line.PartNumber, band.Mid());
 }
 
-double ConnectorPairLoss(double f1, double f2, std::string_view partNumber) {
-    const double m = MidBand(f1, f2);
+double ConnectorPairLoss(FrequencyBand band, std::string_view partNumber) {
+    const double m = band.Mid();
     if (m < 0)
         Fail("connector loss", partNumber, m, "the frequency is negative");
     // The catalogue's allowance for a connector: 0.05 dB times the square root of the frequency in GHz.
     return Checked(2 * 0.05 * std::sqrt(m / 1000), "connector loss", partNumber, m);
 }
 
-double InsertionLoss(const TTransmissionLine& line, bool feet, double length, double f1, double f2) {
-    const double loss = CableLoss(line, feet, length, f1, f2) + ConnectorPairLoss(f1, f2, line.PartNumber);
-    return Checked(loss, "insertion loss", line.PartNumber, MidBand(f1, f2));
+double InsertionLoss(const TTransmissionLine& line, RunLength run, FrequencyBand band) {
+    const double loss = CableLoss(line, run, band) + ConnectorPairLoss(band, line.PartNumber);
+    return Checked(loss, "insertion loss", line.PartNumber, band.Mid());
 }
 
-double Efficiency(const TTransmissionLine& line, bool feet, double length, double f1, double f2) {
-    const double insertionLoss = InsertionLoss(line, feet, length, f1, f2);
+double Efficiency(const TTransmissionLine& line, RunLength run, FrequencyBand band) {
+    const double insertionLoss = InsertionLoss(line, run, band);
     // A loss below 0 dB (a negative length or attenuation) would claim more power out than in.
     if (insertionLoss < 0)
-        Fail("efficiency", line.PartNumber, MidBand(f1, f2),
+        Fail("efficiency", line.PartNumber, band.Mid(),
              "its insertion loss of " + Figure(insertionLoss) + " dB is negative");
-    return Checked(100 * std::pow(10.0, -insertionLoss / 10), "efficiency", line.PartNumber, MidBand(f1, f2));
+    return Checked(100 * std::pow(10.0, -insertionLoss / 10), "efficiency", line.PartNumber, band.Mid());
 }
 
-double AveragePower(const TTransmissionLine& line, double f1, double f2) {
-    const double attenuation = Attenuation(line, f1, f2);
-    const double m = MidBand(f1, f2);
+double AveragePower(const TTransmissionLine& line, FrequencyBand band) {
+    const double attenuation = Attenuation(line, band);
+    const double m = band.Mid();
     if (attenuation == 0)
         Fail("average power", line.PartNumber, m, "its attenuation there is 0 dB/100 ft");
     const double q = line.AveragePowerConstant / attenuation;
@@ -140,14 +135,14 @@ double AveragePower(const TTransmissionLine& line, double f1, double f2) {
     return Checked(q <= line.PeakPower ? q : line.PeakPower, "average power", line.PartNumber, m);
 }
 
-double VswrDeratingFactor(std::string_view cableType, double vswr, double f1, double f2,
+double VswrDeratingFactor(std::string_view cableType, double vswr, FrequencyBand band,
                           long double deratingParameter, std::string_view partNumber) {
     const std::string_view quantity = "VSWR derating";
     const double v = vswr;
     // Waveguide: the maker's derating 2V / (V^2 + 1), the same at every frequency.
     if (cableType == "EW")
         return Checked(2 * v / (v * v + 1), quantity, partNumber, std::nan(""));
-    const double m = MidBand(f1, f2);
+    const double m = band.Mid();
     if (!(m > 0))
         Fail(quantity, partNumber, m, "the frequency is not above 0 MHz");
     const double phi = std::log10(m);

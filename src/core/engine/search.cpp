@@ -25,9 +25,9 @@ HitList AllLines(const Catalogue& catalogue) {
     return catalogue.AllLines();
 }
 
-HitList FilterByFrequency(const HitList& lines, double beginFrequency, double endFrequency) {
+HitList FilterByFrequency(const HitList& lines, FrequencyBand band) {
     return Filter(lines, [&](const TTransmissionLine& line) {
-        return line.LowFrequency <= beginFrequency && line.HighFrequency >= endFrequency;
+        return line.LowFrequency <= band.Low && line.HighFrequency >= band.High;
     });
 }
 
@@ -40,20 +40,19 @@ HitList FilterByConnector(const HitList& lines, std::string_view connectorName) 
     });
 }
 
-HitList FilterByLoss(const HitList& lines, LengthUnit units, double length, double maxLoss,
-                     double beginFrequency, double endFrequency, UnjudgedLines* unjudged) {
+HitList FilterByLoss(const HitList& lines, RunLength run, double maxLoss, FrequencyBand band,
+                     UnjudgedLines* unjudged) {
     return Filter(lines, [&](const TTransmissionLine& line) {
         double attenuation = 0;
         try {
-            attenuation = Attenuation(line, beginFrequency, endFrequency);
+            attenuation = Attenuation(line, band);
         } catch (const ComputationError& error) {
             if (unjudged != nullptr && unjudged->Count++ == 0)
                 unjudged->FirstReason = error.what();
             return false;
         }
-        if (units == LengthUnit::Meters)
-            attenuation *= kFeetPerMeter;
-        return attenuation / 100 * length <= maxLoss;
+        // The attenuation per 100 of the run's unit, over the run.
+        return attenuation * FeetPer(run.Unit) / 100 * run.Value <= maxLoss;
     });
 }
 
@@ -67,7 +66,7 @@ HitList FilterByCableType(const HitList& lines, bool air, bool foam, bool wavegu
 HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criteria, UnjudgedLines* unjudged) {
     HitList hits = AllLines(catalogue);
     if (criteria.ByFrequency)
-        hits = FilterByFrequency(hits, criteria.BeginFrequency, criteria.EndFrequency);
+        hits = FilterByFrequency(hits, criteria.Band);
     if (criteria.ByConnector1)
         hits = FilterByConnector(hits, criteria.ConnectorName1);
     if (criteria.ByConnector2)
@@ -76,8 +75,7 @@ HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criter
         hits = FilterByCableType(hits, criteria.Air, criteria.Foam, criteria.Waveguide);
     // Last, so only lines that meet every other condition count as unjudged.
     if (criteria.ByLoss)
-        hits = FilterByLoss(hits, criteria.Units, criteria.Length, criteria.MaxLoss, criteria.BeginFrequency,
-                            criteria.EndFrequency, unjudged);
+        hits = FilterByLoss(hits, criteria.Length, criteria.MaxLoss, criteria.Band, unjudged);
     return hits;
 }
 

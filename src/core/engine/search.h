@@ -1,6 +1,7 @@
 #pragma once
 // Which catalogue lines meet the user's conditions.
 #include "core/catalogue/records.h"
+#include "core/engine/quantities.h"
 
 #include <optional>
 #include <string>
@@ -8,19 +9,11 @@
 
 namespace dorvik {
 
-enum class LengthUnit { Feet, Meters };
-
 // Lines that a condition could not judge because a figure of theirs has no value at the query's frequencies:
 // they are left out of the hits.
 struct UnjudgedLines {
     std::size_t Count = 0;
     std::string FirstReason; // the computation's message for the first of them
-};
-
-// A band of frequencies in MHz.
-struct FrequencyBand {
-    double Low = 0, High = 0;
-    double Mid() const { return (Low + High) / 2; }
 };
 
 // The query of a search, read once from the query page (or the part-number parameter): every figure, output
@@ -33,11 +26,9 @@ struct SearchCriteria {
     double Vswr = 0;
     std::string ConnectorName1;
     std::string ConnectorName2;
-    double BeginFrequency = 0;
-    double EndFrequency = 0;
-    double Length = 0;
+    FrequencyBand Band;
+    RunLength Length;
     double MaxLoss = 0;
-    LengthUnit Units = LengthUnit::Feet;
     bool ByFrequency = false;
     bool ByConnector1 = false;
     bool ByConnector2 = false;
@@ -45,9 +36,6 @@ struct SearchCriteria {
     bool Air = false;
     bool Foam = false;
     bool Waveguide = false;
-
-    bool Feet() const { return Units == LengthUnit::Feet; }
-    FrequencyBand Band() const { return {BeginFrequency, EndFrequency}; }
 };
 
 // The VSWR a new query page starts with, and that a part-number lookup computes at.
@@ -56,11 +44,12 @@ inline constexpr const char* kDefaultVswrText = "1.1";
 inline constexpr double kPartLookupVswr = kDefaultVswr;
 
 HitList AllLines(const Catalogue& catalogue);
-HitList FilterByFrequency(const HitList& lines, double beginFrequency, double endFrequency);
+// The lines whose band covers the query's.
+HitList FilterByFrequency(const HitList& lines, FrequencyBand band);
 HitList FilterByConnector(const HitList& lines, std::string_view connectorName);
 // A line whose attenuation has no value is left out, and counted in unjudged when given.
-HitList FilterByLoss(const HitList& lines, LengthUnit units, double length, double maxLoss,
-                     double beginFrequency, double endFrequency, UnjudgedLines* unjudged = nullptr);
+HitList FilterByLoss(const HitList& lines, RunLength run, double maxLoss, FrequencyBand band,
+                     UnjudgedLines* unjudged = nullptr);
 HitList FilterByCableType(const HitList& lines, bool air, bool foam, bool waveguide);
 
 HitList SearchCatalogue(const Catalogue& catalogue, const SearchCriteria& criteria,

@@ -50,29 +50,27 @@ private:
 void ComputeFigures(LineComputer& c, LineResult& result, const TTransmissionLine& line,
                     const SearchCriteria& query, bool losses) {
     const bool ownBand = query.PartNumber.has_value();
-    const double f1 = ownBand ? line.LowFrequency : query.BeginFrequency;
-    const double f2 = ownBand ? line.HighFrequency : query.EndFrequency;
+    const FrequencyBand band = ownBand ? FrequencyBand{line.LowFrequency, line.HighFrequency} : query.Band;
     const double vswr = ownBand ? kPartLookupVswr : query.Vswr;
-    result[Figure::MidBand].Value = AsShownGeneral((f1 + f2) / 2);
+    result[Figure::MidBand].Value = AsShownGeneral(band.Mid());
     result[Figure::PeakPower].Value = AsShown(line.PeakPower);
-    c.Set(Figure::Attenuation, [&] { return Attenuation(line, f1, f2); });
-    c.Set(Figure::AttenuationPerMeter, [&] { return Attenuation(line, f1, f2) * kFeetPerMeter; });
-    if (c.Set(Figure::AveragePower, [&] { return AveragePower(line, f1, f2); })) {
+    c.Set(Figure::Attenuation, [&] { return Attenuation(line, band); });
+    c.Set(Figure::AttenuationPerMeter, [&] { return Attenuation(line, band) * kFeetPerMeter; });
+    if (c.Set(Figure::AveragePower, [&] { return AveragePower(line, band); })) {
         // Derated from the average power as displayed.
         const double shown = *result[Figure::AveragePower].Value;
         c.Set(Figure::DeratedPower, [&] {
             return shown *
-                   VswrDeratingFactor(line.CableType, vswr, f1, f2, line.DeratingParameter, line.PartNumber);
+                   VswrDeratingFactor(line.CableType, vswr, band, line.DeratingParameter, line.PartNumber);
         });
     } else {
         result[Figure::DeratedPower].Reason = result[Figure::AveragePower].Reason;
     }
     if (!losses)
         return;
-    const bool feet = query.Feet();
-    c.Set(Figure::TotalAttenuation, [&] { return CableLoss(line, feet, query.Length, f1, f2); });
-    c.Set(Figure::InsertionLoss, [&] { return InsertionLoss(line, feet, query.Length, f1, f2); });
-    c.Set(Figure::Efficiency, [&] { return Efficiency(line, feet, query.Length, f1, f2); });
+    c.Set(Figure::TotalAttenuation, [&] { return CableLoss(line, query.Length, band); });
+    c.Set(Figure::InsertionLoss, [&] { return InsertionLoss(line, query.Length, band); });
+    c.Set(Figure::Efficiency, [&] { return Efficiency(line, query.Length, band); });
 }
 
 // The lowest-priced part number of the line's connector of that name: the reason when there is none.
@@ -102,7 +100,7 @@ std::string ComputeCost(LineResult& result, const TTransmissionLine& line, const
     // A line without a price line shows a list price of 0, which costs nothing: no cost rather than 0.
     if (partPrice && !partPrice(line.PartNumber))
         return std::string(line.PartNumber) + " has no list price.";
-    double usd = query.Length * line.ListPrice * (query.Feet() ? 1.0 : kFeetPerMeter);
+    double usd = query.Length.Value * line.ListPrice * FeetPer(query.Length.Unit);
     std::vector<CostPart> parts;
     if (!query.PartNumber) {
         for (const auto& [named, name] : {std::pair{query.ByConnector1, &query.ConnectorName1},
@@ -150,7 +148,7 @@ SearchResult ComputeResult(const SearchCriteria& query, const HitList& hits, Unj
     const bool partLookup = query.PartNumber.has_value();
     result.FiguresComputed = !partLookup || query.PartHasLength;
     // A part-number lookup computes the losses for a length of 0 too; a query only for a length.
-    const bool losses = partLookup ? query.PartHasLength : query.Length != 0;
+    const bool losses = partLookup ? query.PartHasLength : query.Length.Value != 0;
     const bool byLoss = !partLookup && query.ByLoss;
     result.CostComputed = losses;
     result.Lines.reserve(hits.size());
@@ -175,8 +173,8 @@ SearchResult ComputeResult(const SearchCriteria& query, const HitList& hits, Unj
         }
         if (byLoss) {
             try {
-                if (const auto run = LongestRunWithinBudget(*line, query.Feet(), query.MaxLoss,
-                                                            query.BeginFrequency, query.EndFrequency))
+                if (const auto run =
+                        LongestRunWithinBudget(*line, query.Length.Unit, query.MaxLoss, query.Band))
                     r[Figure::LongestRun].Value = AsShown(*run);
                 else
                     r[Figure::LongestRun].Reason = "The connectors alone exceed the loss budget.";
@@ -198,8 +196,9 @@ std::string CostBreakdown(const SearchResult& result, const LineResult& line) {
     const FigureValue& cost = line[Figure::CostOfRun];
     if (!cost.Value)
         return "No cost of run: " + cost.Reason;
-    std::string text = "Cost of run: " + FormatGeneral(result.Query.Length, '.') +
-                       (result.Query.Feet() ? " ft of " : " m of ") + std::string(line.Line->PartNumber);
+    const RunLength& run = result.Query.Length;
+    std::string text = "Cost of run: " + FormatGeneral(run.Value, '.') + " " + UnitName(run.Unit) + " of " +
+                       std::string(line.Line->PartNumber);
     for (const CostPart& part : line.CostParts)
         text += ", " + part.ConnectorName + " " + part.PartNumber;
     return text;

@@ -41,7 +41,7 @@ void FitAveragePower(const DatasheetTable& table, const TTransmissionLine& line,
     double sum = 0, squares = 0;
     for (const auto& point : table.Points)
         if (point.AveragePower && !atCap(*point.AveragePower)) {
-            const double w = 1 / (Attenuation(line, point.MHz, point.MHz) * *point.AveragePower);
+            const double w = 1 / (Attenuation(line, {point.MHz, point.MHz}) * *point.AveragePower);
             sum += w;
             squares += w * w;
         }
@@ -50,7 +50,7 @@ void FitAveragePower(const DatasheetTable& table, const TTransmissionLine& line,
     for (const auto& point : table.Points) {
         if (!point.AveragePower)
             continue;
-        double fitted = fit.AveragePowerConstant.value_or(0) / Attenuation(line, point.MHz, point.MHz);
+        double fitted = fit.AveragePowerConstant.value_or(0) / Attenuation(line, {point.MHz, point.MHz});
         if (fit.PeakPower)
             fitted = std::min(fitted, *fit.PeakPower);
         FitPoint shown = MakePoint(FitQuantity::AveragePower, point.MHz, *point.AveragePower, fitted);
@@ -110,7 +110,7 @@ LineFit FitDatasheet(const DatasheetTable& table, std::string_view cableType,
     line.AttenuationK2 = fit.K2;
     for (const auto& point : table.Points)
         fit.Points.push_back(MakePoint(FitQuantity::Attenuation, point.MHz, point.Attenuation,
-                                       Attenuation(line, point.MHz, point.MHz) / toFeet));
+                                       Attenuation(line, {point.MHz, point.MHz}) / toFeet));
     FitAveragePower(table, line, peakPower, fit);
 
     double squares = 0;

@@ -75,7 +75,7 @@ WaveguideCoefficients FitWaveguide(const std::vector<double>& mhz, const std::ve
     line.AttenuationK2 = fit.Scale;
     double sum = 0, squares = 0;
     for (std::size_t i = 0; i < mhz.size(); ++i) {
-        const double ratioOfPoint = Attenuation(line, mhz[i], mhz[i]) / attenuation[i];
+        const double ratioOfPoint = Attenuation(line, {mhz[i], mhz[i]}) / attenuation[i];
         sum += ratioOfPoint;
         squares += ratioOfPoint * ratioOfPoint;
     }

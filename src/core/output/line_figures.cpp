@@ -4,21 +4,21 @@ namespace dorvik {
 
 QueryEcho EchoOf(const SearchCriteria& q) {
     QueryEcho echo;
-    echo.Feet = q.Feet();
+    echo.Unit = q.Length.Unit;
     if (q.PartNumber) {
         // The figures only with a length, over each line's band, at the lookup's VSWR.
         echo.PartNumber = q.PartNumber;
         if (q.PartHasLength) {
-            echo.Length = q.Length;
+            echo.Length = q.Length.Value;
             echo.Vswr = q.Vswr;
         }
         return echo;
     }
     if (q.ByFrequency)
-        echo.Band = q.Band();
+        echo.Band = q.Band;
     if (q.ByLoss)
         echo.MaxLossDb = q.MaxLoss;
-    echo.Length = q.Length;
+    echo.Length = q.Length.Value;
     echo.Vswr = q.Vswr;
     if (q.ByConnector1)
         echo.Connector1 = q.ConnectorName1;

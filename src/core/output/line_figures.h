@@ -26,18 +26,13 @@ inline constexpr FigureField kFigureFields[] = {
     {"average_power_kw", "Avg. Power (kW)", Figure::AveragePower},
     {"derated_average_power_kw", "VSWR Derated Avg. Pwr. (kW)", Figure::DeratedPower}};
 
-// "ft" or "m".
-inline const char* UnitName(bool feet) {
-    return feet ? "ft" : "m";
-}
-
 // The query as the outputs echo it.
 struct QueryEcho {
     std::optional<std::string> PartNumber; // a part-number lookup
     std::optional<FrequencyBand> Band;     // a query by frequency
     std::optional<double> MaxLossDb;       // a query by insertion loss
     std::optional<double> Length;
-    bool Feet = true;
+    LengthUnit Unit = LengthUnit::Feet;
     std::optional<double> Vswr;
     std::optional<std::string> Connector1, Connector2; // the connectors queried by
     std::vector<std::string> Families;                 // "foam", "air", "waveguide" as chosen

@@ -62,9 +62,9 @@ std::vector<WorkbookColumn> LineColumns(const SearchResult& result) {
     columns.push_back({"Cost Of Run " + code, CellStyle::Price,
                        [](const LineResult& l) { return Number(l[Figure::CostOfRun].Value); }});
     if (EchoOf(result.Query).MaxLossDb) {
-        columns.push_back({std::string("Longest Run Within Budget (") + UnitName(result.Query.Feet()) + ")",
-                           CellStyle::Fixed2,
-                           [](const LineResult& l) { return Number(l[Figure::LongestRun].Value); }});
+        columns.push_back(
+            {std::string("Longest Run Within Budget (") + UnitName(result.Query.Length.Unit) + ")",
+             CellStyle::Fixed2, [](const LineResult& l) { return Number(l[Figure::LongestRun].Value); }});
     }
     columns.push_back({"Connectors", CellStyle::Text, [](const LineResult& l) {
                            std::vector<std::string> names;
@@ -94,7 +94,7 @@ std::vector<QueryRow> QueryRows(const SearchResult& result) {
     }
     rows.push_back({"Maximum Insertion Loss (dB)", optionalNumber(q.MaxLossDb)});
     rows.push_back({"Length", optionalNumber(q.Length)});
-    rows.push_back({"Units", WorkbookCell(std::string(q.Feet ? "Feet" : "Meters"))});
+    rows.push_back({"Units", WorkbookCell(std::string(q.Unit == LengthUnit::Feet ? "Feet" : "Meters"))});
     rows.push_back({"VSWR", optionalNumber(q.Vswr)});
     rows.push_back({"Connector #1", optionalText(q.Connector1)});
     rows.push_back({"Connector #2", optionalText(q.Connector2)});

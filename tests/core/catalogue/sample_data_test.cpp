@@ -97,17 +97,17 @@ TEST(SampleData, AttenuationsAreLikeADatasheets) {
                 return l;
         throw std::runtime_error("missing " + std::string(part));
     };
-    EXPECT_NEAR(Attenuation(line("VF4-50"), 900, 900), 2.2, 0.05);
-    EXPECT_NEAR(Attenuation(line("VF7-50"), 900, 900), 0.75, 0.02);
+    EXPECT_NEAR(Attenuation(line("VF4-50"), {900, 900}), 2.2, 0.05);
+    EXPECT_NEAR(Attenuation(line("VF7-50"), {900, 900}), 0.75, 0.02);
     // Every line has a value over its own band, with waveguides above cutoff.
     for (const auto& l : loaded.Lines) {
         SCOPED_TRACE(l.PartNumber);
-        const double attenuation = Attenuation(l, l.LowFrequency, l.HighFrequency);
+        const double attenuation = Attenuation(l, {l.LowFrequency, l.HighFrequency});
         EXPECT_GT(attenuation, 0.1);
         EXPECT_LT(attenuation, 20);
-        EXPECT_GT(AveragePower(l, l.LowFrequency, l.HighFrequency), 0);
-        EXPECT_GT(VswrDeratingFactor(l.CableType, 1.5, l.LowFrequency, l.HighFrequency, l.DeratingParameter),
-                  0);
+        EXPECT_GT(AveragePower(l, {l.LowFrequency, l.HighFrequency}), 0);
+        EXPECT_GT(
+            VswrDeratingFactor(l.CableType, 1.5, {l.LowFrequency, l.HighFrequency}, l.DeratingParameter), 0);
     }
 }
 

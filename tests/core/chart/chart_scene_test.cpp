@@ -92,7 +92,7 @@ TEST(ChartScene, TickLabelsThinOutOverManyDecadesAndNeverOverlap) {
 
 TEST(ChartScene, BandMidBandAndCurvesInsideThePlot) {
     ChartFigure figure = Figure({Series("A", 10, 5000), Series("B", 10, 5000, 3)});
-    figure.QueryBand = FrequencyRange{800, 1000};
+    figure.QueryBand = FrequencyBand{800, 1000};
     figure.MidBand = 900;
     // A sample without a value on a log scale breaks its curve in two.
     figure.Series[1].Points[3].Value = 0;
@@ -143,7 +143,7 @@ TEST(ChartScene, SaysWhyNoCurveIsDrawn) {
     }
     // Without a legend, the last frequency label (centred on the plot's edge) still fits the scene.
     ChartFigure band = Figure({});
-    band.QueryBand = FrequencyRange{30, 1000};
+    band.QueryBand = FrequencyBand{30, 1000};
     for (const double width : {300.0, 800.0}) {
         const ChartScene empty = MakeChartScene(band, width, width * 0.7);
         for (const SceneText& label : TickLabels(empty, true))

@@ -56,19 +56,19 @@ TEST(LogFrequencyGrid, DegenerateRanges) {
 
 TEST(Curves, PointsEqualTheFormulasAtTheSampledFrequencies) {
     const TTransmissionLine line = Coax();
-    for (const bool perMeter : {false, true}) {
-        const std::vector<CurvePoint> curve = AttenuationCurve(line, perMeter, 31);
+    for (const LengthUnit per : {LengthUnit::Feet, LengthUnit::Meters}) {
+        const std::vector<CurvePoint> curve = AttenuationCurve(line, per, 31);
         ASSERT_EQ(curve.size(), 31u);
         EXPECT_EQ(curve.front().FrequencyMHz, 1);
         EXPECT_EQ(curve.back().FrequencyMHz, 1000);
         for (const CurvePoint& p : curve)
-            EXPECT_DOUBLE_EQ(p.Value, Attenuation(line, p.FrequencyMHz, p.FrequencyMHz) *
-                                          (perMeter ? kFeetPerMeter : 1.0));
+            EXPECT_DOUBLE_EQ(p.Value, Attenuation(line, {p.FrequencyMHz, p.FrequencyMHz}) *
+                                          (per == LengthUnit::Meters ? kFeetPerMeter : 1.0));
     }
     const std::vector<CurvePoint> power = AveragePowerCurve(line, 31);
     ASSERT_EQ(power.size(), 31u);
     for (const CurvePoint& p : power) {
-        EXPECT_DOUBLE_EQ(p.Value, AveragePower(line, p.FrequencyMHz, p.FrequencyMHz));
+        EXPECT_DOUBLE_EQ(p.Value, AveragePower(line, {p.FrequencyMHz, p.FrequencyMHz}));
         EXPECT_LE(p.Value, line.PeakPower);
     }
     // Low frequencies are capped by the peak power, high ones are not.
@@ -78,7 +78,7 @@ TEST(Curves, PointsEqualTheFormulasAtTheSampledFrequencies) {
 
 TEST(Curves, WaveguideStartsJustAboveItsCutoff) {
     const TTransmissionLine line = Waveguide();
-    const std::vector<CurvePoint> curve = AttenuationCurve(line, false, 20);
+    const std::vector<CurvePoint> curve = AttenuationCurve(line, LengthUnit::Feet, 20);
     ASSERT_EQ(curve.size(), 20u);
     EXPECT_GT(curve.front().FrequencyMHz, 600);
     EXPECT_LT(curve.front().FrequencyMHz, 610);
@@ -88,7 +88,7 @@ TEST(Curves, WaveguideStartsJustAboveItsCutoff) {
     // A waveguide whose band lies wholly below its cutoff has no curve.
     TTransmissionLine below = line;
     below.HighFrequency = 590;
-    EXPECT_TRUE(AttenuationCurve(below, false).empty());
+    EXPECT_TRUE(AttenuationCurve(below, LengthUnit::Feet).empty());
     EXPECT_FALSE(ChartableBand(below));
 }
 
@@ -97,36 +97,36 @@ TEST(Curves, FrequenciesWithoutAValueAreLeftOut) {
     line.AttenuationK1 = 0;
     line.AttenuationK2 = 0; // average power divides by zero everywhere
     EXPECT_TRUE(AveragePowerCurve(line).empty());
-    EXPECT_EQ(AttenuationCurve(line, false).size(), static_cast<std::size_t>(kCurvePoints));
+    EXPECT_EQ(AttenuationCurve(line, LengthUnit::Feet).size(), static_cast<std::size_t>(kCurvePoints));
 }
 
 TEST(Curves, BandFromZeroStartsAtAHundredthOfItsTop) {
     TTransmissionLine line = Coax();
     line.LowFrequency = 0;
-    const std::optional<FrequencyRange> band = ChartableBand(line);
+    const std::optional<FrequencyBand> band = ChartableBand(line);
     ASSERT_TRUE(band);
-    EXPECT_EQ(band->From, 10);
-    EXPECT_EQ(band->To, 1000);
+    EXPECT_EQ(band->Low, 10);
+    EXPECT_EQ(band->High, 1000);
 }
 
 TEST(LongestRunWithinBudget, WorkedLine) {
     TTransmissionLine line = Coax(); // 3.9 dB/100 ft at 900 MHz, connector allowance 0.0948683 dB
-    const std::optional<double> feet = LongestRunWithinBudget(line, true, 6, 800, 1000);
+    const std::optional<double> feet = LongestRunWithinBudget(line, LengthUnit::Feet, 6, {800, 1000});
     ASSERT_TRUE(feet);
     EXPECT_NEAR(*feet, 151.41, 0.005);
-    EXPECT_NEAR(InsertionLoss(line, true, *feet, 800, 1000), 6, 1e-9);
-    const std::optional<double> meters = LongestRunWithinBudget(line, false, 6, 800, 1000);
+    EXPECT_NEAR(InsertionLoss(line, {*feet, LengthUnit::Feet}, {800, 1000}), 6, 1e-9);
+    const std::optional<double> meters = LongestRunWithinBudget(line, LengthUnit::Meters, 6, {800, 1000});
     ASSERT_TRUE(meters);
     EXPECT_NEAR(*meters, *feet / 3.2808, 1e-9);
-    EXPECT_NEAR(InsertionLoss(line, false, *meters, 800, 1000), 6, 1e-9);
+    EXPECT_NEAR(InsertionLoss(line, {*meters, LengthUnit::Meters}, {800, 1000}), 6, 1e-9);
 }
 
 TEST(LongestRunWithinBudget, ConnectorAllowanceAgainstTheBudget) {
     const TTransmissionLine line = Coax();
-    const double allowance = ConnectorPairLoss(800, 1000);
-    EXPECT_FALSE(LongestRunWithinBudget(line, true, allowance - 0.001, 800, 1000));
-    EXPECT_FALSE(LongestRunWithinBudget(line, true, -1, 800, 1000));
-    const std::optional<double> none = LongestRunWithinBudget(line, true, allowance, 800, 1000);
+    const double allowance = ConnectorPairLoss({800, 1000});
+    EXPECT_FALSE(LongestRunWithinBudget(line, LengthUnit::Feet, allowance - 0.001, {800, 1000}));
+    EXPECT_FALSE(LongestRunWithinBudget(line, LengthUnit::Feet, -1, {800, 1000}));
+    const std::optional<double> none = LongestRunWithinBudget(line, LengthUnit::Feet, allowance, {800, 1000});
     ASSERT_TRUE(none);
     EXPECT_NEAR(*none, 0, 1e-12);
 }
@@ -135,9 +135,10 @@ TEST(LongestRunWithinBudget, NoAttenuationIsAnError) {
     TTransmissionLine line = Coax();
     line.AttenuationK1 = 0;
     line.AttenuationK2 = 0;
-    EXPECT_THROW(LongestRunWithinBudget(line, true, 6, 800, 1000), ComputationError);
+    EXPECT_THROW(LongestRunWithinBudget(line, LengthUnit::Feet, 6, {800, 1000}), ComputationError);
     const TTransmissionLine guide = Waveguide();
-    EXPECT_THROW(LongestRunWithinBudget(guide, true, 6, 500, 600), ComputationError); // at its cutoff
+    EXPECT_THROW(LongestRunWithinBudget(guide, LengthUnit::Feet, 6, {500, 600}),
+                 ComputationError); // at its cutoff
 }
 
 } // namespace

@@ -42,26 +42,26 @@ std::string MessageOf(auto&& compute) {
 
 TEST(Formulas, WorkedCoaxFigures) {
     const auto line = Coax();
-    EXPECT_NEAR(Attenuation(line, 800, 1000), 3.9, 1e-12);
-    EXPECT_NEAR(Attenuation(line, 800, 1000) * kFeetPerMeter, 12.79512, 1e-10);
-    EXPECT_NEAR(CableLoss(line, true, 100, 800, 1000), 3.9, 1e-12);
-    EXPECT_NEAR(CableLoss(line, false, 100, 800, 1000), 12.79512, 1e-10);
-    EXPECT_NEAR(ConnectorPairLoss(800, 1000), 0.0948683, 1e-7);
-    EXPECT_NEAR(InsertionLoss(line, true, 100, 800, 1000), 3.9948683, 1e-7);
-    EXPECT_NEAR(Efficiency(line, true, 100, 800, 1000), 39.858, 1e-3);
+    EXPECT_NEAR(Attenuation(line, {800, 1000}), 3.9, 1e-12);
+    EXPECT_NEAR(Attenuation(line, {800, 1000}) * kFeetPerMeter, 12.79512, 1e-10);
+    EXPECT_NEAR(CableLoss(line, {100, LengthUnit::Feet}, {800, 1000}), 3.9, 1e-12);
+    EXPECT_NEAR(CableLoss(line, {100, LengthUnit::Meters}, {800, 1000}), 12.79512, 1e-10);
+    EXPECT_NEAR(ConnectorPairLoss({800, 1000}), 0.0948683, 1e-7);
+    EXPECT_NEAR(InsertionLoss(line, {100, LengthUnit::Feet}, {800, 1000}), 3.9948683, 1e-7);
+    EXPECT_NEAR(Efficiency(line, {100, LengthUnit::Feet}, {800, 1000}), 39.858, 1e-3);
 }
 
 TEST(Formulas, AveragePowerIsCappedByThePeakPower) {
     auto line = Coax();
-    EXPECT_EQ(AveragePower(line, 800, 1000), 10);
+    EXPECT_EQ(AveragePower(line, {800, 1000}), 10);
     line.PeakPower = 20;
-    EXPECT_NEAR(AveragePower(line, 800, 1000), 40 / 3.9, 1e-12);
+    EXPECT_NEAR(AveragePower(line, {800, 1000}), 40 / 3.9, 1e-12);
 }
 
 TEST(Formulas, WorkedWaveguideFigures) {
     const auto line = Waveguide();
-    EXPECT_NEAR(Attenuation(line, 900, 900), 1.7200811, 1e-7);
-    EXPECT_NEAR(VswrDeratingFactor("EW", 1.5, 900, 900, 0), 3.0 / 3.25, 1e-12);
+    EXPECT_NEAR(Attenuation(line, {900, 900}), 1.7200811, 1e-7);
+    EXPECT_NEAR(VswrDeratingFactor("EW", 1.5, {900, 900}, 0), 3.0 / 3.25, 1e-12);
 }
 
 TEST(Formulas, WorkedDeratingFactor) {
@@ -69,14 +69,14 @@ TEST(Formulas, WorkedDeratingFactor) {
     EXPECT_NEAR(phi, 2.9542425, 1e-7);
     const double k = DeratingPolynomial(phi, 12.219, 12.2289, 4.1127, 0.4642);
     EXPECT_NEAR(k, 0.0170479, 1e-7);
-    EXPECT_NEAR(VswrDeratingFactor("FOAM", 1.5, 800, 1000, 1.0L), 0.9170638, 1e-7);
+    EXPECT_NEAR(VswrDeratingFactor("FOAM", 1.5, {800, 1000}, 1.0L), 0.9170638, 1e-7);
 }
 
 TEST(Formulas, DeratingSpecialCases) {
     // Band 1: K = 1, so the factor is 1/V; V = 1 gives 1 whatever K is.
-    EXPECT_NEAR(VswrDeratingFactor("AIR", 2.0, 1, 3, 0.5L), 0.5, 1e-15);
-    EXPECT_NEAR(VswrDeratingFactor("AIR", 1.0, 800, 1000, 4.0L), 1.0, 1e-15);
-    EXPECT_NEAR(VswrDeratingFactor("EW", 1.0, 800, 1000, 4.0L), 1.0, 1e-15);
+    EXPECT_NEAR(VswrDeratingFactor("AIR", 2.0, {1, 3}, 0.5L), 0.5, 1e-15);
+    EXPECT_NEAR(VswrDeratingFactor("AIR", 1.0, {800, 1000}, 4.0L), 1.0, 1e-15);
+    EXPECT_NEAR(VswrDeratingFactor("EW", 1.0, {800, 1000}, 4.0L), 1.0, 1e-15);
 }
 
 // Each boundary of frequency band and coefficient group belongs to the upper side.
@@ -99,7 +99,7 @@ TEST(Formulas, DeratingBoundariesFallInTheUpperBandAndGroup) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.MidBand);
         const double expected = 2 * v / (v * v * (c.K + 1) + 1 - c.K);
-        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, c.MidBand, c.MidBand, c.Parameter), expected, 1e-12);
+        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, {c.MidBand, c.MidBand}, c.Parameter), expected, 1e-12);
     }
 }
 
@@ -109,60 +109,70 @@ TEST(Formulas, DeratingPiecesJoin) {
     const long double parameters[] = {1.0L, 1.5L, 2.0L, 3.0L, 4.0L};
     for (const auto x : parameters) {
         SCOPED_TRACE(static_cast<double>(x));
-        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, 4, 4, x), 1 / v, 2e-4);
-        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, 100, 100, x),
-                    VswrDeratingFactor("FOAM", v, 99.99999, 99.99999, x), 2e-4);
-        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, 1000, 1000, x),
-                    VswrDeratingFactor("FOAM", v, 999.99999, 999.99999, x), 2e-4);
+        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, {4, 4}, x), 1 / v, 2e-4);
+        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, {100, 100}, x),
+                    VswrDeratingFactor("FOAM", v, {99.99999, 99.99999}, x), 2e-4);
+        EXPECT_NEAR(VswrDeratingFactor("FOAM", v, {1000, 1000}, x),
+                    VswrDeratingFactor("FOAM", v, {999.99999, 999.99999}, x), 2e-4);
     }
 }
 
 TEST(Formulas, LowerCaseEwIsComputedAsCoax) {
     auto line = Waveguide();
     line.CableType = "ew";
-    EXPECT_NEAR(Attenuation(line, 900, 900), 30 * 600 + 900 * 1500, 1e-6);
+    EXPECT_NEAR(Attenuation(line, {900, 900}), 30 * 600 + 900 * 1500, 1e-6);
     const double k = DeratingPolynomial(std::log10(900.0), 12.219, 12.2289, 4.1127, 0.4642);
-    EXPECT_NEAR(VswrDeratingFactor("ew", 1.5, 900, 900, 0), 3 / (2.25 * (k + 1) + 1 - k), 1e-12);
+    EXPECT_NEAR(VswrDeratingFactor("ew", 1.5, {900, 900}, 0), 3 / (2.25 * (k + 1) + 1 - k), 1e-12);
 }
 
 TEST(Formulas, ComputationsWithoutAValueThrowNamingLineAndQuantity) {
     auto waveguide = Waveguide();
     waveguide.AttenuationK1 = 4200;
     EXPECT_EQ(
-        MessageOf([&] { Attenuation(waveguide, 4000, 4000); }),
+        MessageOf([&] {
+            Attenuation(waveguide, {4000, 4000});
+        }),
         "Cannot compute the attenuation of VE60-A at 4000 MHz: the frequency is at or below its cutoff of "
         "4200 MHz.");
-    EXPECT_THROW(Attenuation(waveguide, 4100, 4300), ComputationError); // exactly at cutoff
-    EXPECT_THROW(CableLoss(waveguide, true, 100, 3000, 3000), ComputationError);
-    EXPECT_THROW(AveragePower(waveguide, 3000, 3000), ComputationError);
-    EXPECT_NO_THROW(Attenuation(waveguide, 4201, 4201));
+    EXPECT_THROW(Attenuation(waveguide, {4100, 4300}), ComputationError); // exactly at cutoff
+    EXPECT_THROW(CableLoss(waveguide, {100, LengthUnit::Feet}, {3000, 3000}), ComputationError);
+    EXPECT_THROW(AveragePower(waveguide, {3000, 3000}), ComputationError);
+    EXPECT_NO_THROW(Attenuation(waveguide, {4201, 4201}));
     waveguide.AttenuationK1 = 0;
-    EXPECT_EQ(MessageOf([&] { Attenuation(waveguide, 6000, 7000); }),
+    EXPECT_EQ(MessageOf([&] {
+                  Attenuation(waveguide, {6000, 7000});
+              }),
               "Cannot compute the attenuation of VE60-A at 6500 MHz: its cutoff frequency of 0 MHz is not "
               "above 0.");
 
     auto coax = Coax();
-    EXPECT_EQ(MessageOf([&] { Attenuation(coax, -10, 0); }),
+    EXPECT_EQ(MessageOf([&] {
+                  Attenuation(coax, {-10, 0});
+              }),
               "Cannot compute the attenuation of VF4-50 at -5 MHz: the frequency is negative.");
     coax.AttenuationK1 = 0;
     coax.AttenuationK2 = 0;
-    EXPECT_EQ(Attenuation(coax, 800, 1000), 0);
-    EXPECT_EQ(MessageOf([&] { AveragePower(coax, 800, 1000); }),
+    EXPECT_EQ(Attenuation(coax, {800, 1000}), 0);
+    EXPECT_EQ(MessageOf([&] {
+                  AveragePower(coax, {800, 1000});
+              }),
               "Cannot compute the average power of VF4-50 at 900 MHz: its attenuation there is 0 dB/100 ft.");
-    EXPECT_EQ(MessageOf([&] { VswrDeratingFactor("FOAM", 1.5, 0, 0, 1.0L, "VF4-50"); }),
+    EXPECT_EQ(MessageOf([&] {
+                  VswrDeratingFactor("FOAM", 1.5, {0, 0}, 1.0L, "VF4-50");
+              }),
               "Cannot compute the VSWR derating of VF4-50 at 0 MHz: the frequency is not above 0 MHz.");
-    EXPECT_THROW(VswrDeratingFactor("FOAM", 1.5, -5, 2, 1.0L), ComputationError);
-    EXPECT_THROW(ConnectorPairLoss(-1, -1), ComputationError);
+    EXPECT_THROW(VswrDeratingFactor("FOAM", 1.5, {-5, 2}, 1.0L), ComputationError);
+    EXPECT_THROW(ConnectorPairLoss({-1, -1}), ComputationError);
     coax = Coax();
-    EXPECT_THROW(Efficiency(coax, true, -1e308, 800, 1000), ComputationError);
+    EXPECT_THROW(Efficiency(coax, {-1e308, LengthUnit::Feet}, {800, 1000}), ComputationError);
     // A negative length or attenuation never gives more than 100 %.
     EXPECT_EQ(MessageOf([&] {
-                  Efficiency(coax, false, -5, 800, 1000);
+                  Efficiency(coax, {-5, LengthUnit::Meters}, {800, 1000});
               }).rfind("Cannot compute the efficiency of VF4-50 at 900 MHz: its insertion loss of -", 0),
               0u);
-    EXPECT_LT(Efficiency(coax, false, 0, 800, 1000), 100);
-    EXPECT_EQ(Efficiency(coax, false, 0, 0, 0), 100);
-    EXPECT_THROW(CableLoss(coax, false, 1e308, 800, 1000), ComputationError);
+    EXPECT_LT(Efficiency(coax, {0, LengthUnit::Meters}, {800, 1000}), 100);
+    EXPECT_EQ(Efficiency(coax, {0, LengthUnit::Meters}, {0, 0}), 100);
+    EXPECT_THROW(CableLoss(coax, {1e308, LengthUnit::Meters}, {800, 1000}), ComputationError);
 }
 
 } // namespace

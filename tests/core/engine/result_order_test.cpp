@@ -169,11 +169,9 @@ TEST_F(CostTest, LengthAtTheListPriceAndTheCheapestPartOfEachNamedConnector) {
     };
     for (const Case& c : cases) {
         SearchCriteria query;
-        query.BeginFrequency = 800;
-        query.EndFrequency = 900;
+        query.Band = {800, 900};
         query.Vswr = 1.1;
-        query.Length = c.length;
-        query.Units = c.units;
+        query.Length = {c.length, c.units};
         query.ByConnector1 = *c.connector1 != '\0';
         query.ConnectorName1 = c.connector1;
         query.ByConnector2 = *c.connector2 != '\0';
@@ -196,10 +194,8 @@ TEST_F(CostTest, LengthAtTheListPriceAndTheCheapestPartOfEachNamedConnector) {
 
 TEST_F(CostTest, ReasonsAndTheBreakdownOfTheCurrentLine) {
     SearchCriteria query;
-    query.BeginFrequency = 800;
-    query.EndFrequency = 900;
-    query.Length = 30;
-    query.Units = LengthUnit::Meters;
+    query.Band = {800, 900};
+    query.Length = {30, LengthUnit::Meters};
     query.ByConnector1 = true;
     query.ConnectorName1 = "Flange";
     SearchResult result = Compute(query);
@@ -217,7 +213,7 @@ TEST_F(CostTest, ReasonsAndTheBreakdownOfTheCurrentLine) {
     EXPECT_FALSE(result.Lines[0][Figure::CostOfRun].Value);
     EXPECT_EQ(result.CostNote(), "1 line without a cost of run: F-50 has no list price.");
 
-    query.Length = 0;
+    query.Length.Value = 0;
     result = Compute(query);
     EXPECT_EQ(CostBreakdown(result, result.Lines[0]), "");
 }

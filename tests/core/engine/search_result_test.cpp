@@ -26,10 +26,9 @@ TTransmissionLine Line(std::string_view part, std::string_view type, double k1, 
 
 SearchCriteria BandQuery(double length) {
     SearchCriteria query;
-    query.BeginFrequency = 824;
-    query.EndFrequency = 960;
+    query.Band = {824, 960};
     query.Vswr = 1.5;
-    query.Length = length;
+    query.Length = {length};
     return query;
 }
 
@@ -42,14 +41,14 @@ TEST(SearchResultTest, EveryFigureIsTheNumberTheGridShows) {
     const SearchResult r = ComputeResult(BandQuery(50), {&foam}, {}, {"HKD", 1.0});
     const LineResult& line = r.Lines.at(0);
     EXPECT_EQ(*line[Figure::MidBand].Value, 892);
-    EXPECT_EQ(*line[Figure::Attenuation].Value, Shown(Attenuation(foam, 824, 960)));
+    EXPECT_EQ(*line[Figure::Attenuation].Value, Shown(Attenuation(foam, {824, 960})));
     EXPECT_EQ(*line[Figure::PricePerFoot].Value, 21.87);
     EXPECT_EQ(*line[Figure::PricePerMeter].Value, Shown(21.874999999999996 * kFeetPerMeter));
     // Derated from the average as shown, not from the unrounded one.
     const double average = *line[Figure::AveragePower].Value;
-    EXPECT_EQ(average, Shown(AveragePower(foam, 824, 960)));
+    EXPECT_EQ(average, Shown(AveragePower(foam, {824, 960})));
     EXPECT_EQ(*line[Figure::DeratedPower].Value,
-              Shown(average * VswrDeratingFactor("FOAM", 1.5, 824, 960, 1.6L, "F")));
+              Shown(average * VswrDeratingFactor("FOAM", 1.5, {824, 960}, 1.6L, "F")));
     EXPECT_FALSE(line[Figure::LongestRun].Value); // not a query by loss
     EXPECT_TRUE(line[Figure::LongestRun].Reason.empty());
     EXPECT_EQ(r.Note(), "");
@@ -92,7 +91,8 @@ TEST(SearchResultTest, APartNumberLookupComputesOverTheLinesOwnBandOnlyWithALeng
     query.PartHasLength = true; // a length of 0 still computes the losses
     r = ComputeResult(query, {&foam}, {}, {});
     EXPECT_EQ(*r.Lines.at(0)[Figure::MidBand].Value, 900);
-    EXPECT_EQ(*r.Lines.at(0)[Figure::InsertionLoss].Value, Shown(InsertionLoss(foam, true, 0, 800, 1000)));
+    EXPECT_EQ(*r.Lines.at(0)[Figure::InsertionLoss].Value,
+              Shown(InsertionLoss(foam, {0, LengthUnit::Feet}, {800, 1000})));
 }
 
 TEST(SearchResultTest, AQueryByLossGivesTheLongestRunWithinTheBudget) {
@@ -101,8 +101,8 @@ TEST(SearchResultTest, AQueryByLossGivesTheLongestRunWithinTheBudget) {
     query.ByLoss = true;
     query.MaxLoss = 6;
     const SearchResult r = ComputeResult(query, {&foam}, {}, {});
-    const double budget = 6 - ConnectorPairLoss(824, 960);
-    EXPECT_EQ(*r.Lines.at(0)[Figure::LongestRun].Value, Shown(budget / Attenuation(foam, 824, 960) * 100));
+    const double budget = 6 - ConnectorPairLoss({824, 960});
+    EXPECT_EQ(*r.Lines.at(0)[Figure::LongestRun].Value, Shown(budget / Attenuation(foam, {824, 960}) * 100));
     query.MaxLoss = 0.01; // the connectors alone exceed it
     EXPECT_FALSE(ComputeResult(query, {&foam}, {}, {}).Lines.at(0)[Figure::LongestRun].Value);
 }

@@ -49,11 +49,11 @@ protected:
 
 TEST_F(SearchTest, FrequencyFilterNeedsTheWholeBandCovered) {
     const HitList a{&catalogue[0]};
-    EXPECT_EQ(FilterByFrequency(a, 800, 960).size(), 1U);
-    EXPECT_EQ(FilterByFrequency(a, 850, 900).size(), 1U);
-    EXPECT_EQ(FilterByFrequency(a, 790, 960).size(), 0U);
-    EXPECT_EQ(FilterByFrequency(a, 800, 1000).size(), 0U);
-    EXPECT_THAT(Parts(FilterByFrequency(AllLines(catalogue), 850, 900)), ElementsAre("A", "B", "A"));
+    EXPECT_EQ(FilterByFrequency(a, {800, 960}).size(), 1U);
+    EXPECT_EQ(FilterByFrequency(a, {850, 900}).size(), 1U);
+    EXPECT_EQ(FilterByFrequency(a, {790, 960}).size(), 0U);
+    EXPECT_EQ(FilterByFrequency(a, {800, 1000}).size(), 0U);
+    EXPECT_THAT(Parts(FilterByFrequency(AllLines(catalogue), {850, 900})), ElementsAre("A", "B", "A"));
 }
 
 TEST_F(SearchTest, ConnectorFilterIsExactAndCaseSensitive) {
@@ -65,10 +65,10 @@ TEST_F(SearchTest, ConnectorFilterIsExactAndCaseSensitive) {
 TEST_F(SearchTest, LossFilterComparesTheCableLossInclusive) {
     const HitList a{&catalogue[0]};
     constexpr auto meters = LengthUnit::Meters, feet = LengthUnit::Feet;
-    EXPECT_EQ(FilterByLoss(a, meters, 100, 3.3, 800, 1000).size(), 1U); // 3.2808 dB
-    EXPECT_EQ(FilterByLoss(a, meters, 100, 3.28, 800, 1000).size(), 0U);
-    EXPECT_EQ(FilterByLoss(a, feet, 100, 1.0, 800, 1000).size(), 1U); // exactly 1.0 dB passes
-    EXPECT_EQ(FilterByLoss(a, feet, 100, 0.999, 800, 1000).size(), 0U);
+    EXPECT_EQ(FilterByLoss(a, {100, meters}, 3.3, {800, 1000}).size(), 1U); // 3.2808 dB
+    EXPECT_EQ(FilterByLoss(a, {100, meters}, 3.28, {800, 1000}).size(), 0U);
+    EXPECT_EQ(FilterByLoss(a, {100, feet}, 1.0, {800, 1000}).size(), 1U); // exactly 1.0 dB passes
+    EXPECT_EQ(FilterByLoss(a, {100, feet}, 0.999, {800, 1000}).size(), 0U);
 }
 
 TEST_F(SearchTest, LossFilterLeavesOutAndCountsLinesWithoutAnAttenuation) {
@@ -77,13 +77,14 @@ TEST_F(SearchTest, LossFilterLeavesOutAndCountsLinesWithoutAnAttenuation) {
     AddLine(other, "VE38-A", "EW", 3400, 4200, {"CPR229G"}, 2900, 800);
     const HitList hits{&catalogue[0], &other[0], &other[1]};
     UnjudgedLines unjudged;
-    EXPECT_THAT(Parts(FilterByLoss(hits, LengthUnit::Feet, 100, 10, 800, 960, &unjudged)), ElementsAre("A"));
+    EXPECT_THAT(Parts(FilterByLoss(hits, {100, LengthUnit::Feet}, 10, {800, 960}, &unjudged)),
+                ElementsAre("A"));
     EXPECT_EQ(unjudged.Count, 2U);
     EXPECT_EQ(unjudged.FirstReason,
               "Cannot compute the attenuation of VE37-A at 880 MHz: the frequency is at or "
               "below its cutoff of 2800 MHz.");
     // 2.05 dB for the coax at 3800 MHz (its band is not consulted), 1.01 dB for the waveguide.
-    EXPECT_THAT(Parts(FilterByLoss(hits, LengthUnit::Feet, 100, 1.5, 3400, 4200)),
+    EXPECT_THAT(Parts(FilterByLoss(hits, {100, LengthUnit::Feet}, 1.5, {3400, 4200})),
                 ElementsAre("VE37-A", "VE38-A"));
 }
 
@@ -102,15 +103,13 @@ TEST_F(SearchTest, WithNothingSetTheWholeCatalogueIsFound) {
 TEST_F(SearchTest, SearchAppliesEveryFilterInCatalogueOrder) {
     SearchCriteria criteria;
     criteria.ByFrequency = true;
-    criteria.BeginFrequency = 824;
-    criteria.EndFrequency = 960;
+    criteria.Band = {824, 960};
     criteria.ByConnector1 = true;
     criteria.ConnectorName1 = "N Male";
     criteria.ByConnector2 = true;
     criteria.ConnectorName2 = "N Male";
     criteria.ByLoss = true;
-    criteria.Units = LengthUnit::Feet;
-    criteria.Length = 100;
+    criteria.Length = {100, LengthUnit::Feet};
     criteria.MaxLoss = 1.5;
     criteria.Foam = true;
     EXPECT_THAT(Parts(SearchCatalogue(catalogue, criteria)), ElementsAre("A"));
@@ -125,9 +124,8 @@ TEST_F(SearchTest, SearchLeavesOutAWaveguideBelowCutoffWhenTheFrequencyFilterIsO
     catalogue[2].CableType = "EW";
     SearchCriteria criteria;
     criteria.ByLoss = true;
-    criteria.BeginFrequency = 800;
-    criteria.EndFrequency = 960;
-    criteria.Length = 100;
+    criteria.Band = {800, 960};
+    criteria.Length = {100};
     criteria.MaxLoss = 5;
     UnjudgedLines unjudged;
     EXPECT_THAT(Parts(SearchCatalogue(catalogue, criteria, &unjudged)), ElementsAre("A", "B", "A"));

@@ -81,8 +81,9 @@ TEST(LineFit, RecoversAWaveguidesCutoffAndScale) {
     ew.CableType = "EW";
     ew.AttenuationK1 = 3100;
     ew.AttenuationK2 = 1150;
-    const auto text = Table("dB/100ft", {5900, 6000, 6200, 6425, 6800, 7125},
-                            [&](double f) { return Attenuation(ew, f, f); });
+    const auto text = Table("dB/100ft", {5900, 6000, 6200, 6425, 6800, 7125}, [&](double f) {
+        return Attenuation(ew, {f, f});
+    });
     const LineFit fit = FitDatasheet(ReadDatasheetTable(text), "EW");
     EXPECT_NEAR(fit.K1 / 3100, 1, 1e-3);
     EXPECT_NEAR(fit.K2 / 1150, 1, 1e-3);

@@ -72,8 +72,8 @@ TEST(ChartOfLines, NeverMoreThanTenChosen) {
 TEST(ChartOfLines, FigureHasOneSeriesPerChosenLineInUnits) {
     const auto lines = Lines(3);
     ChartQuery query;
-    query.Band = FrequencyRange{800, 1000};
-    query.Feet = false;
+    query.Band = FrequencyBand{800, 1000};
+    query.Unit = LengthUnit::Meters;
     TChartOfLines chart(query, Pointers(lines), 0);
     chart.SetChosen(1, false);
     ChartFigure figure = chart.Figure();
@@ -86,13 +86,13 @@ TEST(ChartOfLines, FigureHasOneSeriesPerChosenLineInUnits) {
     ASSERT_TRUE(figure.MidBand);
     EXPECT_EQ(*figure.MidBand, 900);
     const CurvePoint p = figure.Series[1].Points[5];
-    EXPECT_DOUBLE_EQ(p.Value, Attenuation(lines[2], p.FrequencyMHz, p.FrequencyMHz) * kFeetPerMeter);
+    EXPECT_DOUBLE_EQ(p.Value, Attenuation(lines[2], {p.FrequencyMHz, p.FrequencyMHz}) * kFeetPerMeter);
 
     chart.Quantity = ChartQuantity::AveragePower;
     figure = chart.Figure();
     EXPECT_EQ(figure.YAxisLabel, "Average Power (kW)");
     const CurvePoint q = figure.Series[0].Points[7];
-    EXPECT_DOUBLE_EQ(q.Value, AveragePower(lines[0], q.FrequencyMHz, q.FrequencyMHz));
+    EXPECT_DOUBLE_EQ(q.Value, AveragePower(lines[0], {q.FrequencyMHz, q.FrequencyMHz}));
 }
 
 TEST(ChartOfLines, LegendCarriesTheLongestRunWhenQueryingByLoss) {
@@ -100,7 +100,7 @@ TEST(ChartOfLines, LegendCarriesTheLongestRunWhenQueryingByLoss) {
     lines[1].AttenuationK1 = 0;
     lines[1].AttenuationK2 = 0;
     ChartQuery query;
-    query.Band = FrequencyRange{800, 1000};
+    query.Band = FrequencyBand{800, 1000};
     query.MaxLoss = 6;
     query.DecimalSeparator = ',';
     TChartOfLines chart(query, Pointers(lines), 0);
@@ -214,12 +214,12 @@ TEST_F(MainWindowChartTest, BuiltFromTheResultsPage) {
     EXPECT_TRUE(f.ChartOfLines1->Visible());
     const TChartOfLines chart = f.ChartOfLines();
     EXPECT_EQ(chart.Count(), f.grdSpecs.RowCount());
-    EXPECT_FALSE(chart.Query().Feet);
+    EXPECT_EQ(chart.Query().Unit, LengthUnit::Meters);
     ASSERT_TRUE(chart.Query().MaxLoss);
     EXPECT_EQ(*chart.Query().MaxLoss, 6);
     ASSERT_TRUE(chart.Query().Band);
-    EXPECT_EQ(chart.Query().Band->From, 800);
-    EXPECT_EQ(chart.Query().Band->To, 1000);
+    EXPECT_EQ(chart.Query().Band->Low, 800);
+    EXPECT_EQ(chart.Query().Band->High, 1000);
     EXPECT_EQ(chart.Line(0).PartNumber, f.grdSpecs.Cell(1, 1));
 
     int shown = 0;

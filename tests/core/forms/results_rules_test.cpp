@@ -32,7 +32,7 @@ TEST_F(ResultsRulesTest, DeratedPowerUsesTheDisplayedAveragePowerAndTheVswrField
         auto& f = SearchBand(vswr);
         ASSERT_EQ(f.grdSpecs.Cell(1, 3), "TD-1");
         ASSERT_EQ(f.grdSpecs.Cell(11, 3), "1.24");
-        const double factor = VswrDeratingFactor("FOAM", ReadNumber(vswr, '.'), 800, 1000, 1.0L);
+        const double factor = VswrDeratingFactor("FOAM", ReadNumber(vswr, '.'), {800, 1000}, 1.0L);
         const std::string shown = FormatFixed2(1.24 * factor, '.');
         EXPECT_EQ(f.grdSpecs.Cell(12, 3), shown) << vswr;
         if (shown != FormatFixed2(1.236 * factor, '.'))
@@ -40,7 +40,7 @@ TEST_F(ResultsRulesTest, DeratedPowerUsesTheDisplayedAveragePowerAndTheVswrField
         // Not the part-number fill's fixed VSWR of 1.1: the field's.
         if (vswr != "1.1") {
             EXPECT_NE(f.grdSpecs.Cell(12, 3),
-                      FormatFixed2(1.24 * VswrDeratingFactor("FOAM", 1.1, 800, 1000, 1.0L), '.'))
+                      FormatFixed2(1.24 * VswrDeratingFactor("FOAM", 1.1, {800, 1000}, 1.0L), '.'))
                 << vswr;
         }
     }

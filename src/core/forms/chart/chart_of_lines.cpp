@@ -32,13 +32,13 @@ bool TChartOfLines::SetChosen(int index, bool chosen) {
 std::optional<double> TChartOfLines::LongestRun(const TTransmissionLine& line) const {
     if (!query_.MaxLoss || !query_.Band)
         return std::nullopt;
-    return LongestRunWithinBudget(line, query_.Feet, *query_.MaxLoss, query_.Band->From, query_.Band->To);
+    return LongestRunWithinBudget(line, query_.Unit, *query_.MaxLoss, *query_.Band);
 }
 
 ChartFigure TChartOfLines::Figure() const {
     ChartFigure figure;
     const bool attenuation = Quantity == ChartQuantity::Attenuation;
-    const std::string unit = query_.Feet ? "ft" : "m";
+    const std::string unit = UnitName(query_.Unit);
     figure.Title = attenuation ? "Attenuation Of The Lines Found" : "Average Power Rating Of The Lines Found";
     figure.XAxisLabel = "Frequency (MHz)";
     figure.ValueUnit = attenuation ? "dB/100 " + unit : "kW";
@@ -46,14 +46,14 @@ ChartFigure TChartOfLines::Figure() const {
     figure.DecimalSeparator = query_.DecimalSeparator;
     figure.QueryBand = query_.Band;
     if (query_.Band)
-        figure.MidBand = (query_.Band->From + query_.Band->To) / 2;
+        figure.MidBand = query_.Band->Mid();
     for (int i = 0; i < Count(); ++i) {
         if (!Chosen(i))
             continue;
         const TTransmissionLine& line = Line(i);
         ChartSeries series;
         series.PartNumber = line.PartNumber;
-        series.Points = attenuation ? AttenuationCurve(line, !query_.Feet) : AveragePowerCurve(line);
+        series.Points = attenuation ? AttenuationCurve(line, query_.Unit) : AveragePowerCurve(line);
         // The catalogue's bytes read as every output reads them.
         series.Legend = DecodeForDisplay(line.PartNumber);
         if (query_.MaxLoss) {

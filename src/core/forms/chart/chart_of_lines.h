@@ -15,8 +15,8 @@ enum class ChartQuantity { Attenuation, AveragePower };
 
 // What the results page says about the query the lines were found by.
 struct ChartQuery {
-    std::optional<FrequencyRange> Band; // the query's band; none for a part-number lookup
-    bool Feet = true;                   // the page's unit
+    std::optional<FrequencyBand> Band;  // the query's band; none for a part-number lookup
+    LengthUnit Unit = LengthUnit::Feet; // the page's unit
     std::optional<double> MaxLoss;      // set when the query was by maximum insertion loss
     char DecimalSeparator = '.';
     // Each line's cost of run as the grid shows it, in line order; empty when the query has no length.

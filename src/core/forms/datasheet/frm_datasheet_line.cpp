@@ -174,7 +174,7 @@ ChartFigure TfrmDatasheetLine::FitFigure() const {
     line.AttenuationK2 = fit_->K2;
     ChartSeries curve{"fitted", {}, "fitted"};
     for (const double f : LogFrequencyGrid(low, high))
-        curve.Points.push_back({f, Attenuation(line, f, f) * (perMeter ? kFeetPerMeter : 1)});
+        curve.Points.push_back({f, Attenuation(line, {f, f}) * (perMeter ? kFeetPerMeter : 1)});
     figure.Series.push_back(std::move(curve));
     return figure;
 }

@@ -168,7 +168,7 @@ public:
         std::string PartNumber;
         // The length text; nothing without a "|". With one "|" only it is empty: a conversion error.
         std::optional<std::string> LengthText;
-        bool Feet = true; // any unit but "M"
+        LengthUnit Unit = LengthUnit::Feet; // any unit but "M"
     };
     PartNumberParameter ReadPartNumberParameter() const;
     std::string SharedDataFolder;

@@ -8,11 +8,11 @@ namespace dorvik {
 TChartOfLines TfrmMain::ChartOfLines() {
     const SearchCriteria& q = result_.Query;
     ChartQuery query;
-    query.Feet = q.Feet();
+    query.Unit = q.Length.Unit;
     query.DecimalSeparator = DecimalSeparator();
     // A part-number lookup has no query band: each line is charted over its own.
     if (!q.PartNumber) {
-        query.Band = FrequencyRange{q.BeginFrequency, q.EndFrequency};
+        query.Band = q.Band;
         if (q.ByLoss)
             query.MaxLoss = q.MaxLoss;
     }

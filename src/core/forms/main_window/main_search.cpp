@@ -50,22 +50,21 @@ SearchCriteria TfrmMain::ReadQuery() const {
         return ReadNumber(NormaliseDecimalPoint(text), DecimalSeparator());
     };
     SearchCriteria query;
-    query.Units = rbMeters.Checked() ? LengthUnit::Meters : LengthUnit::Feet;
+    query.Length.Unit = rbMeters.Checked() ? LengthUnit::Meters : LengthUnit::Feet;
     if (PartNumberMode()) {
         const PartNumberParameter parameter = ReadPartNumberParameter();
         query.PartNumber = parameter.PartNumber;
-        query.Units = parameter.Feet ? LengthUnit::Feet : LengthUnit::Meters;
+        query.Length.Unit = parameter.Unit;
         query.Vswr = kPartLookupVswr;
         if (parameter.LengthText) {
             query.PartHasLength = true;
-            query.Length = ReadNumber(*parameter.LengthText, DecimalSeparator());
+            query.Length.Value = ReadNumber(*parameter.LengthText, DecimalSeparator());
         }
         return query;
     }
-    query.BeginFrequency = number(cbxBeginningFrequency.Text());
-    query.EndFrequency = number(cbxEndingFrequency.Text());
+    query.Band = {number(cbxBeginningFrequency.Text()), number(cbxEndingFrequency.Text())};
     query.Vswr = number(edtVSWR.Text());
-    query.Length = number(edtLength.Text());
+    query.Length.Value = number(edtLength.Text());
     query.MaxLoss = number(edtMaxLoss.Text());
     query.ByFrequency = chkFrequency.Checked();
     query.ByConnector1 = chkConnector.Checked();
@@ -99,7 +98,7 @@ TfrmMain::PartNumberParameter TfrmMain::ReadPartNumberParameter() const {
         return parameter;
     }
     parameter.LengthText = LookupPartNumber.substr(firstBar + 1, secondBar - firstBar - 1);
-    parameter.Feet = LookupPartNumber.substr(secondBar + 1) != "M";
+    parameter.Unit = LookupPartNumber.substr(secondBar + 1) == "M" ? LengthUnit::Meters : LengthUnit::Feet;
     return parameter;
 }
 
