@@ -53,10 +53,10 @@ std::string_view KeyOf(std::string_view line) {
         const auto high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + 16));
         auto bars = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(low, bar))) |
                     static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(high, bar))) << 16;
-        if (std::popcount(bars) >= 3) {
-            bars &= bars - 1;
-            const auto start = static_cast<std::size_t>(std::countr_zero(bars)) + 1;
-            bars &= bars - 1;
+        bars &= bars - 1;
+        const auto start = static_cast<std::size_t>(std::countr_zero(bars)) + 1;
+        bars &= bars - 1;
+        if (bars != 0) {
             const std::string_view key =
                 line.substr(start, static_cast<std::size_t>(std::countr_zero(bars)) - start);
             const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7f'; };
@@ -185,7 +185,7 @@ std::size_t PriceList::AskedSlot(std::string_view key, std::uint32_t hash) const
 void PriceList::ResizeAsked(std::size_t count) {
     if (count * 3 <= asked_.size() * 2)
         return;
-    decltype(asked_) old(count * 2 + 16);
+    decltype(asked_) old(count * 3 / 2 + 16);
     old.swap(asked_);
     for (const Asked& entry : old) {
         if (entry.Key == 0)
