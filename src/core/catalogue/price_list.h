@@ -3,6 +3,7 @@
 #include "core/text/file_bytes.h"
 #include "core/text/large_memory.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -41,6 +42,9 @@ public:
 
     // First non-skipped line whose trimmed field 3 equals the part number exactly.
     std::optional<PriceEntry> FindPriceLine(std::string_view partNumber) const;
+    // The price of that line alone: a cost is worked out from many part numbers whose descriptions it never
+    // shows.
+    std::optional<double> FindPrice(std::string_view partNumber) const;
 
     std::size_t LineCount() const;
 
@@ -49,16 +53,20 @@ private:
         std::uint32_t Hash = 0;
         std::uint32_t Start = 0; // where the line starts, + 1; 0 marks an empty slot
     };
-    // A part number asked for: its text in asked_, and its line once found.
+    static constexpr std::size_t kHeadSize = 16;
+    // A part number asked for: its text in askedTexts_, and its line once found. Its first bytes are kept in
+    // the slot too, so that most part numbers are compared without a second read from memory.
     struct Asked {
         std::uint32_t Hash = 0;
         std::uint32_t Key = 0; // where its text starts in askedTexts_, + 1; 0 marks an empty slot
         std::uint32_t KeyLength = 0;
         std::uint32_t Found = 0; // where its line starts in found_, + 1; 0 while no line is found
+        std::array<char, kHeadSize> Head{};
     };
 
     std::string_view LineAt(std::uint32_t start) const;
     std::string_view AskedKey(const Asked& asked) const;
+    bool IsKeyOf(const Asked& asked, std::string_view key, std::uint32_t hash) const;
     // The slot of the key in asked_, or where it would go.
     std::size_t AskedSlot(std::string_view key, std::uint32_t hash) const;
     // Room for count part numbers.
@@ -66,7 +74,10 @@ private:
     // The lines of the remaining part numbers asked for that are new, which newKeys holds.
     void FindAskedLines(std::size_t remaining, const KeyFilter& newKeys);
     void IndexAll() const;
+    // The first non-skipped line of the part number.
+    std::optional<std::string_view> FindLine(std::string_view partNumber) const;
     PriceEntry EntryOf(std::string_view line) const;
+    double PriceOf(std::string_view line) const;
 
     FileBytes bytes_;
     char separator_ = '.';

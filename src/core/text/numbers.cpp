@@ -56,9 +56,33 @@ constexpr long long kExponentLimit = 1'000'000'000'000'000LL;
 constexpr long long kLargestOrder = 308;
 constexpr long long kSmallestOrder = -400;
 
+// Digits with at most one '.' between digits, short enough that the value can be neither too large nor too
+// small: most figures of the data files ("0", "1.05"), read as they stand to the value the general reading
+// gives.
+std::optional<double> PlainDecimal(std::string_view text, bool pointReads) {
+    if (text.empty() || text.size() > 32 || !IsDigit(text.front()) || !IsDigit(text.back()))
+        return std::nullopt;
+    int points = 0;
+    for (const char c : text) {
+        if (c == '.')
+            ++points;
+        else if (!IsDigit(c))
+            return std::nullopt;
+    }
+    if (points > (pointReads ? 1 : 0))
+        return std::nullopt;
+    double value = 0.0;
+    const auto [ptr, ec] = fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 std::optional<double> TryReadNumber(std::string_view text, char separator, bool alsoPoint) {
+    if (const auto plain = PlainDecimal(text, separator == '.' || alsoPoint))
+        return plain;
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ')

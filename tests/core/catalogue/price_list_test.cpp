@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ void ExpectLookups(const PriceList& prices, const std::vector<Lookup>& lookups) 
                 EXPECT_EQ(entry->Description, l.Description);
                 EXPECT_EQ(entry->Price, l.Price);
             }
+            EXPECT_EQ(list->FindPrice(l.PartNumber), l.Found ? std::optional(l.Price) : std::nullopt);
         }
     }
 }
@@ -72,6 +74,25 @@ TEST(PriceList, FindsTheFirstNonSkippedLineByTrimmedField3) {
                               {"vf4-50", false, "", 0},
                               {" VF4-50", false, "", 0},
                               {"VF7-50", false, "", 0},
+                          });
+}
+
+// Part numbers that share their first 16 bytes, or all of a shorter one's, differ only in their tails.
+TEST(PriceList, LongPartNumbersAreToldApartPastTheirFirstBytes) {
+    const PriceList prices({"V|C|VB000123-C01-LPG|EA|sixteen|1|", "V|C|VB000123-C01-LPG1|EA|seventeen|2|",
+                            "V|C|VB000123-C01-LPG2|EA|other tail|3|",
+                            "V|C|VB000123-C01-LPG2-ANTENNA-MOUNT|EA|long|4|",
+                            "V|C|VB000123-C01-LPG2-ANTENNA-MOUNS|EA|last byte|5|"},
+                           '.');
+    ExpectLookups(prices, {
+                              {"VB000123-C01-LPG", true, "sixteen", 1},
+                              {"VB000123-C01-LPG1", true, "seventeen", 2},
+                              {"VB000123-C01-LPG2", true, "other tail", 3},
+                              {"VB000123-C01-LPG2-ANTENNA-MOUNT", true, "long", 4},
+                              {"VB000123-C01-LPG2-ANTENNA-MOUNS", true, "last byte", 5},
+                              {"VB000123-C01-LPG3", false, "", 0},
+                              {"VB000123-C01-LPG2-ANTENNA-MOUNX", false, "", 0},
+                              {"VB000123-C01-LP", false, "", 0},
                           });
 }
 

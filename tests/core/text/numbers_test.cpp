@@ -88,6 +88,21 @@ TEST(TryReadNumber, FollowsTheNumberRule) {
     }
 }
 
+// Plain decimals are read at once; with an exponent the same digits take the general reading: both give the
+// same double, to the last bit, at every length around the limit of the quick reading.
+TEST(TryReadNumber, PlainDecimalsReadAsTheGeneralReadingDoes) {
+    for (const std::string text :
+         {"0", "0.05", "1.05", "9007199254740993", "0.1000000000000000055511151231257827",
+          "123456789012345678901234567890.1", "123456789012345678901234567890.12",
+          "1234567890123456789012345678901.23", "0.30000000000000001665334536937734810635"}) {
+        SCOPED_TRACE(text);
+        const auto plain = TryReadNumber(text, '.', false);
+        const auto general = TryReadNumber(text + "e0", '.', false);
+        ASSERT_TRUE(plain && general);
+        EXPECT_EQ(*plain, *general);
+    }
+}
+
 TEST(ReadNumber, ThrowsTheConversionErrorNamingTheText) {
     EXPECT_EQ(ReadNumber("4,25", ','), 4.25);
     try {

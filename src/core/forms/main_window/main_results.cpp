@@ -106,11 +106,7 @@ PriceBasis TfrmMain::CurrentPriceBasis() const {
 void TfrmMain::FillSpecsGridRows() {
     const SearchOutcome outcome = result_.Outcome;
     result_ = ComputeResult(query_, Hits, result_.Unjudged, CurrentPriceBasis(),
-                            [this](std::string_view part) -> std::optional<double> {
-                                if (const auto entry = PriceLines.FindPriceLine(part))
-                                    return entry->Price;
-                                return std::nullopt;
-                            });
+                            [this](std::string_view part) { return PriceLines.FindPrice(part); });
     result_.Outcome = outcome;
     SortLines(result_, sortOrder_);
     WriteSpecsRows();
@@ -332,7 +328,7 @@ std::vector<std::string> TfrmMain::ConnectorHeadings() const {
     for (const auto& line : Hits)
         for (const TConnector& connector : line->Connectors)
             for (const std::string_view part : connector.PartNumbers())
-                if (PriceLines.FindPriceLine(part)) {
+                if (PriceLines.FindPrice(part)) {
                     headings.at(2) = PriceHeading();
                     return headings;
                 }
