@@ -1,9 +1,7 @@
-// Starts the page: the engine in its worker, the data files (the person's own, kept in this browser, or the
-// site's sample data), the settings kept in the browser, and the query in the address when there is one. The
+// Starts the page: the engine in its worker with the data files (the person's own, kept in this browser, or
+// the site's sample data), the settings kept in the browser, and the query in the address when there is one. The
 // page is a view: every rule runs in the engine (see view.js for how state is shown and events are sent).
-import { sampleFiles } from './data_files.js';
-import { Engine } from './engine.js';
-import { keptFiles } from './kept_files.js';
+import { engine } from './engine.js';
 import { View } from './view.js';
 
 // Site data may be blocked (a browser setting): then the settings are simply not kept.
@@ -28,17 +26,13 @@ function registerOffline() {
 async function start() {
   const storage = usableStorage();
   const storeKey = 'dorvik.registry';
-  // The worker loads the engine while the data files are read.
-  const engine = new Engine(new Worker(new URL('engine_worker.js', import.meta.url), { type: 'module' }));
   const loading = document.getElementById('loading');
   engine.onProgress = (progress, what) => {
     loading.textContent = what + (progress === null ? '' : ` ${Math.round(progress * 100)} %`);
   };
-  const own = await keptFiles.load();
-  const files = own || await sampleFiles();
-  const separator = View.separator();
-  const first = await engine.request('start', { separator, fragment: location.hash, files,
-    source: own ? 'own' : 'sample', store: storage ? storage.getItem(storeKey) : null });
+  // The worker reads the data files itself: the person's own, kept in this browser, or the site's sample.
+  const first = await engine.request('start', { separator: View.separator(), fragment: location.hash,
+    store: storage ? storage.getItem(storeKey) : null });
   loading.hidden = true;
   const view = new View(engine, (text) => {
     if (storage && text !== null && text !== storage.getItem(storeKey)) {

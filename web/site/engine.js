@@ -27,3 +27,7 @@ export class Engine {
     });
   }
 }
+
+// The one engine of the page. Its worker starts as soon as this module runs: the page loads it on its own,
+// ahead of the modules of the view, so that the engine loads while they do.
+export const engine = new Engine(new Worker(new URL('engine_worker.js', import.meta.url), { type: 'module' }));
