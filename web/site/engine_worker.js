@@ -8,16 +8,28 @@ import { keptFiles } from './kept_files.js';
 // arrives) and its JavaScript, and the data files, the person's kept in this browser or else the site's sample.
 const engineReady = startEngine();
 const keptReady = Promise.all([keptFiles.load(), keptFiles.load('user')]);
+// The sample is fetched while the browser's store is asked: it is small, and the person's own files are rare.
+const sampleReady = sampleFiles();
+sampleReady.catch(() => {}); // not needed when the person's own files are kept
 const dataReady = keptReady.then(async ([own]) => (own ? { files: own, source: 'own' }
-  : { files: await sampleFiles(), source: 'sample' }));
+  : { files: await sampleReady, source: 'sample' }));
 let engine = null;
 let app = null;
 let folder = '';
 let lineCounts = {}; // the lines of each data file in the folder, counted as the file was written
 let folders = 0;
-let separator = '.';
+// The decimal separator of the browser's language, found while the engine loads (the first use of the
+// browser's number formats takes a while).
+const separator = decimalSeparator();
+let firstRows = 0; // the rows of each grid sent with an answer that shows the grid anew
 let source = '';
 let given = {}; // the files of the set in use as they were given: the person's as files, the sample's as bytes
+
+function decimalSeparator() {
+  const parts = new Intl.NumberFormat(undefined).formatToParts(1.5);
+  const decimal = parts.find((p) => p.type === 'decimal');
+  return decimal && decimal.value.length === 1 ? decimal.value : '.';
+}
 
 async function compileEngine() {
   const url = new URL('dorvik.wasm', import.meta.url);
@@ -90,7 +102,7 @@ async function readFiles(chosen) {
       files[name] = file;
       continue;
     }
-    postMessage({ progress: done / total, what: 'Reading ' + name + '…' });
+    postMessage({ progress: total > 0 ? done / total : 0, what: 'Reading ' + name + '…' });
     files[name] = new Uint8Array(await file.arrayBuffer());
     done += file.size;
   }
@@ -124,8 +136,9 @@ function writeUserFiles(files) {
   }
 }
 
-function snapshot() {
-  app.saveSettings();
+// save: false where nothing can have changed the settings since they were read.
+function snapshot(save = true) {
+  if (save) app.saveSettings();
   const FS = engine.FS;
   const outbox = JSON.parse(app.takeOutbox());
   // Where the browser keeps nothing, the lines last for the session only.
@@ -144,6 +157,14 @@ function snapshot() {
   return { state: app.state(), outbox, store };
 }
 
+// The answer with the first rows of each grid it shows, so that the page shows them without asking again.
+function withFirstRows(result) {
+  const rows = {};
+  for (const [name, control] of Object.entries(JSON.parse(result.state).controls))
+    if (control.rowCount > 0) rows[name] = app.rows(name, 1, firstRows);
+  return { ...result, rows };
+}
+
 function replaceApp(next) {
   if (app) {
     app.close();
@@ -155,7 +176,7 @@ function replaceApp(next) {
 const ops = {
   async start(options) {
     engine = await engineReady;
-    separator = options.separator;
+    firstRows = options.firstRows;
     const storeFolder = engine.storeFile.substring(0, engine.storeFile.lastIndexOf('/'));
     engine.FS.mkdirTree(storeFolder);
     if (options.store !== null) engine.FS.writeFile(engine.storeFile, options.store);
@@ -166,7 +187,7 @@ const ops = {
     ({ path: folder, counts: lineCounts } = writeSet(await readFiles(data.files)));
     source = data.source;
     app = new engine.WebApp(options.fragment, separator, folder);
-    return { ...snapshot(), data: dataInUse(), about: JSON.parse(engine.aboutBox()) };
+    return withFirstRows({ ...snapshot(false), data: dataInUse(), about: JSON.parse(engine.aboutBox()) });
   },
   event(name, action, value) {
     app.event(name, action, value);
@@ -257,7 +278,7 @@ const ops = {
     given = { ...given, ...chosen };
     if (newSource === 'own') keptFiles.save(given);
     else keptFiles.forget();
-    return { accepted: true, data: dataInUse(), ...snapshot() };
+    return withFirstRows({ accepted: true, data: dataInUse(), ...snapshot() });
   },
 };
 
