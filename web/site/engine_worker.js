@@ -91,21 +91,19 @@ function removeSet(path) {
   FS.rmdir(path);
 }
 
-// The files given, {name: File or bytes}, read here rather than in the page, each whole at once (a large
-// file read piece by piece takes many times as long), with the progress posted file by file.
+// The files given, {name: File or bytes}, read here rather than in the page, each whole and all at once (a
+// large file read piece by piece takes many times as long), with the progress posted as each is in.
 async function readFiles(chosen) {
   const total = Object.values(chosen).reduce((sum, f) => sum + (f.size || f.length || 0), 0);
-  const files = {};
   let done = 0;
-  for (const [name, file] of Object.entries(chosen)) {
-    if (!(file instanceof Blob)) {
-      files[name] = file;
-      continue;
-    }
-    postMessage({ progress: total > 0 ? done / total : 0, what: 'Reading ' + name + '…' });
-    files[name] = new Uint8Array(await file.arrayBuffer());
+  const read = async ([name, file]) => {
+    if (!(file instanceof Blob)) return [name, file];
+    const bytes = new Uint8Array(await file.arrayBuffer());
     done += file.size;
-  }
+    postMessage({ progress: total > 0 ? done / total : 1, what: 'Reading the files…' });
+    return [name, bytes];
+  };
+  const files = Object.fromEntries(await Promise.all(Object.entries(chosen).map(read)));
   if (total > 0) postMessage({ progress: null, what: 'Checking the files…' });
   return files;
 }
