@@ -7,13 +7,14 @@
 #include "core/text/whole_number.h"
 #include "web/json_writer.h"
 
-#include <sstream>
+#include <algorithm>
+#include <string_view>
 
 namespace dorvik::web {
 
 namespace {
 
-int ReadIndex(const std::string& value) {
+int ReadIndex(std::string_view value) {
     return TryReadWholeNumber(value).value_or(-1);
 }
 
@@ -103,12 +104,16 @@ void DatasheetEvent(TfrmDatasheetLine& form, const std::string& control, const s
     } else if (action == "row" && control == "grdConnectors") {
         form.grdConnectors.SetCurrentRow(ReadIndex(value));
     } else if (action == "cell" && control == "grdConnectors") {
-        std::istringstream in(value);
-        std::string col, row, text;
-        std::getline(in, col, '\t');
-        std::getline(in, row, '\t');
-        std::getline(in, text);
-        const int c = ReadIndex(col), r = ReadIndex(row);
+        // "column TAB row TAB text", the text up to the end of its line.
+        std::string_view rest(value);
+        const auto take = [&rest](char end) {
+            const auto at = std::min(rest.find(end), rest.size());
+            const auto part = rest.substr(0, at);
+            rest.remove_prefix(std::min(at + 1, rest.size()));
+            return part;
+        };
+        const int c = ReadIndex(take('\t')), r = ReadIndex(take('\t'));
+        const std::string text(take('\n'));
         if (c >= 1 && c <= form.grdConnectors.ColCount() && r >= 1 && r <= form.grdConnectors.RowCount())
             form.grdConnectors.SetCell(c, r, EncodeForFile(text));
     }

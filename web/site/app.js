@@ -1,21 +1,8 @@
-// Starts the page: the engine in its worker, the data files (the person's own, kept in this browser, or the
-// site's sample data), the settings kept in the browser, and the query in the address when there is one. The
+// Starts the page: the engine in its worker with the data files (the person's own, kept in this browser, or
+// the site's sample data), the settings kept in the browser, and the query in the address when there is one. The
 // page is a view: every rule runs in the engine (see view.js for how state is shown and events are sent).
-import { sampleFiles } from './data_files.js';
-import { Engine } from './engine.js';
-import { keptFiles } from './kept_files.js';
+import { engine, started, storage, storeKey } from './engine.js';
 import { View } from './view.js';
-
-// Site data may be blocked (a browser setting): then the settings are simply not kept.
-function usableStorage() {
-  try {
-    const storage = window.localStorage;
-    storage.getItem('dorvik.registry');
-    return storage;
-  } catch {
-    return null;
-  }
-}
 
 function registerOffline() {
   try {
@@ -26,19 +13,11 @@ function registerOffline() {
 }
 
 async function start() {
-  const storage = usableStorage();
-  const storeKey = 'dorvik.registry';
-  // The worker loads the engine while the data files are read.
-  const engine = new Engine(new Worker(new URL('engine_worker.js', import.meta.url), { type: 'module' }));
   const loading = document.getElementById('loading');
   engine.onProgress = (progress, what) => {
     loading.textContent = what + (progress === null ? '' : ` ${Math.round(progress * 100)} %`);
   };
-  const own = await keptFiles.load();
-  const files = own || await sampleFiles();
-  const separator = View.separator();
-  const first = await engine.request('start', { separator, fragment: location.hash, files,
-    source: own ? 'own' : 'sample', store: storage ? storage.getItem(storeKey) : null });
+  const first = await started;
   loading.hidden = true;
   const view = new View(engine, (text) => {
     if (storage && text !== null && text !== storage.getItem(storeKey)) {
@@ -47,8 +26,10 @@ async function start() {
   }, storage !== null);
   view.about = first.about;
   view.showData(first.data);
-  await view.apply(first, true);
-  document.body.dataset.pending = '0';
+  // What the person does before the first answer is shown waits for it, as every answer waits for the one before.
+  view.queue = view.apply(first, true);
+  await view.queue;
+  document.body.dataset.pending = String(view.pending);
   addEventListener('hashchange', () => view.restart(location.hash));
   registerOffline();
 }

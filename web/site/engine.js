@@ -1,5 +1,6 @@
 // The page's side of the engine's worker: each request is answered in the order asked; the worker also
-// reports the progress of reading files.
+// reports the progress of reading files. The page loads this module ahead of its others, so that the engine
+// starts (loads, reads the data files, runs the link) while they load.
 export class Engine {
   constructor(worker) {
     this.worker = worker;
@@ -27,3 +28,24 @@ export class Engine {
     });
   }
 }
+
+// Grid rows shown at a time: the engine sends the first of them with an answer that shows a grid anew.
+export const rowsPerBatch = 60;
+
+// Site data may be blocked (a browser setting): then the settings are simply not kept.
+function usableStorage() {
+  try {
+    const storage = window.localStorage;
+    storage.getItem('dorvik.registry');
+    return storage;
+  } catch {
+    return null;
+  }
+}
+
+export const storage = usableStorage();
+export const storeKey = 'dorvik.registry';
+export const engine = new Engine(new Worker(new URL('engine_worker.js', import.meta.url), { type: 'module' }));
+// The worker reads the data files itself: the person's own, kept in this browser, or the site's sample.
+export const started = engine.request('start', { fragment: location.hash,
+  store: storage ? storage.getItem(storeKey) : null, firstRows: rowsPerBatch });

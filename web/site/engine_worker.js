@@ -1,19 +1,57 @@
 // The engine in a worker, so that reading a large catalogue or searching it never holds up the page. The page
 // asks with {id, op, args}; every answer to an action carries the window's state, the outbox (the files
 // written for download read out as bytes) and the settings as they stand now.
-import { dataNames, userNames } from './data_files.js';
+import { dataNames, sampleFiles, userNames } from './data_files.js';
 import { keptFiles } from './kept_files.js';
-import createDorvik from './dorvik.mjs';
 
-// The engine loads while the page reads the data files.
-const engineReady = createDorvik();
+// Everything the start needs is asked for at once, before the page asks: the engine's code (compiled as it
+// arrives) and its JavaScript, and the data files, the person's kept in this browser or else the site's sample.
+const engineReady = startEngine();
+const keptReady = Promise.all([keptFiles.load(), keptFiles.load('user')]);
+// The sample is fetched while the browser's store is asked: it is small, and the person's own files are rare.
+const sampleReady = sampleFiles();
+sampleReady.catch(() => {}); // not needed when the person's own files are kept
+const dataReady = keptReady.then(async ([own]) => (own ? { files: own, source: 'own' }
+  : { files: await sampleReady, source: 'sample' }));
 let engine = null;
 let app = null;
 let folder = '';
+let lineCounts = {}; // the lines of each data file in the folder, counted as the file was written
 let folders = 0;
-let separator = '.';
+// The decimal separator of the browser's language, found while the engine loads (the first use of the
+// browser's number formats takes a while).
+const separator = decimalSeparator();
+let firstRows = 0; // the rows of each grid sent with an answer that shows the grid anew
 let source = '';
 let given = {}; // the files of the set in use as they were given: the person's as files, the sample's as bytes
+
+function decimalSeparator() {
+  const parts = new Intl.NumberFormat(undefined).formatToParts(1.5);
+  const decimal = parts.find((p) => p.type === 'decimal');
+  return decimal && decimal.value.length === 1 ? decimal.value : '.';
+}
+
+async function compileEngine() {
+  const url = new URL('dorvik.wasm', import.meta.url);
+  try {
+    return await WebAssembly.compileStreaming(fetch(url));
+  } catch {
+    // A host that does not serve .wasm as application/wasm: compiled once it is all here.
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`${url.pathname}: ${response.status} ${response.statusText}`);
+    return WebAssembly.compile(await response.arrayBuffer());
+  }
+}
+
+async function startEngine() {
+  const [compiled, { default: createDorvik }] = await Promise.all([compileEngine(), import('./dorvik.mjs')]);
+  return createDorvik({
+    instantiateWasm(imports, done) {
+      WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled));
+      return {};
+    },
+  });
+}
 
 function baseName(path) {
   return path.substring(path.lastIndexOf('/') + 1);
@@ -25,17 +63,26 @@ function countLines(bytes) {
   return bytes.length > 0 && bytes[bytes.length - 1] !== 10 ? n + 1 : n;
 }
 
-// A set of data files in a folder of its own; the names not given are taken from the set in use.
+// A set of data files in a folder of its own; the names not given are taken from the set in use. The file
+// system keeps the bytes given rather than a copy of them (the engine only reads them).
 function writeSet(files) {
   const FS = engine.FS;
   folders += 1;
   const next = engine.dataFolder + '/' + folders;
+  const counts = {};
   FS.mkdirTree(next);
   for (const name of dataNames) {
     const bytes = files[name] || (folder && exists(name) ? FS.readFile(folder + '/' + name) : null);
-    if (bytes) FS.writeFile(next + '/' + name, bytes);
+    if (!bytes) continue;
+    const stream = FS.open(next + '/' + name, 'w');
+    try {
+      FS.write(stream, bytes, 0, bytes.length, 0, true);
+    } finally {
+      FS.close(stream);
+    }
+    counts[name] = files[name] ? countLines(bytes) : lineCounts[name];
   }
-  return next;
+  return { path: next, counts };
 }
 
 function removeSet(path) {
@@ -44,33 +91,19 @@ function removeSet(path) {
   FS.rmdir(path);
 }
 
-// The files given, {name: File or bytes}, read here rather than in the page, with their progress posted.
+// The files given, {name: File or bytes}, read here rather than in the page, each whole and all at once (a
+// large file read piece by piece takes many times as long), with the progress posted as each is in.
 async function readFiles(chosen) {
   const total = Object.values(chosen).reduce((sum, f) => sum + (f.size || f.length || 0), 0);
-  const files = {};
   let done = 0;
-  let told = 0;
-  for (const [name, file] of Object.entries(chosen)) {
-    if (!(file instanceof Blob)) {
-      files[name] = file;
-      continue;
-    }
-    const bytes = new Uint8Array(file.size);
-    let at = 0;
-    const reader = file.stream().getReader();
-    for (;;) {
-      const { value, done: end } = await reader.read();
-      if (end) break;
-      bytes.set(value, at);
-      at += value.length;
-      if (done + at - told > total / 50) {
-        told = done + at;
-        postMessage({ progress: told / total, what: 'Reading ' + name + '…' });
-      }
-    }
+  const read = async ([name, file]) => {
+    if (!(file instanceof Blob)) return [name, file];
+    const bytes = new Uint8Array(await file.arrayBuffer());
     done += file.size;
-    files[name] = bytes;
-  }
+    postMessage({ progress: total > 0 ? done / total : 1, what: 'Reading the files…' });
+    return [name, bytes];
+  };
+  const files = Object.fromEntries(await Promise.all(Object.entries(chosen).map(read)));
   if (total > 0) postMessage({ progress: null, what: 'Checking the files…' });
   return files;
 }
@@ -80,10 +113,7 @@ function exists(name) {
 }
 
 function dataInUse() {
-  const FS = engine.FS;
-  const files = dataNames.filter(exists)
-    .map((name) => ({ name, lines: countLines(FS.readFile(folder + '/' + name)) }));
-  return { source, files };
+  return { source, files: dataNames.filter(exists).map((name) => ({ name, lines: lineCounts[name] })) };
 }
 
 // The user's own lines, {name: bytes}, as the engine's files hold them now.
@@ -104,8 +134,9 @@ function writeUserFiles(files) {
   }
 }
 
-function snapshot() {
-  app.saveSettings();
+// save: false where nothing can have changed the settings since they were read.
+function snapshot(save = true) {
+  if (save) app.saveSettings();
   const FS = engine.FS;
   const outbox = JSON.parse(app.takeOutbox());
   // Where the browser keeps nothing, the lines last for the session only.
@@ -124,6 +155,14 @@ function snapshot() {
   return { state: app.state(), outbox, store };
 }
 
+// The answer with the first rows of each grid it shows, so that the page shows them without asking again.
+function withFirstRows(result) {
+  const rows = {};
+  for (const [name, control] of Object.entries(JSON.parse(result.state).controls))
+    if (control.rowCount > 0) rows[name] = app.rows(name, 1, firstRows);
+  return { ...result, rows };
+}
+
 function replaceApp(next) {
   if (app) {
     app.close();
@@ -135,17 +174,18 @@ function replaceApp(next) {
 const ops = {
   async start(options) {
     engine = await engineReady;
-    separator = options.separator;
+    firstRows = options.firstRows;
     const storeFolder = engine.storeFile.substring(0, engine.storeFile.lastIndexOf('/'));
     engine.FS.mkdirTree(storeFolder);
     if (options.store !== null) engine.FS.writeFile(engine.storeFile, options.store);
     engine.FS.mkdirTree(engine.userFolder);
-    writeUserFiles((await keptFiles.load('user')) || {});
-    given = options.files;
-    folder = writeSet(await readFiles(options.files));
-    source = options.source;
+    writeUserFiles((await keptReady)[1] || {});
+    const data = await dataReady;
+    given = data.files;
+    ({ path: folder, counts: lineCounts } = writeSet(await readFiles(data.files)));
+    source = data.source;
     app = new engine.WebApp(options.fragment, separator, folder);
-    return { ...snapshot(), data: dataInUse(), about: JSON.parse(engine.aboutBox()) };
+    return withFirstRows({ ...snapshot(false), data: dataInUse(), about: JSON.parse(engine.aboutBox()) });
   },
   event(name, action, value) {
     app.event(name, action, value);
@@ -217,7 +257,7 @@ const ops = {
   async useData(chosen, newSource, fragment) {
     const files = await readFiles(chosen);
     app.saveSettings();
-    const trialFolder = writeSet(files);
+    const { path: trialFolder, counts } = writeSet(files);
     const trial = new engine.WebApp('', separator, trialFolder);
     if (!trial.usable()) {
       const refused = JSON.parse(trial.takeOutbox()).messages;
@@ -230,17 +270,17 @@ const ops = {
     app.runLink(fragment);
     removeSet(folder);
     folder = trialFolder;
+    lineCounts = counts;
     source = newSource;
     // The person's files are kept as the files they chose, which the browser stores without reading them here.
     given = { ...given, ...chosen };
     if (newSource === 'own') keptFiles.save(given);
     else keptFiles.forget();
-    return { accepted: true, data: dataInUse(), ...snapshot() };
+    return withFirstRows({ accepted: true, data: dataInUse(), ...snapshot() });
   },
 };
 
-onmessage = async (e) => {
-  const { id, op, args } = e.data;
+async function answer({ id, op, args }) {
   try {
     const result = await ops[op](...args);
     const transfer = result && result.outbox ? result.outbox.files.map((f) => f.bytes.buffer) : [];
@@ -248,4 +288,10 @@ onmessage = async (e) => {
   } catch (error) {
     postMessage({ id, error: String(error && error.message || error) });
   }
+}
+
+// One request at a time, in the order asked: one that waits (for the engine, for files) holds the rest back.
+let answered = Promise.resolve();
+onmessage = (e) => {
+  answered = answered.then(() => answer(e.data));
 };

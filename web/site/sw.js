@@ -15,10 +15,13 @@ self.addEventListener('activate', (e) => {
     .then(() => self.clients.claim()));
 });
 
+let cacheOpened = null; // opened once for every request while this worker runs
+
 self.addEventListener('fetch', (e) => {
   const request = e.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== location.origin) return;
-  e.respondWith(caches.open(cacheName).then(async (cache) => {
+  cacheOpened ||= caches.open(cacheName);
+  e.respondWith(cacheOpened.then(async (cache) => {
     const kept = await cache.match(request, { ignoreSearch: true }) ||
       (request.mode === 'navigate' ? await cache.match('./') : undefined);
     return kept || fetch(request);

@@ -7,8 +7,8 @@ import { plainCaption, accessKey } from './captions.js';
 import { GridKeys } from './grid_keys.js';
 import { Chart } from './chart.js';
 import { UserLines } from './user_lines.js';
+import { rowsPerBatch } from './engine.js';
 
-const rowsPerBatch = 60; // grid rows added to the page at a time, more as the person scrolls
 
 export class View {
   constructor(engine, saveSettings, keepsSettings) {
@@ -16,6 +16,7 @@ export class View {
     this.saveSettings = saveSettings;
     this.keepsSettings = keepsSettings;
     this.grids = {};
+    this.firstRows = {}; // the first rows of grids, sent with the answer being shown
     this.state = null;
     this.queue = Promise.resolve();
     this.pending = 0;
@@ -28,12 +29,6 @@ export class View {
     this.chart = new Chart(this);
     this.userLines = new UserLines(this);
     this.wire();
-  }
-
-  static separator() {
-    const parts = new Intl.NumberFormat(undefined).formatToParts(1.5);
-    const decimal = parts.find((p) => p.type === 'decimal');
-    return decimal && decimal.value.length === 1 ? decimal.value : '.';
   }
 
   // Runs a request of the engine after those before it and shows its answer.
@@ -94,7 +89,12 @@ export class View {
 
   async apply(answer, first = false) {
     const before = this.state ? this.state.page : -1;
-    await this.render(JSON.parse(answer.state));
+    this.firstRows = answer.rows || {};
+    try {
+      await this.render(JSON.parse(answer.state));
+    } finally {
+      this.firstRows = {};
+    }
     this.outputs.take(answer.outbox);
     await this.userLines.refresh(answer.outbox);
     this.saveSettings(answer.store);
@@ -293,7 +293,8 @@ export class View {
     if (!grid || grid.shown >= grid.rowCount) return false;
     const scroller = document.getElementById(name).parentElement;
     if (!force && scroller.scrollTop + 2 * scroller.clientHeight < scroller.scrollHeight) return false;
-    const rows = JSON.parse(await this.engine.request('rows', name, grid.shown + 1, rowsPerBatch));
+    const given = grid.shown === 0 ? this.firstRows[name] : undefined;
+    const rows = JSON.parse(given ?? await this.engine.request('rows', name, grid.shown + 1, rowsPerBatch));
     const fragment = document.createDocumentFragment();
     for (const cells of rows) {
       const tr = document.createElement('tr');

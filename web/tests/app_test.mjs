@@ -185,7 +185,8 @@ try {
     await click(page, '#btnNewQuery');
     await click(page, '#btnSearch');
     check(said.some((m) => /not used/i.test(m)) && await rows(page) === linkLines && /^Sample data/.test(
-      await page.$eval('#dataSource', (e) => e.textContent)), `an ${name} catalogue is refused (${said.join(' / ')}) and the sample data stays`);
+      await page.$eval('#dataSource', (e) => e.textContent)) && page.errors.length === 0,
+      `an ${name} catalogue is refused (${said.join(' / ')}) and the sample data stays, with no error on the page (${page.errors})`);
   }
   const folder = mkdtempSync(join(scratch, 'own'));
   writeFileSync(join(folder, 'Freq_TLine_Connectors.dat'), own, 'latin1');

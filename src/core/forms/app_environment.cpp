@@ -2,7 +2,7 @@
 
 #include "core/store/system_store.h"
 
-#include <fstream>
+#include <cstdio>
 #include <system_error>
 
 namespace dorvik {
@@ -13,11 +13,10 @@ bool CanCreateFileIn(const std::filesystem::path& folder) {
     if (!std::filesystem::is_directory(folder, ec))
         return false;
     const auto probe = folder / ".dorvik-write-test";
-    {
-        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-    }
+    std::FILE* out = std::fopen(probe.string().c_str(), "wb");
+    if (out == nullptr)
+        return false;
+    std::fclose(out);
     std::filesystem::remove(probe, ec);
     return true;
 }

@@ -6,9 +6,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -31,6 +32,10 @@ namespace {
 std::shared_ptr<char> AllocateBlock(std::size_t size) {
     return std::shared_ptr<char>(static_cast<char*>(AllocateLarge(size)), [](char* p) { FreeLarge(p); });
 }
+
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
 
 } // namespace
 
@@ -78,25 +83,26 @@ FileBytes FileBytes::Read(const std::filesystem::path& path, [[maybe_unused]] Ac
         // An empty file, a device or a file system that cannot map: read it.
     }
 #endif
-    std::ifstream in(path, std::ios::binary);
+    // stdio rather than a stream: the stream library would be most of the web page's engine.
+    const std::unique_ptr<std::FILE, CloseFile> in(std::fopen(path.string().c_str(), "rb"));
     if (!in)
         throw FileError("Cannot open file \"" + path.string() + "\".");
     std::error_code sizeError;
     const auto expected = std::filesystem::file_size(path, sizeError);
     const std::size_t size = sizeError ? 0 : static_cast<std::size_t>(expected);
     auto block = AllocateBlock(size);
-    in.read(block.get(), static_cast<std::streamsize>(size));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    const bool more = got == size && in.peek() != std::char_traits<char>::eof();
-    if (in.bad())
+    const std::size_t got = std::fread(block.get(), 1, size, in.get());
+    const int next = got == size && !std::ferror(in.get()) ? std::fgetc(in.get()) : EOF;
+    if (std::ferror(in.get()))
         throw FileError("Cannot read file \"" + path.string() + "\".");
-    if (more) {
+    if (next != EOF) {
         // The file grew since its size was taken, or has no size (a pipe): the rest as it comes.
         std::string text(block.get(), got);
+        text += static_cast<char>(next);
         char chunk[1 << 16];
-        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-            text.append(chunk, static_cast<std::size_t>(in.gcount()));
-        if (in.bad())
+        for (std::size_t n = 0; (n = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;)
+            text.append(chunk, n);
+        if (std::ferror(in.get()))
             throw FileError("Cannot read file \"" + path.string() + "\".");
         return FileBytes(std::move(text));
     }

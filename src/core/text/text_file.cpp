@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <system_error>
 
 namespace dorvik {

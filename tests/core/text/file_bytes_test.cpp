@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
+
+#include <sys/stat.h>
 
 namespace dorvik {
 namespace {
@@ -72,6 +75,21 @@ TEST(FileBytes, AFileThatCannotBeReadIsAnErrorNamingIt) {
         EXPECT_THROW((void)FileBytes::Read("/proc/self/mem", access), FileError);
         // A folder opens but does not read.
         EXPECT_THROW((void)FileBytes::Read(folder.Path(), access), FileError);
+    }
+}
+
+// A pipe has no size: its bytes are read as they come, the first one included.
+TEST(FileBytes, APipeIsReadWholeEitherWay) {
+    const TempFolder folder;
+    const std::string content = std::string(100000, 'p') + "end";
+    for (const auto access : kAccesses) {
+        const auto fifo = folder / "pipe.dat";
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        std::thread writer([&] { dorvik::testing::WriteBytes(fifo, content); });
+        const FileBytes bytes = FileBytes::Read(fifo, access);
+        writer.join();
+        std::filesystem::remove(fifo);
+        EXPECT_TRUE(bytes.View() == content) << bytes.View().size();
     }
 }
 

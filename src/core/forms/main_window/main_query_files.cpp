@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 namespace dorvik {
@@ -52,7 +52,9 @@ void TfrmMain::OpenFile1Click() {
     } else if (env_.Params.size() >= 2) {
         path = env_.Params[1];
         // A file named at the start that cannot be read would run as an empty query: said, and nothing run.
-        if (std::ifstream probe(path); !probe) {
+        if (std::FILE* probe = std::fopen(path.c_str(), "rb"); probe != nullptr) {
+            std::fclose(probe);
+        } else {
             const int error = errno;
             services_.ShowMessage("Cannot read the query file " + QuotedExcerpt(path) + ": " +
                                       std::strerror(error != 0 ? error : ENOENT) + ".",
