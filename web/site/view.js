@@ -9,7 +9,6 @@ import { Chart } from './chart.js';
 import { UserLines } from './user_lines.js';
 import { rowsPerBatch } from './engine.js';
 
-
 export class View {
   constructor(engine, saveSettings, keepsSettings) {
     this.engine = engine;

@@ -6,6 +6,7 @@
 #include "core/text/line_blocks.h"
 #include "core/text/line_views.h"
 #include "core/text/numbers.h"
+#include "core/text/trim.h"
 
 #include <algorithm>
 #include <array>
@@ -59,8 +60,8 @@ std::string_view KeyOf(std::string_view line) {
         if (bars != 0) {
             const std::string_view key =
                 line.substr(start, static_cast<std::size_t>(std::countr_zero(bars)) - start);
-            const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7f'; };
-            return key.empty() || blank(key.front()) || blank(key.back()) ? Trim(key) : key;
+            return key.empty() || IsBlankOrControl(key.front()) || IsBlankOrControl(key.back()) ? Trim(key)
+                                                                                                : key;
         }
     }
 #endif

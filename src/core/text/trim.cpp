@@ -13,7 +13,7 @@ template <typename Strip> std::string_view TrimWhere(std::string_view text, Stri
 } // namespace
 
 std::string_view Trim(std::string_view text) {
-    return TrimWhere(text, [](char c) { return static_cast<unsigned char>(c) <= ' ' || c == '\x7f'; });
+    return TrimWhere(text, IsBlankOrControl);
 }
 
 std::string_view TrimBlanks(std::string_view text) {

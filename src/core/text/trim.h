@@ -5,6 +5,11 @@
 
 namespace dorvik {
 
+// What Trim removes at a field's ends: a blank or a control character.
+constexpr bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ' || c == '\x7f';
+}
+
 // Leading and trailing blanks and control characters removed.
 std::string_view Trim(std::string_view text);
 
