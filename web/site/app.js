@@ -17,13 +17,14 @@ async function start() {
   engine.onProgress = (progress, what) => {
     loading.textContent = what + (progress === null ? '' : ` ${Math.round(progress * 100)} %`);
   };
-  const first = await started;
-  loading.hidden = true;
+  // The view is made ready while the engine starts.
   const view = new View(engine, (text) => {
     if (storage && text !== null && text !== storage.getItem(storeKey)) {
       try { storage.setItem(storeKey, text); } catch { /* full or blocked: not kept */ }
     }
   }, storage !== null);
+  const first = await started;
+  loading.hidden = true;
   view.about = first.about;
   view.showData(first.data);
   // What the person does before the first answer is shown waits for it, as every answer waits for the one before.

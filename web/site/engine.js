@@ -7,6 +7,7 @@ export class Engine {
     this.next = 1;
     this.waiting = new Map();
     this.onProgress = () => {};
+    const early = worker.early || [];
     worker.onmessage = (e) => {
       const { id, result, error, progress, what } = e.data;
       if (id === undefined) {
@@ -18,6 +19,8 @@ export class Engine {
       if (error !== undefined) w.reject(new Error(error));
       else w.resolve(result);
     };
+    // What the worker said before this module was loaded.
+    for (const e of early.splice(0)) worker.onmessage(e);
   }
 
   request(op, ...args) {
@@ -45,7 +48,8 @@ function usableStorage() {
 
 export const storage = usableStorage();
 export const storeKey = 'dorvik.registry';
-export const engine = new Engine(new Worker(new URL('engine_worker.js', import.meta.url), { type: 'module' }));
+// The worker was started as the page was read (index.html).
+export const engine = new Engine(window.engineWorker);
 // The worker reads the data files itself: the person's own, kept in this browser, or the site's sample.
 export const started = engine.request('start', { fragment: location.hash,
   store: storage ? storage.getItem(storeKey) : null, firstRows: rowsPerBatch });
