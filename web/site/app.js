@@ -32,7 +32,9 @@ async function start() {
   await view.queue;
   document.body.dataset.pending = String(view.pending);
   addEventListener('hashchange', () => view.restart(location.hash));
-  registerOffline();
+  // Kept for use offline once the first answer is on screen: keeping the site fetches its files again, which
+  // would hold up the drawing of that answer.
+  setTimeout(registerOffline, 1000);
 }
 
 start().catch((error) => {

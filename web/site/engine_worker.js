@@ -1,23 +1,15 @@
 // The engine in a worker, so that reading a large catalogue or searching it never holds up the page. The page
 // asks with {id, op, args}; every answer to an action carries the window's state, the outbox (the files
 // written for download read out as bytes) and the settings as they stand now.
+import { dataNames, sampleFiles, userNames } from './data_files.js';
+import { keptFiles } from './kept_files.js';
 
 // Everything the start needs is asked for at once, before the page asks: the engine's code (compiled as it
 // arrives) and its JavaScript, and the data files, the person's kept in this browser or else the site's sample.
-// The worker's own modules are imported beside the engine rather than ahead of it, so that its download starts
-// with the worker.
 const engineReady = startEngine();
-let dataNames = [];
-let userNames = [];
-let keptFiles = null;
-const modulesReady = Promise.all([import('./data_files.js'), import('./kept_files.js')]).then(([data, kept]) => {
-  ({ dataNames, userNames } = data);
-  ({ keptFiles } = kept);
-  return data;
-});
-const keptReady = modulesReady.then(() => Promise.all([keptFiles.load(), keptFiles.load('user')]));
+const keptReady = Promise.all([keptFiles.load(), keptFiles.load('user')]);
 // The sample is fetched while the browser's store is asked: it is small, and the person's own files are rare.
-const sampleReady = modulesReady.then(({ sampleFiles }) => sampleFiles());
+const sampleReady = sampleFiles();
 sampleReady.catch(() => {}); // not needed when the person's own files are kept
 const dataReady = keptReady.then(async ([own]) => (own ? { files: own, source: 'own' }
   : { files: await sampleReady, source: 'sample' }));

@@ -11,10 +11,11 @@ export class Outputs {
     document.getElementById('messageOk').addEventListener('click', () => document.getElementById('messageBox').close());
   }
 
-  take(outbox) {
+  // Done once the text is on the clipboard, so that the answer counts as shown only then.
+  async take(outbox) {
     this.showMessages(outbox.messages);
     for (const file of outbox.files) this.download(file.name, file.bytes);
-    if (outbox.clipboard !== undefined) this.copy(outbox.clipboard);
+    if (outbox.clipboard !== undefined) await this.copy(outbox.clipboard);
     for (const link of outbox.links) window.open(link, '_blank', 'noopener');
     if (outbox.report) this.printReport(outbox.report);
     for (const name of outbox.windows) {
@@ -178,8 +179,7 @@ export class Outputs {
   async useData(files, source) {
     const view = this.view;
     const chosen = Object.keys(files);
-    view.grids = {};
-    const answer = await view.run('useData', files, source, location.hash);
+    const answer = await view.runAnew('useData', files, source, location.hash);
     if (answer.accepted) {
       view.showData(answer.data);
       return;

@@ -181,8 +181,7 @@ export class UserLines {
     }
     const chosen = {};
     for (const file of files) chosen[userNames.find((n) => n.toLowerCase() === file.name.toLowerCase())] = file;
-    this.view.grids = {};
-    const answer = await this.view.run('useUserFiles', chosen);
+    const answer = await this.view.runAnew('useUserFiles', chosen);
     if (!answer.accepted)
       this.view.outputs.showMessages([...answer.refused, { text: `Not used: ${Object.keys(chosen).join(', ')}. ` +
         'Your lines before stay.', icon: 'error', details: '' }]);

@@ -32,6 +32,16 @@ export class View {
 
   // Runs a request of the engine after those before it and shows its answer.
   run(op, ...args) {
+    return this.step(false, op, args);
+  }
+
+  // A request whose answer shows every grid anew (other data, another query): the grids shown are forgotten
+  // as it is answered, not before, so that the answers before it are shown without fetching their rows again.
+  runAnew(op, ...args) {
+    return this.step(true, op, args);
+  }
+
+  step(anew, op, args) {
     this.pending += 1;
     document.body.dataset.pending = this.pending;
     const step = this.queue.then(async () => {
@@ -41,6 +51,7 @@ export class View {
       } finally {
         this.pending -= 1;
       }
+      if (anew) this.grids = {};
       try {
         await this.apply(answer);
         return answer;
@@ -72,8 +83,7 @@ export class View {
   }
 
   restart(fragment) {
-    this.grids = {};
-    return this.run('restart', fragment);
+    return this.runAnew('restart', fragment);
   }
 
   // Shows which data files the engine uses.
@@ -94,7 +104,7 @@ export class View {
     } finally {
       this.firstRows = {};
     }
-    this.outputs.take(answer.outbox);
+    await this.outputs.take(answer.outbox);
     await this.userLines.refresh(answer.outbox);
     this.saveSettings(answer.store);
     this.recordHistory(before, first);
