@@ -71,6 +71,8 @@ async function largeSet() {
   });
   await page.goto(base + link);
   await idle(page, 30000);
+  // The page has finished starting (the site kept for offline use) before the person has chosen files.
+  await page.evaluate(() => navigator.serviceWorker.ready);
   await page.evaluate(() => { window.measuring = true; });
   const started = Date.now();
   await (await page.$('#openDataFiles')).uploadFile(...files);

@@ -4,6 +4,18 @@
 
 namespace dorvik {
 
+namespace {
+
+bool SameData(const RegistryValue& current, const RegistryValue& written) {
+    const StoredValue& a = current.data;
+    const StoredValue& b = written.data;
+    if (a.type != b.type || !current.raw.empty())
+        return false;
+    return a.type == StoredValue::Type::Dword ? a.number == b.number : a.text == b.text;
+}
+
+} // namespace
+
 std::string CurrentUserPath(std::string_view key) {
     std::string path(kCurrentUserRoot);
     path += '\\';
@@ -56,8 +68,14 @@ bool TreeSettingsStore::WriteDword(std::string_view key, std::string_view name, 
 bool TreeSettingsStore::WriteValue(std::string_view key, RegistryValue value) {
     if (!IsStorableName(key) || !IsStorableName(value.name))
         return false;
+    const auto path = CurrentUserPath(key);
+    // A value written again as it stands changes nothing: the settings are saved after every action, and a
+    // store written back whole for each value would be rewritten many times over for nothing.
+    if (const auto* current = tree_.FindValue(path, value.name);
+        current != nullptr && SameData(*current, value))
+        return Persist(tree_, false);
     RegistryTree next = tree_;
-    next.SetValue(CurrentUserPath(key), std::move(value));
+    next.SetValue(path, std::move(value));
     if (!Persist(next, true))
         return false;
     tree_ = std::move(next);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace dorvik {
 namespace {
 
@@ -57,6 +59,30 @@ TEST(RegistryFileStore, AStringWhereANumberIsExpectedKeepsItsType) {
     // Rewriting the file keeps the value of the other type as it was.
     ASSERT_TRUE(store.WriteDword(kSettingsKey, "Feet", 1));
     EXPECT_NE(ReadBytes(file).find("\"ByLoss\"=hex:01\r\n"), std::string::npos);
+}
+
+// The settings are saved after every action: a value written as it stands leaves the file alone, and any
+// change of type or of value (a string over a number, a number over raw data) is written.
+TEST(RegistryFileStore, OnlyAWriteThatChangesAValueRewritesTheFile) {
+    TempFolder temp;
+    const auto file = temp / "registry.reg";
+    WriteBytes(file, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Veltrane\\Dorvik\\Settings]\n"
+                     "\"Text\"=\"1\"\n\"Number\"=dword:00000001\n\"Raw\"=hex:01\n");
+    RegistryFileStore store(file);
+    const auto rewritten = [&](const std::function<bool()>& write) {
+        WriteBytes(file, "marker");
+        EXPECT_TRUE(write());
+        return ReadBytes(file) != "marker";
+    };
+    EXPECT_FALSE(rewritten([&] { return store.WriteString(kSettingsKey, "text", "1"); }));
+    EXPECT_FALSE(rewritten([&] { return store.WriteDword(kSettingsKey, "Number", 1); }));
+    EXPECT_TRUE(rewritten([&] { return store.WriteString(kSettingsKey, "Text", "2"); }));
+    EXPECT_TRUE(rewritten([&] { return store.WriteDword(kSettingsKey, "Number", 2); }));
+    EXPECT_TRUE(rewritten([&] { return store.WriteString(kSettingsKey, "Number", ""); }));
+    EXPECT_TRUE(rewritten([&] { return store.WriteDword(kSettingsKey, "Text", 2); }));
+    EXPECT_TRUE(rewritten([&] { return store.WriteString(kSettingsKey, "Raw", ""); }));
+    EXPECT_TRUE(rewritten([&] { return store.WriteString(kSettingsKey, "New", ""); }));
+    EXPECT_EQ(RegistryFileStore(file).ReadValue(kSettingsKey, "Text")->number, 2U);
 }
 
 TEST(RegistryFileStore, ADamagedFileIsReadAsFarAsItCanBeAndThenRewrittenClean) {
