@@ -23,10 +23,12 @@ export class MenuKeys {
     return usable([...this.bar.querySelectorAll(':scope > .menu > button')]);
   }
 
-  // After the bar is drawn: one Tab stop, the items reached by the arrows only.
+  // After the bar is drawn (of the visible items only): one Tab stop, the items reached by the arrows only. The
+  // first item that can be chosen is found without asking where things are, which would lay the whole page
+  // out while it is being drawn.
   reset() {
     for (const b of this.bar.querySelectorAll('button')) b.tabIndex = -1;
-    const first = this.tops()[0];
+    const first = [...this.bar.querySelectorAll(':scope > .menu > button')].find((b) => !b.disabled);
     if (first) first.tabIndex = 0;
   }
 
