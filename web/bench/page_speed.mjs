@@ -13,8 +13,8 @@ function fragmentOf(queryText) {
     .map((l) => { const i = l.indexOf('='); return encodeURIComponent(l.slice(0, i)) + '=' + encodeURIComponent(l.slice(i + 1)); })
     .join('&');
 }
-function report(what, value, unit, target) {
-  console.log(`${what}: ${value} ${unit} (target at most ${target} ${unit})${value <= target ? '' : '  ** over target **'}`);
+function report(what, value, unit, target, range = '') {
+  console.log(`${what}: ${value} ${unit}${range} (target at most ${target} ${unit})${value <= target ? '' : '  ** over target **'}`);
 }
 const link = '#' + fragmentOf(readFileSync(example, 'latin1'));
 const idle = (page, timeout) => page.waitForFunction(() => document.body.dataset.pending === '0' &&
@@ -26,8 +26,7 @@ const runs = Number(process.env.RUNS || 5);
 const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1];
 function reportRuns(what, values, target) {
   const range = values.length > 1 ? ` [${Math.min(...values)}-${Math.max(...values)}]` : '';
-  const value = median(values);
-  console.log(`${what}: ${value} ms${range} (target at most ${target} ms)${value <= target ? '' : '  ** over target **'}`);
+  report(what, median(values), 'ms', target, range);
 }
 
 const server = await serve(site);

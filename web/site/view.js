@@ -32,16 +32,16 @@ export class View {
 
   // Runs a request of the engine after those before it and shows its answer.
   run(op, ...args) {
-    return this.step(false, op, args);
+    return this.queued(false, op, args);
   }
 
   // A request whose answer shows every grid anew (other data, another query): the grids shown are forgotten
   // as it is answered, not before, so that the answers before it are shown without fetching their rows again.
   runAnew(op, ...args) {
-    return this.step(true, op, args);
+    return this.queued(true, op, args);
   }
 
-  step(anew, op, args) {
+  queued(anew, op, args) {
     this.pending += 1;
     document.body.dataset.pending = this.pending;
     const step = this.queue.then(async () => {
